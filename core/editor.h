@@ -1,0 +1,90 @@
+// The editor operations every tab command works through. The document is a
+// sequence of single-byte (Windows-1252) lines; the widget and the in-memory
+// buffer both implement this contract, and one typed test suite checks both.
+//
+// Contract:
+//  - Line 0 is the first line; offsets are 0-based and count every line break
+//    as two characters (CR LF), whatever the implementation stores.
+//  - LineCount() does not count a last line that is empty: "" has 0 lines,
+//    "a\r\nb" and "a\r\nb\r\n" both have 2.
+//  - Every change of the text raises the change notification, synchronously,
+//    except inside LockPainting()/UnlockPainting(), where an implementation
+//    may raise it once when the lock ends.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+inline constexpr std::string_view crlf = "\r\n";
+
+class EditorOps {
+public:
+    virtual ~EditorOps() = default;
+
+    virtual int CaretOffset() const = 0;
+    virtual int SelectionLength() const = 0;
+    // Empty selection at `offset`.
+    virtual void SetCaret(int offset) = 0;
+    // Keeps the selection start; the end becomes start + n.
+    virtual void SetSelectionLength(int n) = 0;
+    // Replaces the selection (inserts with an empty one); each CR LF in `text`
+    // becomes a line break. The caret ends just after the inserted text and
+    // the edit is kept out of the widget's own undo history.
+    virtual void ReplaceSelection(std::string_view text) = 0;
+
+    // The two characters of a line break belong to the line they end.
+    virtual int LineFromOffset(int offset) const = 0;
+    // -1 beyond the last line; the text length for the empty line after a
+    // final line break.
+    virtual int LineStart(int line) const = 0;
+    virtual int LineCount() const = 0;
+    // Text of line i without its break; i must be a valid line.
+    virtual std::string GetLine(int i) const = 0;
+    // Replaces the text of line i, not its break; leaves an empty selection at
+    // the end of the new text. Overridable for speed, never for behaviour.
+    virtual void PutLine(int i, std::string_view text);
+    // Removes line i with its break (the last line: its text only).
+    virtual void DeleteLine(int i);
+
+    // Written once on top of the primitives so that all implementations agree.
+    void InsertLine(int i, std::string_view text);
+    void AddLine(std::string_view text);
+
+    // Length of the whole text, line breaks counted as two.
+    virtual int TextLength() const = 0;
+    // The whole text with CR LF breaks.
+    virtual std::string Text() const;
+
+    // The widget's own undo of typing.
+    virtual bool CanUndo() const = 0;
+    virtual void UndoLastEdit() = 0;
+    virtual void ClearUndo() = 0;
+
+    virtual void SelectAll() = 0;
+    virtual void FocusEditor() = 0;
+    // Not nested: one lock at a time.
+    virtual void LockPainting() = 0;
+    virtual void UnlockPainting() = 0;
+    virtual void SetBusyCursor(bool on) = 0;
+
+    virtual bool Modified() const = 0;
+    virtual void SetModified(bool modified) = 0;
+
+    // One listener; the owner of the document state installs it.
+    void SetChangeHandler(std::function<void()> handler) { m_changeHandler = std::move(handler); }
+
+protected:
+    void NotifyChange()
+    {
+        if (m_changeHandler)
+            m_changeHandler();
+    }
+
+private:
+    std::function<void()> m_changeHandler;
+};
+
+} // namespace korvane
