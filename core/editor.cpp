@@ -49,6 +49,13 @@ void EditorOps::AddLine(std::string_view text)
     InsertLine(LineCount(), text);
 }
 
+void EditorOps::VisitLines(int from, int to,
+                           const std::function<void(int, std::string_view)>& visit) const
+{
+    for (int i = from; i < to; ++i)
+        visit(i, GetLine(i));
+}
+
 std::string EditorOps::Text() const
 {
     std::string out;

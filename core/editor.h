@@ -53,6 +53,11 @@ public:
     void InsertLine(int i, std::string_view text);
     void AddLine(std::string_view text);
 
+    // Calls visit(i, text) for lines from..to-1 in order; the analysis reads
+    // whole documents through it, so implementations make it cheap.
+    virtual void VisitLines(int from, int to,
+                            const std::function<void(int, std::string_view)>& visit) const;
+
     // Length of the whole text, line breaks counted as two.
     virtual int TextLength() const = 0;
     // The whole text with CR LF breaks.

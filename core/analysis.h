@@ -1,0 +1,52 @@
+// Recognising staffs in plain text by counting characters: which lines are
+// staff lines, which are count lines, and where each staff begins and ends.
+#pragma once
+
+#include "core/editor.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+inline constexpr std::string_view markeertekens = "|.,+";
+
+struct TTabbalk {
+    std::int32_t eerste = 0;
+    std::int32_t laatste = 0;
+    std::int32_t aantal = 0;
+};
+
+struct TabAnalyse {
+    // One entry per line plus a trailing false one.
+    std::vector<char> tablijnen = std::vector<char>(1, 0);
+    std::vector<char> markeerlijnen = std::vector<char>(1, 0);
+    // Holds at least one entry more than aantalbalken.
+    std::vector<TTabbalk> tabbalken = std::vector<TTabbalk>(1);
+    std::int32_t aantalbalken = 0;
+    bool analyseNodig = false;
+    std::int32_t vorigAantalRegels = 0;
+
+    // Index -1 and anything past the tables count as false, as consumers that
+    // walk off either end of a staff expect.
+    bool IsTabLijn(int line) const;
+    bool IsMarkeerLijn(int line) const;
+    // The staff holding `line`, or -1.
+    int BalkVan(int line) const;
+};
+
+// The first pass on one line.
+bool IsTabLijnTekst(std::string_view line);
+bool IsMarkeerLijnTekst(std::string_view line);
+
+void analyze(const EditorOps& editor, TabAnalyse& analyse);
+
+// The rule of the change notification: only a change in the line count marks
+// the analysis out of date. Constant time: it runs on every keystroke.
+void RegelsVeranderd(const EditorOps& editor, TabAnalyse& analyse);
+
+// Reruns the analysis when it is out of date; the first step of most commands.
+void AnalyseerIndienNodig(const EditorOps& editor, TabAnalyse& analyse);
+
+} // namespace korvane

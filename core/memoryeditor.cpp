@@ -1,0 +1,231 @@
+// In-memory implementation of the editor contract.
+#include "core/memoryeditor.h"
+
+#include <algorithm>
+
+namespace korvane {
+namespace {
+
+// Splits on CR LF, lone CR and lone LF, as the widget does on insertion.
+std::vector<std::string> SplitLines(std::string_view text)
+{
+    std::vector<std::string> pieces(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            pieces.emplace_back();
+        } else {
+            pieces.back() += c;
+        }
+    }
+    return pieces;
+}
+
+} // namespace
+
+MemoryEditor::MemoryEditor()
+    : m_lines(1)
+{
+}
+
+MemoryEditor::MemoryEditor(std::string_view bytes)
+    : m_lines(SplitLines(bytes))
+{
+}
+
+void MemoryEditor::SetText(std::string_view bytes)
+{
+    m_lines = SplitLines(bytes);
+    m_validStarts = 0;
+    m_selStart = 0;
+    m_selLength = 0;
+    m_undo = {};
+    m_modified = false;
+    if (m_locked)
+        m_pendingChange = true;
+    else
+        NotifyChange();
+}
+
+void MemoryEditor::EnsureStarts(int upToLine) const
+{
+    if (upToLine < m_validStarts)
+        return;
+    if (m_starts.size() < m_lines.size())
+        m_starts.resize(m_lines.size());
+    int i = m_validStarts;
+    int offset = i == 0 ? 0 : m_starts[i - 1] + static_cast<int>(m_lines[i - 1].size()) + 2;
+    for (; i <= upToLine; ++i) {
+        m_starts[i] = offset;
+        offset += static_cast<int>(m_lines[i].size()) + 2;
+    }
+    m_validStarts = upToLine + 1;
+}
+
+int MemoryEditor::TextLength() const
+{
+    const int last = static_cast<int>(m_lines.size()) - 1;
+    EnsureStarts(last);
+    return m_starts[last] + static_cast<int>(m_lines[last].size());
+}
+
+int MemoryEditor::LineStart(int line) const
+{
+    if (line < 0 || line >= static_cast<int>(m_lines.size()))
+        return -1;
+    EnsureStarts(line);
+    return m_starts[line];
+}
+
+int MemoryEditor::LineCount() const
+{
+    const int n = static_cast<int>(m_lines.size());
+    return m_lines.back().empty() ? n - 1 : n;
+}
+
+std::string MemoryEditor::GetLine(int i) const
+{
+    if (i < 0 || i >= static_cast<int>(m_lines.size()))
+        return {};
+    return m_lines[i];
+}
+
+int MemoryEditor::LineFromOffset(int offset) const
+{
+    const int last = static_cast<int>(m_lines.size()) - 1;
+    if (offset <= 0)
+        return 0;
+    EnsureStarts(last);
+    const auto begin = m_starts.begin();
+    const auto it = std::upper_bound(begin, begin + last + 1, offset);
+    return static_cast<int>(it - begin) - 1;
+}
+
+MemoryEditor::Position MemoryEditor::PositionOf(int offset) const
+{
+    const int line = LineFromOffset(offset);
+    const int column = std::clamp(offset - LineStart(line), 0, static_cast<int>(m_lines[line].size()));
+    return {line, column};
+}
+
+void MemoryEditor::VisitLines(int from, int to,
+                              const std::function<void(int, std::string_view)>& visit) const
+{
+    to = std::min(to, static_cast<int>(m_lines.size()));
+    for (int i = std::max(from, 0); i < to; ++i)
+        visit(i, m_lines[i]);
+}
+
+void MemoryEditor::SetCaret(int offset)
+{
+    m_selStart = std::clamp(offset, 0, TextLength());
+    m_selLength = 0;
+}
+
+void MemoryEditor::SetSelectionLength(int n)
+{
+    m_selLength = std::clamp(n, 0, TextLength() - m_selStart);
+}
+
+void MemoryEditor::SelectAll()
+{
+    m_selStart = 0;
+    m_selLength = TextLength();
+}
+
+void MemoryEditor::Changed(int firstLine)
+{
+    m_validStarts = std::min(m_validStarts, firstLine + 1);
+    m_modified = true;
+    if (m_locked)
+        m_pendingChange = true;
+    else
+        NotifyChange();
+}
+
+void MemoryEditor::Edit(std::string_view text)
+{
+    const Position from = PositionOf(m_selStart);
+    const Position to = PositionOf(m_selStart + m_selLength);
+    std::vector<std::string> pieces = SplitLines(text);
+    const std::size_t lastColumn = pieces.back().size();
+    pieces.front().insert(0, m_lines[from.line], 0, from.column);
+    pieces.back() += std::string_view(m_lines[to.line]).substr(to.column);
+
+    const auto first = m_lines.begin() + from.line;
+    const std::size_t replaced = static_cast<std::size_t>(to.line - from.line + 1);
+    const std::size_t common = std::min(replaced, pieces.size());
+    std::move(pieces.begin(), pieces.begin() + common, first);
+    if (pieces.size() > replaced)
+        m_lines.insert(first + common, std::make_move_iterator(pieces.begin() + common),
+                       std::make_move_iterator(pieces.end()));
+    else
+        m_lines.erase(first + common, first + replaced);
+
+    const int caretLine = from.line + static_cast<int>(pieces.size()) - 1;
+    m_validStarts = std::min(m_validStarts, from.line + 1);
+    const int caretColumn = static_cast<int>(lastColumn) + (pieces.size() == 1 ? from.column : 0);
+    m_selStart = LineStart(caretLine) + caretColumn;
+    m_selLength = 0;
+    Changed(from.line);
+}
+
+void MemoryEditor::ReplaceSelection(std::string_view text)
+{
+    m_undo = {};
+    Edit(text);
+}
+
+void MemoryEditor::Type(std::string_view text)
+{
+    m_undo.has_value = true;
+    m_undo.lines = m_lines;
+    m_undo.selStart = m_selStart;
+    Edit(text);
+}
+
+void MemoryEditor::UndoLastEdit()
+{
+    if (!m_undo.has_value)
+        return;
+    m_lines = std::move(m_undo.lines);
+    const int caret = m_undo.selStart;
+    m_undo = {};
+    m_validStarts = 0;
+    SetCaret(caret);
+    Changed(0);
+}
+
+void MemoryEditor::PutLine(int i, std::string_view text)
+{
+    if (i < 0 || i >= static_cast<int>(m_lines.size()))
+        return;
+    if (text.find_first_of("\r\n") != std::string_view::npos) {
+        EditorOps::PutLine(i, text);
+        return;
+    }
+    m_undo = {};
+    m_lines[i].assign(text);
+    m_validStarts = std::min(m_validStarts, i + 1);
+    m_selStart = LineStart(i) + static_cast<int>(text.size());
+    m_selLength = 0;
+    Changed(i);
+}
+
+void MemoryEditor::LockPainting()
+{
+    m_locked = true;
+}
+
+void MemoryEditor::UnlockPainting()
+{
+    m_locked = false;
+    if (m_pendingChange) {
+        m_pendingChange = false;
+        NotifyChange();
+    }
+}
+
+} // namespace korvane

@@ -1,0 +1,70 @@
+// The state of one open document beside its text, in plain structs that carry
+// the product's own names. The main window (or the command-line tool) owns one.
+#pragma once
+
+#include "core/analysis.h"
+#include "core/dialogs.h"
+#include "core/editor.h"
+#include "core/tuning.h"
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+// The one-step undo of column edits. While undomogelijk is true the command
+// that made it kept the line count, so line undostart + k still matches
+// undoregels[k].
+struct LineSnapshot {
+    std::vector<std::string> undoregels;
+    int undostart = 0;
+    int undoeind = 0;
+    bool undomogelijk = false;
+};
+
+// The vertical clipboard of block copy and paste.
+struct BlokKlembord {
+    std::vector<std::string> blokregels;
+    int blokAantal = 0;
+};
+
+// The time signatures of the time-signature box, in its order.
+inline constexpr int aantalMaatsoorten = 4;
+
+// What the tool-bar controls hold when a staff command reads them.
+struct TabInstellingen {
+    std::string stemming = std::string(standaardStemming); // ComboBox1's text
+    int tabbreedte = 80;                                   // SpinEdit2
+    bool maatsoorten = false;                              // maatsoortbutton.Down
+    int maatsoort = 1;                                     // Maatcombobox's entry, -1 for none
+};
+
+struct TabState {
+    Stemming stemming;
+    TabAnalyse analyse;
+    LineSnapshot snapshot;
+    BlokKlembord blok;
+    TabInstellingen instellingen;
+};
+
+// What a command works on.
+struct TabContext {
+    EditorOps& editor;
+    Dialogs& dialogs;
+    TabState& state;
+};
+
+// The change notification's work on the state; every implementation of the
+// editor calls it from its change handler.
+inline void DocumentVeranderd(TabContext& ctx)
+{
+    RegelsVeranderd(ctx.editor, ctx.state.analyse);
+}
+
+// Restore: the widget's own undo first, else the line snapshot.
+void Herstel(EditorOps& editor, LineSnapshot& snapshot);
+
+// Takes a snapshot of lines first..last, read before any of them changes.
+void NeemSnapshot(const EditorOps& editor, LineSnapshot& snapshot, int first, int last);
+
+} // namespace korvane

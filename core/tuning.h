@@ -1,0 +1,56 @@
+// Tunings: a text such as "EADGBE" turned into string labels, and the list of
+// known tunings kept in "snaren.txt".
+#pragma once
+
+#include "core/dialogs.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+inline constexpr std::string_view standaardStemming = "EADGBE";
+
+struct Stemming {
+    // Index 0 is the first label of the text: the lowest string.
+    std::array<std::string, 21> snaarnamen;
+    int aantalsnaren = 0;
+    bool kruisofmol = false;
+};
+
+// An empty text gives no labels at all.
+void BerekenStemming(std::string_view tekst, Stemming& stemming);
+
+// The entries of the tuning box, kept sorted without regard to case; entries
+// themselves compare exactly.
+class StemmingLijst {
+public:
+    const std::vector<std::string>& Items() const { return m_items; }
+    int Count() const { return static_cast<int>(m_items.size()); }
+    // Inserts at the sorted place and returns that index.
+    int Add(std::string item);
+    void Delete(int index);
+    void Clear() { m_items.clear(); }
+
+private:
+    std::vector<std::string> m_items;
+};
+
+// "snaren.txt": lines end at CR LF, lone CR or lone LF, reading stops at NUL.
+std::vector<std::string> LeesSnaren(std::string_view bytes);
+// Every entry followed by CR LF.
+std::string SchrijfSnaren(const StemmingLijst& lijst);
+// The list at start-up: the file's entries, or "EADGBE" alone without one.
+void VulStemmingLijst(StemmingLijst& lijst, const std::vector<std::string>* bestand);
+
+// The three tuning buttons. They return the index the change touched in the
+// list (for the wizard's copy) or -1, and show their messages through dialogs.
+int PlusButtonClick(StemmingLijst& lijst, const std::string& tekst, Dialogs& dialogs);
+// Returns the deleted index, or -1 when nothing was deleted.
+int MinbuttonClick(StemmingLijst& lijst, const std::string& tekst, int geselecteerd, Dialogs& dialogs);
+// True when the user chose to save; the caller writes the file.
+bool savelistbuttonClick(Dialogs& dialogs);
+
+} // namespace korvane
