@@ -1,0 +1,95 @@
+// A Prompter for tests: answers come from a script, every beep and message is
+// recorded, and an unexpected question fails loudly instead of blocking.
+#pragma once
+
+#include "files/prompter.h"
+
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace korvane::test {
+
+class ScriptedPrompter : public Prompter {
+public:
+    struct Question {
+        DialogKind kind;
+        std::string text;
+        Buttons buttons;
+    };
+
+    std::vector<Sound> beeps;
+    std::vector<std::string> messages;
+    std::vector<Question> questions;
+    std::deque<Answer> answers;
+    std::deque<QString> fileNames;                 // open, save and folder dialogs
+    std::deque<std::optional<QString>> texts;
+    std::deque<std::optional<QFont>> fonts;
+    std::deque<std::optional<QColor>> colors;
+    std::vector<FileDialogRequest> fileRequests;
+    std::deque<std::function<bool(QPrinter&, PrintDialogRequest&)>> printAnswers;
+    int printerSetups = 0;
+
+    int Beeps(Sound s) const
+    {
+        int n = 0;
+        for (Sound b : beeps)
+            n += b == s;
+        return n;
+    }
+
+    void Beep(Sound sound) override { beeps.push_back(sound); }
+    void Message(const std::string& text) override { messages.push_back(text); }
+    Answer Ask(DialogKind kind, const std::string& text, Buttons buttons) override
+    {
+        questions.push_back({kind, text, buttons});
+        if (answers.empty())
+            throw std::logic_error("unexpected question: " + text);
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString OpenFileName(FileDialogRequest& r) override { return NextFile(r); }
+    QString SaveFileName(FileDialogRequest& r) override { return NextFile(r); }
+    QString ExistingDirectory(const QString& title, const QString&) override
+    {
+        FileDialogRequest r;
+        r.title = title;
+        return NextFile(r);
+    }
+    std::optional<QString> GetText(const QString&, const QString&, const QString&) override
+    {
+        return Next(texts, "text input");
+    }
+    std::optional<QFont> ChooseFont(const QFont&, bool) override { return Next(fonts, "font dialog"); }
+    std::optional<QColor> ChooseColor(const QColor&) override { return Next(colors, "colour dialog"); }
+    bool PrintDialog(QPrinter& printer, PrintDialogRequest& request) override
+    {
+        auto f = Next(printAnswers, "print dialog");
+        return f(printer, request);
+    }
+    bool PrinterSetup(QPrinter&) override
+    {
+        ++printerSetups;
+        return true;
+    }
+
+private:
+    QString NextFile(FileDialogRequest& r)
+    {
+        fileRequests.push_back(r);
+        return Next(fileNames, "file dialog");
+    }
+    template <typename T> static T Next(std::deque<T>& queue, const char* what)
+    {
+        if (queue.empty())
+            throw std::logic_error(std::string("unexpected ") + what);
+        T value = std::move(queue.front());
+        queue.pop_front();
+        return value;
+    }
+};
+
+} // namespace korvane::test

@@ -1,0 +1,274 @@
+// QtEditor: the editor contract on a QPlainTextEdit.
+#include "ui/qteditor.h"
+
+#include "core/cp1252.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace korvane {
+
+QString BytesToQString(std::string_view bytes)
+{
+    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* data = out.data();
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        data[i] = QChar(Cp1252ToUnicode(static_cast<unsigned char>(bytes[i])));
+    return out;
+}
+
+std::string QStringToBytes(const QString& text)
+{
+    std::string out(static_cast<std::size_t>(text.size()), '\0');
+    const QChar* data = text.constData();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = data[i].unicode();
+        // Tab commands only look at ASCII; a character the code page cannot
+        // hold reads as '?' here, and saving reports it before anything is lost.
+        const int b = u < 0x80 ? u : UnicodeToCp1252(u);
+        out[static_cast<std::size_t>(i)] = static_cast<char>(b < 0 ? '?' : b);
+    }
+    return out;
+}
+
+QtEditor::QtEditor(QPlainTextEdit* widget, QWidget* paintRoot)
+    : QObject(widget)
+    , m_widget(widget)
+    , m_paintRoot(paintRoot ? paintRoot : widget)
+{
+    m_widget->setLineWrapMode(QPlainTextEdit::NoWrap);
+    connect(m_widget, &QPlainTextEdit::textChanged, this, &QtEditor::OnContentsChange);
+}
+
+void QtEditor::OnContentsChange()
+{
+    if (m_locked) {
+        m_pendingChange = true;
+        return;
+    }
+    NotifyChange();
+}
+
+int QtEditor::OffsetOfPosition(int position) const
+{
+    const QTextBlock block = m_widget->document()->findBlock(position);
+    return position + block.blockNumber();
+}
+
+int QtEditor::PositionOfOffset(int offset) const
+{
+    const int line = LineFromOffset(offset);
+    const QTextBlock block = m_widget->document()->findBlockByNumber(line);
+    const int column = std::clamp(offset - LineStart(line), 0, block.length() - 1);
+    return block.position() + column;
+}
+
+int QtEditor::CaretOffset() const
+{
+    return OffsetOfPosition(m_widget->textCursor().selectionStart());
+}
+
+int QtEditor::SelectionLength() const
+{
+    const QTextCursor c = m_widget->textCursor();
+    return OffsetOfPosition(c.selectionEnd()) - OffsetOfPosition(c.selectionStart());
+}
+
+void QtEditor::SetCaret(int offset)
+{
+    QTextCursor c(m_widget->document());
+    c.setPosition(PositionOfOffset(std::clamp(offset, 0, TextLength())));
+    m_widget->setTextCursor(c);
+}
+
+void QtEditor::SetSelectionLength(int n)
+{
+    QTextCursor c = m_widget->textCursor();
+    const int start = c.selectionStart();
+    const int startOffset = OffsetOfPosition(start);
+    const int end = PositionOfOffset(std::clamp(startOffset + std::max(n, 0), startOffset, TextLength()));
+    c.setPosition(start);
+    c.setPosition(end, QTextCursor::KeepAnchor);
+    m_widget->setTextCursor(c);
+    m_widget->ensureCursorVisible();
+}
+
+template <typename F> void QtEditor::EditOutsideHistory(F&& edit)
+{
+    QTextDocument* doc = m_widget->document();
+    // QTextDocument cannot leave one edit out of its history, and replaying
+    // the widget's undo onto text a command has changed since would corrupt
+    // it, so the history goes.
+    const bool undo = doc->isUndoRedoEnabled();
+    if (undo)
+        doc->setUndoRedoEnabled(false);
+    edit();
+    if (undo && !m_locked)
+        doc->setUndoRedoEnabled(true);
+}
+
+void QtEditor::ReplaceSelection(std::string_view text)
+{
+    EditOutsideHistory([&] {
+        QTextCursor c = m_widget->textCursor();
+        c.insertText(BytesToQString(text));
+        m_widget->setTextCursor(c);
+    });
+}
+
+void QtEditor::PutLine(int i, std::string_view text)
+{
+    if (i < 0 || i >= m_widget->document()->blockCount())
+        return;
+    if (text.find_first_of("\r\n") != std::string_view::npos) {
+        EditorOps::PutLine(i, text);
+        return;
+    }
+    EditOutsideHistory([&] {
+        const QTextBlock block = m_widget->document()->findBlockByNumber(i);
+        QTextCursor c(block);
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        c.insertText(BytesToQString(text));
+        m_widget->setTextCursor(c);
+    });
+}
+
+int QtEditor::LineFromOffset(int offset) const
+{
+    // Line k starts at offset position(k) + k; find the last line starting at
+    // or before `offset`.
+    const QTextDocument* doc = m_widget->document();
+    int lo = 0;
+    int hi = doc->blockCount() - 1;
+    if (offset <= 0)
+        return 0;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + mid <= offset)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return lo;
+}
+
+int QtEditor::LineStart(int line) const
+{
+    const QTextDocument* doc = m_widget->document();
+    if (line < 0 || line >= doc->blockCount())
+        return -1;
+    return doc->findBlockByNumber(line).position() + line;
+}
+
+int QtEditor::LineCount() const
+{
+    const QTextDocument* doc = m_widget->document();
+    const int n = doc->blockCount();
+    return doc->lastBlock().length() <= 1 ? n - 1 : n;
+}
+
+std::string QtEditor::GetLine(int i) const
+{
+    const QTextBlock block = m_widget->document()->findBlockByNumber(i);
+    return block.isValid() ? QStringToBytes(block.text()) : std::string();
+}
+
+void QtEditor::VisitLines(int from, int to,
+                          const std::function<void(int, std::string_view)>& visit) const
+{
+    QTextBlock block = m_widget->document()->findBlockByNumber(from);
+    std::string bytes;
+    for (int i = from; i < to && block.isValid(); ++i, block = block.next()) {
+        bytes = QStringToBytes(block.text());
+        visit(i, bytes);
+    }
+}
+
+int QtEditor::TextLength() const
+{
+    const QTextDocument* doc = m_widget->document();
+    // characterCount() includes the final paragraph separator.
+    return doc->characterCount() - 1 + (doc->blockCount() - 1);
+}
+
+bool QtEditor::CanUndo() const
+{
+    return m_widget->document()->isUndoAvailable();
+}
+
+void QtEditor::UndoLastEdit()
+{
+    m_widget->undo();
+}
+
+void QtEditor::ClearUndo()
+{
+    QTextDocument* doc = m_widget->document();
+    doc->clearUndoRedoStacks();
+}
+
+void QtEditor::SelectAll()
+{
+    m_widget->selectAll();
+}
+
+void QtEditor::FocusEditor()
+{
+    m_widget->setFocus();
+}
+
+void QtEditor::LockPainting()
+{
+    if (m_locked)
+        return;
+    m_locked = true;
+    if (m_paintRoot) {
+        m_updatesWereEnabled = m_paintRoot->updatesEnabled();
+        m_paintRoot->setUpdatesEnabled(false);
+    }
+    QTextDocument* doc = m_widget->document();
+    doc->setUndoRedoEnabled(false);
+    // One edit block: the layout is brought up to date once, at the end.
+    m_blockCursor = QTextCursor(doc);
+    m_blockCursor.beginEditBlock();
+}
+
+void QtEditor::UnlockPainting()
+{
+    if (!m_locked)
+        return;
+    m_blockCursor.endEditBlock();
+    m_blockCursor = QTextCursor();
+    m_widget->document()->setUndoRedoEnabled(true);
+    m_locked = false;
+    if (m_paintRoot)
+        m_paintRoot->setUpdatesEnabled(m_updatesWereEnabled);
+    if (m_pendingChange) {
+        m_pendingChange = false;
+        NotifyChange();
+    }
+}
+
+void QtEditor::SetBusyCursor(bool on)
+{
+    if (on)
+        m_widget->viewport()->setCursor(Qt::WaitCursor);
+    else
+        m_widget->viewport()->setCursor(Qt::IBeamCursor);
+}
+
+bool QtEditor::Modified() const
+{
+    return m_widget->document()->isModified();
+}
+
+void QtEditor::SetModified(bool modified)
+{
+    m_widget->document()->setModified(modified);
+}
+
+} // namespace korvane

@@ -1,0 +1,70 @@
+// The editor contract over the window's QPlainTextEdit. Offsets of the
+// contract count a line break as two characters, the widget's positions as
+// one: position = offset - line.
+#pragma once
+
+#include "core/editor.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTextCursor>
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace korvane {
+
+class QtEditor : public QObject, public EditorOps {
+    Q_OBJECT
+public:
+    // `paintRoot` is the window whose painting LockPainting suspends (the
+    // editor itself when null).
+    explicit QtEditor(QPlainTextEdit* widget, QWidget* paintRoot = nullptr);
+
+    int CaretOffset() const override;
+    int SelectionLength() const override;
+    void SetCaret(int offset) override;
+    void SetSelectionLength(int n) override;
+    void ReplaceSelection(std::string_view text) override;
+    int LineFromOffset(int offset) const override;
+    int LineStart(int line) const override;
+    int LineCount() const override;
+    std::string GetLine(int i) const override;
+    void PutLine(int i, std::string_view text) override;
+    void VisitLines(int from, int to,
+                    const std::function<void(int, std::string_view)>& visit) const override;
+    int TextLength() const override;
+
+    bool CanUndo() const override;
+    void UndoLastEdit() override;
+    void ClearUndo() override;
+    void SelectAll() override;
+    void FocusEditor() override;
+    void LockPainting() override;
+    void UnlockPainting() override;
+    void SetBusyCursor(bool on) override;
+    bool Modified() const override;
+    void SetModified(bool modified) override;
+
+    QPlainTextEdit* widget() const { return m_widget; }
+
+private:
+    int OffsetOfPosition(int position) const;
+    int PositionOfOffset(int offset) const;
+    // Runs an edit that must not enter the widget's undo history.
+    template <typename F> void EditOutsideHistory(F&& edit);
+    void OnContentsChange();
+
+    QPlainTextEdit* m_widget;
+    QPointer<QWidget> m_paintRoot;
+    bool m_locked = false;
+    bool m_pendingChange = false;
+    bool m_updatesWereEnabled = true;
+    QTextCursor m_blockCursor;
+};
+
+// The document's bytes to and from the widget's text, through the codec.
+QString BytesToQString(std::string_view bytes);
+std::string QStringToBytes(const QString& text);
+
+} // namespace korvane
