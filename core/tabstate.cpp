@@ -10,6 +10,7 @@ void NeemSnapshot(const EditorOps& editor, LineSnapshot& s, int first, int last)
         s.undoregels.push_back(editor.GetLine(i));
     s.undostart = first;
     s.undoeind = last;
+    s.toegevoegd = 0;
     s.undomogelijk = true;
 }
 
@@ -26,6 +27,19 @@ void Herstel(EditorOps& editor, LineSnapshot& s)
     const int count = static_cast<int>(s.undoregels.size());
     for (int k = 0; k <= s.undoeind - s.undostart && k < count; ++k)
         editor.PutLine(s.undostart + k, s.undoregels[k]);
+    if (s.toegevoegd > 0) {
+        // Take out the appended lines with their breaks, from the end of the
+        // last restored line to the end of the last appended one.
+        const int laatste = s.undoeind + s.toegevoegd;
+        const int van = editor.LineStart(s.undoeind) + static_cast<int>(editor.GetLine(s.undoeind).size());
+        const int tot = editor.LineStart(laatste) + static_cast<int>(editor.GetLine(laatste).size());
+        if (editor.LineStart(laatste) >= 0 && tot > van) {
+            editor.SetCaret(van);
+            editor.SetSelectionLength(tot - van);
+            editor.ReplaceSelection({});
+        }
+        s.toegevoegd = 0;
+    }
     editor.SetCaret(caret);
     s.undomogelijk = false;
     editor.ClearUndo();

@@ -20,6 +20,9 @@ struct LineSnapshot {
     int undostart = 0;
     int undoeind = 0;
     bool undomogelijk = false;
+    // Lines a vertical paste appended after undoeind; Restore removes them
+    // again, so undo gives back exactly the text before the paste.
+    int toegevoegd = 0;
 };
 
 // The vertical clipboard of block copy and paste.
