@@ -1,0 +1,239 @@
+// The editor contract as one typed test suite. Every implementation of
+// EditorOps instantiates it with a fixture type that provides:
+//   EditorOps& Make(std::string_view text);  // a fresh editor holding text
+//   void Type(std::string_view text);        // the user's own typing
+#pragma once
+
+#include "core/editor.h"
+#include "core/tabstate.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace korvane::test {
+
+template <typename Fixture> class EditorContract : public ::testing::Test {
+protected:
+    Fixture fixture;
+    EditorOps& Make(std::string_view text) { return fixture.Make(text); }
+};
+
+TYPED_TEST_SUITE_P(EditorContract);
+
+TYPED_TEST_P(EditorContract, EmptyDocumentHasNoLinesButAStartAtZero)
+{
+    EditorOps& ed = this->Make("");
+    EXPECT_EQ(ed.LineCount(), 0);
+    EXPECT_EQ(ed.LineFromOffset(0), 0);
+    EXPECT_EQ(ed.LineStart(0), 0);
+    EXPECT_EQ(ed.LineStart(1), -1);
+    ed.InsertLine(0, "");
+    EXPECT_EQ(ed.Text(), "\r\n");
+    EXPECT_EQ(ed.CaretOffset(), 2);
+    EXPECT_EQ(ed.LineCount(), 1);
+}
+
+TYPED_TEST_P(EditorContract, FinalLineBreakLeavesAnUncountedLine)
+{
+    EditorOps& ed = this->Make("ab\r\ncd\r\n");
+    EXPECT_EQ(ed.LineCount(), 2);
+    EXPECT_EQ(ed.LineStart(2), 8);
+    EXPECT_EQ(ed.LineStart(3), -1);
+    EXPECT_EQ(ed.TextLength(), 8);
+    ed.AddLine("");
+    EXPECT_EQ(ed.Text(), "ab\r\ncd\r\n\r\n");
+    EXPECT_EQ(ed.CaretOffset(), 10);
+}
+
+TYPED_TEST_P(EditorContract, AddLineWithoutFinalBreakAppendsBreakAndText)
+{
+    EditorOps& ed = this->Make("ab\r\ncd");
+    ed.AddLine("xy");
+    EXPECT_EQ(ed.Text(), "ab\r\ncd\r\nxy");
+    EXPECT_EQ(ed.CaretOffset(), ed.TextLength());
+}
+
+TYPED_TEST_P(EditorContract, InsertLineBeyondAnEmptyLastLineDoesNothing)
+{
+    EditorOps& ed = this->Make("");
+    ed.InsertLine(1, "x");
+    EXPECT_EQ(ed.Text(), "");
+}
+
+TYPED_TEST_P(EditorContract, InsertLinePutsCaretAtStartOfTheLineThatMovedDown)
+{
+    EditorOps& ed = this->Make("one\r\ntwo\r\nthree");
+    ed.SetCaret(7);
+    ed.InsertLine(1, "new");
+    EXPECT_EQ(ed.Text(), "one\r\nnew\r\ntwo\r\nthree");
+    EXPECT_EQ(ed.CaretOffset(), 10);
+    EXPECT_EQ(ed.LineFromOffset(ed.CaretOffset()), 2);
+}
+
+TYPED_TEST_P(EditorContract, LineBreakBelongsToTheLineItEnds)
+{
+    EditorOps& ed = this->Make("ab\r\ncd\r\nef");
+    EXPECT_EQ(ed.LineFromOffset(1), 0);
+    EXPECT_EQ(ed.LineFromOffset(2), 0);
+    EXPECT_EQ(ed.LineFromOffset(3), 0);
+    EXPECT_EQ(ed.LineFromOffset(4), 1);
+    EXPECT_EQ(ed.LineFromOffset(7), 1);
+    EXPECT_EQ(ed.LineFromOffset(8), 2);
+    EXPECT_EQ(ed.LineFromOffset(10), 2);
+}
+
+TYPED_TEST_P(EditorContract, ReplaceSelectionAcrossLinesLeavesCaretAfterText)
+{
+    EditorOps& ed = this->Make("abc\r\ndef\r\nghi");
+    ed.SetCaret(1);
+    ed.SetSelectionLength(10); // "bc\r\ndef\r\ng"
+    EXPECT_EQ(ed.SelectionLength(), 10);
+    ed.ReplaceSelection("X\r\nY");
+    EXPECT_EQ(ed.Text(), "aX\r\nYhi");
+    EXPECT_EQ(ed.CaretOffset(), 5);
+    EXPECT_EQ(ed.SelectionLength(), 0);
+    ed.SetCaret(0);
+    ed.SetSelectionLength(1);
+    ed.ReplaceSelection("");
+    EXPECT_EQ(ed.Text(), "X\r\nYhi");
+    EXPECT_EQ(ed.CaretOffset(), 0);
+}
+
+TYPED_TEST_P(EditorContract, InColumnEditFollowsTheCallingOrder)
+{
+    EditorOps& ed = this->Make("E|-----|\r\nB|-----|");
+    for (int k = 0; k < 2; ++k) {
+        ed.SetCaret(ed.LineStart(k));
+        ed.SetCaret(ed.CaretOffset() + 4);
+        ed.SetSelectionLength(k == 0 ? 0 : 1);
+        ed.ReplaceSelection("|");
+    }
+    EXPECT_EQ(ed.Text(), "E|--|---|\r\nB|--|--|");
+}
+
+TYPED_TEST_P(EditorContract, PutLineLeavesCaretAtEndOfNewText)
+{
+    EditorOps& ed = this->Make("one\r\ntwo\r\nthree");
+    ed.PutLine(1, "second");
+    EXPECT_EQ(ed.Text(), "one\r\nsecond\r\nthree");
+    EXPECT_EQ(ed.CaretOffset(), 11);
+    ed.PutLine(2, "");
+    EXPECT_EQ(ed.Text(), "one\r\nsecond\r\n");
+    EXPECT_EQ(ed.LineCount(), 2);
+}
+
+TYPED_TEST_P(EditorContract, DeleteLineRemovesItsBreakExceptOnTheLastLine)
+{
+    EditorOps& ed = this->Make("a\r\nb\r\nc");
+    ed.DeleteLine(1);
+    EXPECT_EQ(ed.Text(), "a\r\nc");
+    ed.DeleteLine(1);
+    EXPECT_EQ(ed.Text(), "a\r\n");
+}
+
+TYPED_TEST_P(EditorContract, EveryNonBreakByteSurvivesPutAndGet)
+{
+    EditorOps& ed = this->Make("x\r\ny");
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n')
+            all += static_cast<char>(b);
+    ed.PutLine(0, all);
+    EXPECT_EQ(ed.GetLine(0), all);
+    EXPECT_EQ(ed.LineStart(1), static_cast<int>(all.size()) + 2);
+}
+
+TYPED_TEST_P(EditorContract, EveryEditRaisesTheChangeNotificationAndSetsModified)
+{
+    EditorOps& ed = this->Make("a\r\nb");
+    int changes = 0;
+    ed.SetChangeHandler([&] { ++changes; });
+    ed.SetModified(false);
+    ed.PutLine(0, "aa");
+    EXPECT_GE(changes, 1);
+    EXPECT_TRUE(ed.Modified());
+    const int before = changes;
+    ed.LockPainting();
+    ed.PutLine(0, "x");
+    ed.PutLine(1, "y");
+    ed.UnlockPainting();
+    EXPECT_EQ(changes, before + 1);
+    EXPECT_EQ(ed.Text(), "x\r\ny");
+}
+
+TYPED_TEST_P(EditorContract, ChangeRuleMarksAnalysisOnlyWhenLineCountChanges)
+{
+    EditorOps& ed = this->Make("E|-----|\r\nB|-----|\r\n");
+    TabAnalyse analyse;
+    ed.SetChangeHandler([&] { RegelsVeranderd(ed, analyse); });
+    analyse.vorigAantalRegels = ed.LineCount();
+    ed.SetCaret(3);
+    ed.ReplaceSelection("7");
+    EXPECT_FALSE(analyse.analyseNodig);
+    ed.ReplaceSelection("\r\n");
+    EXPECT_TRUE(analyse.analyseNodig);
+    EXPECT_EQ(analyse.vorigAantalRegels, 3);
+}
+
+TYPED_TEST_P(EditorContract, OwnUndoComesFirstAndCommandEditsLeaveNoHistory)
+{
+    EditorOps& ed = this->Make("abc\r\ndef");
+    ed.SetCaret(3);
+    this->fixture.Type("X");
+    EXPECT_TRUE(ed.CanUndo());
+    LineSnapshot snapshot;
+    NeemSnapshot(ed, snapshot, 0, 1);
+    Herstel(ed, snapshot);
+    EXPECT_EQ(ed.Text(), "abc\r\ndef");
+    EXPECT_FALSE(snapshot.undomogelijk);
+
+    ed.SetCaret(3);
+    this->fixture.Type("Y");
+    ed.ReplaceSelection("Z");
+    EXPECT_FALSE(ed.CanUndo()) << "a command's edit must not leave typing to be replayed";
+}
+
+TYPED_TEST_P(EditorContract, RestorePutsBackSnapshotAndCaretOnce)
+{
+    EditorOps& ed = this->Make("top\r\nE|---|\r\nB|---|\r\nend");
+    LineSnapshot snapshot;
+    NeemSnapshot(ed, snapshot, 1, 2);
+    ed.PutLine(1, "E|-|-|");
+    ed.PutLine(2, "B|-|-|");
+    ed.ClearUndo();
+    ed.SetCaret(2);
+    Herstel(ed, snapshot);
+    EXPECT_EQ(ed.Text(), "top\r\nE|---|\r\nB|---|\r\nend");
+    EXPECT_EQ(ed.CaretOffset(), 2);
+    EXPECT_FALSE(snapshot.undomogelijk);
+    ed.PutLine(0, "changed");
+    ed.SetCaret(0);
+    Herstel(ed, snapshot);
+    EXPECT_EQ(ed.GetLine(0), "changed");
+}
+
+TYPED_TEST_P(EditorContract, SelectAllCoversTheWholeText)
+{
+    EditorOps& ed = this->Make("ab\r\ncd\r\n");
+    ed.SelectAll();
+    EXPECT_EQ(ed.CaretOffset(), 0);
+    EXPECT_EQ(ed.SelectionLength(), 8);
+}
+
+REGISTER_TYPED_TEST_SUITE_P(EditorContract, EmptyDocumentHasNoLinesButAStartAtZero,
+                            FinalLineBreakLeavesAnUncountedLine,
+                            AddLineWithoutFinalBreakAppendsBreakAndText,
+                            InsertLineBeyondAnEmptyLastLineDoesNothing,
+                            InsertLinePutsCaretAtStartOfTheLineThatMovedDown,
+                            LineBreakBelongsToTheLineItEnds,
+                            ReplaceSelectionAcrossLinesLeavesCaretAfterText,
+                            InColumnEditFollowsTheCallingOrder, PutLineLeavesCaretAtEndOfNewText,
+                            DeleteLineRemovesItsBreakExceptOnTheLastLine,
+                            EveryNonBreakByteSurvivesPutAndGet,
+                            EveryEditRaisesTheChangeNotificationAndSetsModified,
+                            ChangeRuleMarksAnalysisOnlyWhenLineCountChanges,
+                            OwnUndoComesFirstAndCommandEditsLeaveNoHistory,
+                            RestorePutsBackSnapshotAndCaretOnce, SelectAllCoversTheWholeText);
+
+} // namespace korvane::test

@@ -1,0 +1,65 @@
+// The editor contract on the widget, plus what only the widget can get wrong.
+#include "contract/editor_contract.h"
+
+#include "ui/qteditor.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include <memory>
+
+namespace korvane::test {
+namespace {
+
+struct QtFixture {
+    std::unique_ptr<QPlainTextEdit> widget;
+    QtEditor* editor = nullptr;
+    EditorOps& Make(std::string_view text)
+    {
+        widget = std::make_unique<QPlainTextEdit>();
+        widget->setPlainText(BytesToQString(text));
+        editor = new QtEditor(widget.get());
+        editor->ClearUndo();
+        return *editor;
+    }
+    void Type(std::string_view text)
+    {
+        // The widget's own insertion, as a key press makes it.
+        widget->insertPlainText(BytesToQString(text));
+    }
+};
+
+using Implementations = ::testing::Types<QtFixture>;
+INSTANTIATE_TYPED_TEST_SUITE_P(Widget, EditorContract, Implementations);
+
+TEST(QtEditor, UndoAfterACommandNeverReplaysOldTypingOntoNewText)
+{
+    QPlainTextEdit widget;
+    widget.setPlainText(QStringLiteral("E|-----|\nB|-----|"));
+    QtEditor ed(&widget);
+    ed.SetCaret(3);
+    widget.insertPlainText(QStringLiteral("5"));
+    ed.PutLine(1, "B|--|--|");
+    widget.undo();
+    EXPECT_EQ(ed.Text(), "E|-5----|\r\nB|--|--|");
+}
+
+TEST(QtEditor, CodecKeepsTheFiveUndefinedBytes)
+{
+    for (unsigned char b : {0x81, 0x8D, 0x8F, 0x90, 0x9D, 0x80, 0xFF}) {
+        const std::string s(1, static_cast<char>(b));
+        EXPECT_EQ(QStringToBytes(BytesToQString(s)), s) << int(b);
+    }
+    EXPECT_EQ(BytesToQString("\x80").at(0).unicode(), 0x20AC);
+}
+
+} // namespace
+} // namespace korvane::test
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
