@@ -67,14 +67,27 @@ int QtEditor::PositionOfOffset(int offset) const
     return block.position() + column;
 }
 
+QTextCursor QtEditor::Cursor() const
+{
+    return m_locked ? m_lockedCursor : m_widget->textCursor();
+}
+
+void QtEditor::SetCursor(const QTextCursor& cursor)
+{
+    if (m_locked)
+        m_lockedCursor = cursor;
+    else
+        m_widget->setTextCursor(cursor);
+}
+
 int QtEditor::CaretOffset() const
 {
-    return OffsetOfPosition(m_widget->textCursor().selectionStart());
+    return OffsetOfPosition(Cursor().selectionStart());
 }
 
 int QtEditor::SelectionLength() const
 {
-    const QTextCursor c = m_widget->textCursor();
+    const QTextCursor c = Cursor();
     return OffsetOfPosition(c.selectionEnd()) - OffsetOfPosition(c.selectionStart());
 }
 
@@ -82,19 +95,20 @@ void QtEditor::SetCaret(int offset)
 {
     QTextCursor c(m_widget->document());
     c.setPosition(PositionOfOffset(std::clamp(offset, 0, TextLength())));
-    m_widget->setTextCursor(c);
+    SetCursor(c);
 }
 
 void QtEditor::SetSelectionLength(int n)
 {
-    QTextCursor c = m_widget->textCursor();
+    QTextCursor c = Cursor();
     const int start = c.selectionStart();
     const int startOffset = OffsetOfPosition(start);
     const int end = PositionOfOffset(std::clamp(startOffset + std::max(n, 0), startOffset, TextLength()));
     c.setPosition(start);
     c.setPosition(end, QTextCursor::KeepAnchor);
-    m_widget->setTextCursor(c);
-    m_widget->ensureCursorVisible();
+    SetCursor(c);
+    if (!m_locked)
+        m_widget->ensureCursorVisible();
 }
 
 template <typename F> void QtEditor::EditOutsideHistory(F&& edit)
@@ -114,9 +128,9 @@ template <typename F> void QtEditor::EditOutsideHistory(F&& edit)
 void QtEditor::ReplaceSelection(std::string_view text)
 {
     EditOutsideHistory([&] {
-        QTextCursor c = m_widget->textCursor();
+        QTextCursor c = Cursor();
         c.insertText(BytesToQString(text));
-        m_widget->setTextCursor(c);
+        SetCursor(c);
     });
 }
 
@@ -133,7 +147,7 @@ void QtEditor::PutLine(int i, std::string_view text)
         QTextCursor c(block);
         c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         c.insertText(BytesToQString(text));
-        m_widget->setTextCursor(c);
+        SetCursor(c);
     });
 }
 
@@ -213,7 +227,9 @@ void QtEditor::ClearUndo()
 
 void QtEditor::SelectAll()
 {
-    m_widget->selectAll();
+    QTextCursor c(m_widget->document());
+    c.select(QTextCursor::Document);
+    SetCursor(c);
 }
 
 void QtEditor::FocusEditor()
@@ -233,6 +249,7 @@ void QtEditor::LockPainting()
     QTextDocument* doc = m_widget->document();
     doc->setUndoRedoEnabled(false);
     // One edit block: the layout is brought up to date once, at the end.
+    m_lockedCursor = m_widget->textCursor();
     m_blockCursor = QTextCursor(doc);
     m_blockCursor.beginEditBlock();
 }
@@ -245,6 +262,8 @@ void QtEditor::UnlockPainting()
     m_blockCursor = QTextCursor();
     m_widget->document()->setUndoRedoEnabled(true);
     m_locked = false;
+    m_widget->setTextCursor(m_lockedCursor);
+    m_lockedCursor = QTextCursor();
     if (m_paintRoot)
         m_paintRoot->setUpdatesEnabled(m_updatesWereEnabled);
     if (m_pendingChange) {

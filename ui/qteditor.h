@@ -54,6 +54,11 @@ private:
     // Runs an edit that must not enter the widget's undo history.
     template <typename F> void EditOutsideHistory(F&& edit);
     void OnContentsChange();
+    // While painting is locked the selection lives here and reaches the
+    // widget once, at the unlock: moving the widget's own cursor makes it
+    // lay out and scroll on every edit.
+    QTextCursor Cursor() const;
+    void SetCursor(const QTextCursor& cursor);
 
     QPlainTextEdit* m_widget;
     QPointer<QWidget> m_paintRoot;
@@ -61,6 +66,7 @@ private:
     bool m_pendingChange = false;
     bool m_updatesWereEnabled = true;
     QTextCursor m_blockCursor;
+    QTextCursor m_lockedCursor;
 };
 
 // The document's bytes to and from the widget's text, through the codec.
