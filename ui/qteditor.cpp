@@ -144,8 +144,10 @@ void QtEditor::PutLine(int i, std::string_view text)
     }
     EditOutsideHistory([&] {
         const QTextBlock block = m_widget->document()->findBlockByNumber(i);
-        QTextCursor c(block);
-        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        // setPosition, not movePosition: moving by block lays the block out.
+        QTextCursor c(m_widget->document());
+        c.setPosition(block.position());
+        c.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
         c.insertText(BytesToQString(text));
         SetCursor(c);
     });
