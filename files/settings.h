@@ -3,7 +3,13 @@
 // The window owns one Instellingen and one Configuratie for the whole run.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace korvane {
 
@@ -55,5 +61,56 @@ struct Configuratie {
 // Sizes a malformed "kvn.cfg" leaves the window with.
 inline constexpr int foutVensterbreedte = 800;
 inline constexpr int foutVensterhoogte = 600;
+
+// The settings files' own names; on disk they are found in any letter case.
+inline const QString optiesNaam = QStringLiteral("Opties.txt");
+inline const QString configNaam = QStringLiteral("kvn.cfg");
+inline const QString snarenNaam = QStringLiteral("snaren.txt");
+
+// Where the settings files live: the executable's directory when it can be
+// written (a build tree, a portable folder), else the per-user configuration
+// directory, created when needed. Ends in "/".
+QString ProgrammaMap();
+
+// The path of `naam` in `map`, matching the name without regard to case; the
+// name as given when no such file exists.
+QString BestandInMap(const QString& map, const QString& naam);
+// Whether a file of that name (in any letter case) exists in `map`.
+bool BestaatInMap(const QString& map, const QString& naam);
+
+// Single-byte lines (CR LF, LF or a lone CR end a line) as text.
+QStringList LeesRegels(const QByteArray& bytes);
+
+enum class OptiesStatus { Ontbreekt, Gelezen, Afgebroken };
+struct OptiesResultaat {
+    OptiesStatus status = OptiesStatus::Ontbreekt;
+    int afgebrokenBij = 0;   // the 1-based line that stopped the reading
+};
+// Reads "Opties.txt" from `programmamap` into `instellingen` (programmamap
+// and laatstebestand are left alone). Missing file: the defaults. Malformed:
+// the values before the bad line, empty/0/false after it, and font sizes that
+// were not read keep the default size, so the editor stays usable.
+OptiesResultaat LeesOpties(const QString& programmamap, Instellingen& instellingen);
+// The 14 lines the options dialog writes (line 14 left out when
+// opstartmodus is empty).
+QByteArray OptiesBytes(const Instellingen& instellingen);
+// Writes "Opties.txt"; the error message, empty on success.
+QString SchrijfOpties(const QString& programmamap, const Instellingen& instellingen);
+
+enum class ConfigStatus { Ontbreekt, Gelezen, Fout };
+// Reads "kvn.cfg". Missing: the designed geometry and no file name.
+// Malformed (fewer than four numbers, or one that is not a positive decimal
+// integer): 800 x 600 with the designed panel sizes and no file name.
+ConfigStatus LeesConfiguratie(const QString& programmamap, Configuratie& configuratie);
+QByteArray ConfiguratieBytes(const Configuratie& configuratie);
+// Writes "kvn.cfg"; false on any error.
+bool SchrijfConfiguratie(const QString& programmamap, const Configuratie& configuratie);
+// The message FormClose shows when "kvn.cfg" cannot be written.
+QString ConfigFoutTekst(const QString& programmamap);
+
+// The entries of "snaren.txt", or nullopt when the file is missing.
+std::optional<std::vector<std::string>> LeesSnarenBestand(const QString& programmamap);
+// Where the tuning list is saved.
+QString SnarenPad(const QString& programmamap);
 
 } // namespace korvane

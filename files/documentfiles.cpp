@@ -1,0 +1,554 @@
+// Documents on disk: the byte-exact plain-text form, RTF, backups, the atomic
+// save and the main window's file commands.
+#include "files/documentfiles.h"
+
+#include "core/cp1252.h"
+#include "files/rtf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextDocument>
+
+#include <array>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+// The document's own line break travels with its QTextDocument.
+constexpr const char* kRegelEindeEigenschap = "korvaneRegelEinde";
+
+const std::array<QChar, 256>& Cp1252Tabel()
+{
+    static const std::array<QChar, 256> tabel = [] {
+        std::array<QChar, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[static_cast<std::size_t>(b)] = QChar(Cp1252ToUnicode(static_cast<unsigned char>(b)));
+        return t;
+    }();
+    return tabel;
+}
+
+void ZetRegelEinde(QTextDocument& doc, RegelEinde einde)
+{
+    doc.setProperty(kRegelEindeEigenschap, static_cast<int>(einde));
+}
+
+const char* RegelEindeBytes(RegelEinde einde)
+{
+    switch (einde) {
+    case RegelEinde::Lf: return "\n";
+    case RegelEinde::Cr: return "\r";
+    case RegelEinde::CrLf: break;
+    }
+    return "\r\n";
+}
+
+bool IsScheiding(QChar c)
+{
+#ifdef Q_OS_WIN
+    return c == u'/' || c == u'\\' || c == u':';
+#else
+    return c == u'/';
+#endif
+}
+
+qsizetype NaamBegin(const QString& pad)
+{
+    for (qsizetype i = pad.size(); i > 0; --i)
+        if (IsScheiding(pad.at(i - 1)))
+            return i;
+    return 0;
+}
+
+// Position of the extension's "." in `pad`, or -1.
+qsizetype ExtensiePositie(const QString& pad)
+{
+    const qsizetype punt = pad.lastIndexOf(u'.');
+    return punt >= NaamBegin(pad) ? punt : -1;
+}
+
+QString Pad(const QString& pad)
+{
+    return QDir::toNativeSeparators(pad);
+}
+
+// The save dialog's default extension, added to a name typed without one.
+QString MetStandaardExtensie(const QString& pad)
+{
+    return ExtensiePositie(pad) < 0 ? pad + QStringLiteral(".tab") : pad;
+}
+
+} // namespace
+
+RegelEinde DocumentRegelEinde(const QTextDocument& doc)
+{
+    const QVariant v = doc.property(kRegelEindeEigenschap);
+    if (!v.isValid())
+        return RegelEinde::CrLf;
+    const int n = v.toInt();
+    return n == 1 ? RegelEinde::Lf : n == 2 ? RegelEinde::Cr : RegelEinde::CrLf;
+}
+
+void LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes)
+{
+    const auto& tabel = Cp1252Tabel();
+    const qsizetype n = bytes.size();
+    const char* in = bytes.constData();
+    QString tekst(n, Qt::Uninitialized);
+    QChar* uit = tekst.data();
+    qsizetype lengte = 0;
+    // One entry per line break, in order.
+    std::vector<unsigned char> eindes;
+    std::array<qsizetype, 3> aantal{};
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned char b = static_cast<unsigned char>(in[i]);
+        if (b == '\r' || b == '\n') {
+            RegelEinde e = RegelEinde::Lf;
+            if (b == '\r') {
+                e = RegelEinde::Cr;
+                if (i + 1 < n && in[i + 1] == '\n') {
+                    e = RegelEinde::CrLf;
+                    ++i;
+                }
+            }
+            eindes.push_back(static_cast<unsigned char>(e));
+            ++aantal[static_cast<std::size_t>(e)];
+            uit[lengte++] = u'\n';
+        } else {
+            uit[lengte++] = tabel[b];
+        }
+    }
+    tekst.truncate(lengte);
+
+    // Ties go to CR LF, then LF.
+    RegelEinde eigen = RegelEinde::CrLf;
+    if (aantal[1] > aantal[0] && aantal[1] >= aantal[2])
+        eigen = RegelEinde::Lf;
+    else if (aantal[2] > aantal[0] && aantal[2] > aantal[1])
+        eigen = RegelEinde::Cr;
+
+    editor.setPlainText(tekst);
+    QTextDocument& doc = *editor.document();
+    ZetRegelEinde(doc, eigen);
+    // A block's state records the break in front of it, so a line the user
+    // adds with Enter after it gets the document's own break, and the line it
+    // was split from keeps its original one.
+    QTextBlock block = doc.begin().next();
+    for (std::size_t k = 0; k < eindes.size() && block.isValid(); ++k, block = block.next())
+        if (eindes[k] != static_cast<unsigned char>(eigen))
+            block.setUserState(eindes[k]);
+}
+
+PlatteTekst PlatteTekstBytes(const QTextDocument& doc)
+{
+    PlatteTekst resultaat;
+    const RegelEinde eigen = DocumentRegelEinde(doc);
+    QByteArray& uit = resultaat.bytes;
+    uit.reserve(doc.characterCount() + doc.blockCount());
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (block != doc.begin()) {
+            const int s = block.userState();
+            uit.append(RegelEindeBytes(s >= 0 && s <= 2 ? static_cast<RegelEinde>(s) : eigen));
+        }
+        const QString tekst = block.text();
+        const QChar* c = tekst.constData();
+        const qsizetype n = tekst.size();
+        const qsizetype begin = uit.size();
+        uit.resize(begin + n);
+        char* p = uit.data() + begin;
+        qsizetype geschreven = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t u = c[i].unicode();
+            const int b = u < 0x80 ? u : UnicodeToCp1252(u);
+            if (b >= 0) {
+                p[geschreven++] = static_cast<char>(b);
+                continue;
+            }
+            // One "?" per character, also for a surrogate pair.
+            QString teken(c[i]);
+            if (c[i].isHighSurrogate() && i + 1 < n && c[i + 1].isLowSurrogate())
+                teken += c[++i];
+            if (!resultaat.onopslaanbaar.contains(teken))
+                resultaat.onopslaanbaar += teken;
+            p[geschreven++] = '?';
+        }
+        uit.resize(begin + geschreven);
+    }
+    return resultaat;
+}
+
+QString NaamDeel(const QString& pad)
+{
+    return pad.mid(NaamBegin(pad));
+}
+
+QString Extensie(const QString& pad)
+{
+    const qsizetype punt = ExtensiePositie(pad);
+    return punt < 0 ? QString() : pad.mid(punt);
+}
+
+QString VervangExtensie(const QString& pad, const QString& extensie)
+{
+    const qsizetype punt = ExtensiePositie(pad);
+    return (punt < 0 ? pad : pad.left(punt)) + extensie;
+}
+
+QString BackupNaam(const QString& bestandsnaam)
+{
+    QString ext = Extensie(bestandsnaam);
+    if (ext.isEmpty())
+        ext = QStringLiteral("~");
+    else
+        ext.insert(1, u'~');
+    return VervangExtensie(bestandsnaam, ext);
+}
+
+void Backup(const QString& bestandsnaam)
+{
+    // Only a regular file is copied: a device would never end.
+    const QFileInfo info(bestandsnaam);
+    if (!info.exists() || !info.isFile())
+        return;
+    const QString backup = BackupNaam(bestandsnaam);
+    QFile::remove(backup);
+    QFile::copy(bestandsnaam, backup);
+}
+
+QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
+{
+    const QString kanNiet = QStringLiteral("Cannot create file %1").arg(Pad(pad));
+    QFileInfo doel(pad);
+    while (doel.isSymLink() && doel.exists())
+        doel.setFile(doel.symLinkTarget());
+    if (doel.exists() && !doel.isFile() && !doel.isDir()) {
+        // A device or a pipe: renaming a file over it would replace it.
+        QFile f(doel.filePath());
+        if (!f.open(QIODevice::WriteOnly))
+            return kanNiet;
+        if (f.write(bytes) != bytes.size() || !f.flush())
+            return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), f.errorString());
+        return {};
+    }
+    QSaveFile f(pad);
+    if (!f.open(QIODevice::WriteOnly))
+        return kanNiet;
+    if (f.write(bytes) != bytes.size()) {
+        const QString fout = f.errorString();
+        f.cancelWriting();
+        return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), fout);
+    }
+    if (!f.commit())
+        return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), f.errorString());
+    return {};
+}
+
+QString VensterTitel(const QString& bestandsnaam)
+{
+    return QStringLiteral("%1 - %2").arg(programmatitel, NaamDeel(bestandsnaam));
+}
+
+QString ModusTekst(bool richtext)
+{
+    return richtext ? QStringLiteral("Rich text") : QStringLiteral("Ascii text");
+}
+
+DocumentFiles::DocumentFiles(QPlainTextEdit& editor, Prompter& prompter,
+                             Instellingen& instellingen, DocumentIdentiteit& document,
+                             DocumentHooks hooks)
+    : m_editor(editor)
+    , m_prompter(prompter)
+    , m_instellingen(instellingen)
+    , m_document(document)
+    , m_hooks(std::move(hooks))
+{
+}
+
+FileDialogRequest DocumentFiles::OpenDialoog(const QString& tabmap)
+{
+    FileDialogRequest r;
+    r.title = QStringLiteral("Tab bestand openen");
+    r.directory = tabmap;
+    r.filters = {
+        QStringLiteral("tabbestand (*.tab;*.txt;*.chopro;*.kvn;*.crd;*.htm;*.html;*.dat) "
+                       "(*.tab *.txt *.chopro *.kvn *.crd *.htm *.html *.dat)"),
+        QStringLiteral("Rich text bestand(*.rtf); (*.rtf)"),
+        QStringLiteral("alle bestanden(*.*); (*)"),
+    };
+    return r;
+}
+
+FileDialogRequest DocumentFiles::SaveDialoog(const QString& bestandsnaam)
+{
+    FileDialogRequest r;
+    r.fileName = NaamDeel(bestandsnaam);
+    r.defaultSuffix = QStringLiteral("tab");
+    r.filters = {
+        QStringLiteral("tabbestand(*.tab) (*.tab)"),
+        QStringLiteral("tekstbestand(*.txt) (*.txt)"),
+        QStringLiteral("alle bestanden(*.*) (*)"),
+    };
+    return r;
+}
+
+void DocumentFiles::Meld(const QString& tekst)
+{
+    m_prompter.Message(tekst.toStdString());
+}
+
+void DocumentFiles::WerkTitelBij()
+{
+    if (m_hooks.titel)
+        m_hooks.titel(VensterTitel(m_document.bestandsnaam));
+}
+
+void DocumentFiles::MarkeerOpgeslagen()
+{
+    if (m_hooks.toonVeranderd)
+        m_hooks.toonVeranderd(false);
+    m_editor.document()->setModified(false);
+}
+
+bool DocumentFiles::Laden(const QString& pad, bool richtext)
+{
+    QFile f(pad);
+    QByteArray bytes;
+    bool gelezen = !QFileInfo(pad).isDir() && f.open(QIODevice::ReadOnly);
+    if (gelezen) {
+        bytes = f.readAll();
+        gelezen = f.error() == QFileDevice::NoError;
+    }
+    if (!gelezen) {
+        Meld(QStringLiteral("Kan bestand %1 niet openen").arg(Pad(pad)));
+        return false;
+    }
+    QTextDocument& doc = *m_editor.document();
+    if (richtext && ReadRtf(bytes, doc).ok) {
+        ZetRegelEinde(doc, RegelEinde::CrLf);
+        doc.clearUndoRedoStacks();
+    } else {
+        LaadPlatteTekst(m_editor, bytes);
+    }
+    return true;
+}
+
+bool DocumentFiles::Opslaan(const QString& pad, bool metBackup)
+{
+    QByteArray bytes;
+    if (m_instellingen.richtext) {
+        bytes = WriteRtf(*m_editor.document());
+    } else {
+        PlatteTekst tekst = PlatteTekstBytes(*m_editor.document());
+        if (!tekst.onopslaanbaar.isEmpty()) {
+            m_prompter.Beep(Sound::Question);
+            const QString vraag = QStringLiteral(
+                "Deze tekens kunnen niet in een tekstbestand worden opgeslagen: %1\r\n"
+                "Ze worden vervangen door \"?\". Toch opslaan ?").arg(tekst.onopslaanbaar);
+            if (m_prompter.Ask(DialogKind::Warning, vraag.toStdString(), Buttons::YesNo) != Answer::Yes)
+                return false;
+        }
+        bytes = std::move(tekst.bytes);
+    }
+    if (metBackup && m_instellingen.reservekopie)
+        Backup(pad);
+    const QString fout = SchrijfBestand(pad, bytes);
+    if (!fout.isEmpty()) {
+        Meld(fout);
+        return false;
+    }
+    return true;
+}
+
+void DocumentFiles::New1Click()
+{
+    m_editor.clear();
+    ZetRegelEinde(*m_editor.document(), RegelEinde::CrLf);
+    m_document.bestandsnaam = naamloos;
+    WerkTitelBij();
+    MarkeerOpgeslagen();
+    m_editor.setFocus();
+    if (m_hooks.caretStatus)
+        m_hooks.caretStatus();
+    if (m_hooks.undoUit)
+        m_hooks.undoUit();
+    m_document.tablijnenOmgezet = false;
+}
+
+void DocumentFiles::Open1Click()
+{
+    FileDialogRequest r = OpenDialoog(m_instellingen.tabmap);
+    if (VraagOpslaan()) {
+        const QString gekozen = m_prompter.OpenFileName(r);
+        if (!gekozen.isEmpty()) {
+            const QString pad = QFileInfo(gekozen).absoluteFilePath();
+            if (Laden(pad, m_instellingen.richtext)) {
+                m_document.bestandsnaam = pad;
+                WerkTitelBij();
+                MarkeerOpgeslagen();
+                if (m_hooks.naarMap)
+                    m_hooks.naarMap(QFileInfo(pad).absolutePath());
+                if (m_hooks.caretStatus)
+                    m_hooks.caretStatus();
+                if (m_hooks.undoUit)
+                    m_hooks.undoUit();
+            }
+        }
+    }
+    if (m_hooks.bestandslijstVernieuwen)
+        m_hooks.bestandslijstVernieuwen();
+    m_document.tablijnenOmgezet = false;
+}
+
+bool DocumentFiles::Save1Click()
+{
+    if (m_document.bestandsnaam == naamloos) {
+        FileDialogRequest r = SaveDialoog(m_document.bestandsnaam);
+        const QString gekozen = m_prompter.SaveFileName(r);
+        if (gekozen.isEmpty())
+            return false;
+        const QString pad = QFileInfo(MetStandaardExtensie(gekozen)).absoluteFilePath();
+        const bool ok = Opslaan(pad, true);
+        if (!ok)
+            return false;
+        m_document.bestandsnaam = pad;
+        WerkTitelBij();
+        MarkeerOpgeslagen();
+        if (m_hooks.bestandslijstVernieuwen)
+            m_hooks.bestandslijstVernieuwen();
+        return true;
+    }
+
+    QString pad = m_document.bestandsnaam;
+    bool naamVeranderd = false;
+    if (m_document.tablijnenOmgezet) {
+        const QString naam = NaamDeel(pad);
+        const QString vraag = QStringLiteral("De tablijnen in %1 zijn aangepast,         \r\n"
+                                             "normaal bewerken is niet meer mogelijk,\r\n"
+                                             "bestand opslaan als Korvane (.kvn) bestand ?").arg(naam);
+        m_prompter.Beep(Sound::Question);
+        if (!m_prompter.Confirm(vraag.toStdString()))
+            return false;
+        pad = VervangExtensie(pad, QStringLiteral(".kvn"));
+        naamVeranderd = pad != m_document.bestandsnaam;
+    }
+    m_prompter.Beep(Sound::Default);
+    const bool ok = Opslaan(pad, true);
+    if (!ok)
+        return false;
+    if (naamVeranderd) {
+        m_document.bestandsnaam = pad;
+        WerkTitelBij();
+        if (m_hooks.bestandslijstVernieuwen)
+            m_hooks.bestandslijstVernieuwen();
+    }
+    MarkeerOpgeslagen();
+    return true;
+}
+
+bool DocumentFiles::Saveas1Click()
+{
+    FileDialogRequest r = SaveDialoog(m_document.bestandsnaam);
+    const QString gekozen = m_prompter.SaveFileName(r);
+    if (gekozen.isEmpty())
+        return false;
+    const QString pad = QFileInfo(MetStandaardExtensie(gekozen)).absoluteFilePath();
+    if (QFileInfo::exists(pad)) {
+        m_prompter.Beep(Sound::Question);
+        const QString vraag = QStringLiteral("Het bestand %1 bestaat al.\r\n"
+                                             "Wilt U het bestaande bestand vervangen ?").arg(Pad(pad));
+        if (m_prompter.Ask(DialogKind::Warning, vraag.toStdString(), Buttons::YesNo) != Answer::Yes)
+            return false;
+    }
+    if (!Opslaan(pad))
+        return false;
+    MarkeerOpgeslagen();
+    if (m_hooks.bestandslijstVernieuwen)
+        m_hooks.bestandslijstVernieuwen();
+    return true;
+}
+
+void DocumentFiles::Reservekopie1Click()
+{
+    m_instellingen.reservekopie = !m_instellingen.reservekopie;
+    if (m_hooks.reservekopieVinkje)
+        m_hooks.reservekopieVinkje(m_instellingen.reservekopie);
+}
+
+bool DocumentFiles::VraagOpslaan()
+{
+    // Asked whenever there are unsaved edits, converted document or not: the
+    // conversion itself leaves the document unmodified.
+    if (!m_editor.document()->isModified())
+        return true;
+    m_prompter.Beep(Sound::Question);
+    const QString vraag = QStringLiteral("Veranderingen in %1 opslaan ?").arg(NaamDeel(m_document.bestandsnaam));
+    switch (m_prompter.Ask(DialogKind::Confirmation, vraag.toStdString(), Buttons::YesNoCancel)) {
+    case Answer::No:
+        return true;
+    case Answer::Yes:
+        // Only a completed save lets the caller throw the text away.
+        return Saveas1Click();
+    default:
+        return false;
+    }
+}
+
+bool DocumentFiles::LaadUitLijst(const QString& pad)
+{
+    if (!VraagOpslaan())
+        return false;
+    const bool richtext = Extensie(pad) == QStringLiteral(".rtf");
+    m_instellingen.richtext = richtext;
+    if (!richtext) {
+        QTextCursor c = m_editor.textCursor();
+        c.setPosition(c.selectionStart());
+        m_editor.setTextCursor(c);
+        const bool vet = m_hooks.vetIngedrukt && m_hooks.vetIngedrukt();
+        QTextCharFormat opmaak = m_editor.currentCharFormat();
+        opmaak.setForeground(QColor(Qt::black));
+        if (vet)
+            opmaak.setFontWeight(QFont::Bold);
+        m_editor.setCurrentCharFormat(opmaak);
+        QFont basis = m_editor.font();
+        if (vet)
+            basis.setBold(true);
+        basis.setFamily(m_instellingen.editorfont);
+        m_editor.setFont(basis);
+    }
+    if (m_hooks.modus)
+        m_hooks.modus(richtext);
+    m_editor.setLineWrapMode(richtext ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    if (!Laden(pad, richtext))
+        return false;
+    m_document.bestandsnaam = pad;
+    m_document.tablijnenOmgezet = false;
+    if (m_hooks.caretStatus)
+        m_hooks.caretStatus();
+    WerkTitelBij();
+    MarkeerOpgeslagen();
+    m_editor.setFocus();
+    if (m_hooks.undoUit)
+        m_hooks.undoUit();
+    if (m_hooks.analyse)
+        m_hooks.analyse();
+    return true;
+}
+
+bool DocumentFiles::Herladen()
+{
+    if (!QFileInfo(m_document.bestandsnaam).isFile())
+        return false;
+    const bool veranderd = m_editor.document()->isModified();
+    if (!Laden(m_document.bestandsnaam, m_instellingen.richtext))
+        return false;
+    m_editor.document()->setModified(veranderd);
+    return true;
+}
+
+} // namespace korvane

@@ -1,0 +1,138 @@
+// The document on disk: loading and saving the editor's text as plain
+// Windows-1252 bytes or as RTF, the backup copy, the atomic save, and the
+// file commands of the main window (New, Open, Save, Save as, the
+// save-changes question, the load from the file browser).
+//
+// Line breaks: a plain-text file may mix CR LF, LF and lone CR. The load
+// notes the file's most common break as the document's own and marks every
+// line that follows a different one in its QTextBlock::userState, so a file
+// opened and saved unchanged is written back byte for byte, and lines the
+// user adds get the document's break. A new document uses CR LF. Nothing else
+// may use the editor's block user states.
+#pragma once
+
+#include "files/prompter.h"
+#include "files/settings.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class QPlainTextEdit;
+class QTextDocument;
+
+namespace korvane {
+
+inline const QString naamloos = QStringLiteral("naamloos.tab");
+inline const QString programmatitel = QStringLiteral("Korvane1.06");
+
+// Who the document is, beside its text.
+struct DocumentIdentiteit {
+    QString bestandsnaam = naamloos;
+    bool tablijnenOmgezet = false;
+};
+
+enum class RegelEinde { CrLf = 0, Lf = 1, Cr = 2 };
+
+// The line break a document uses for lines without a recorded one.
+RegelEinde DocumentRegelEinde(const QTextDocument& doc);
+
+// Replaces the editor's text by the plain-text bytes, in one setPlainText.
+void LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes);
+
+struct PlatteTekst {
+    QByteArray bytes;
+    // The distinct characters Windows-1252 cannot hold, in order of first
+    // appearance; each was written as "?".
+    QString onopslaanbaar;
+};
+// The editor's text as the bytes of a plain-text file.
+PlatteTekst PlatteTekstBytes(const QTextDocument& doc);
+
+// Name part of a path: everything after the last directory separator.
+QString NaamDeel(const QString& pad);
+// From the last "." of the name part, "." included; empty without one.
+QString Extensie(const QString& pad);
+// The path with its extension replaced (or `extensie` appended).
+QString VervangExtensie(const QString& pad, const QString& extensie);
+// lied.tab gives lied.~tab, lied gives lied~.
+QString BackupNaam(const QString& bestandsnaam);
+// Copies an existing regular file to its backup name, replacing an older
+// backup. Reports nothing: the save that follows goes on regardless.
+void Backup(const QString& bestandsnaam);
+// Writes `bytes` to `pad` without ever leaving a half-written file under that
+// name: a temporary file beside the target is renamed over it, keeping the
+// target's permissions and following a symbolic link to its target. A target
+// that is not a regular file (a device) is written directly. Returns the
+// user's error message, empty on success.
+QString SchrijfBestand(const QString& pad, const QByteArray& bytes);
+
+// Format("%s - %s", programmatitel, name part).
+QString VensterTitel(const QString& bestandsnaam);
+QString ModusTekst(bool richtext);   // status panel 4
+
+// What the file commands ask of the window around them. Every hook may be
+// left empty.
+struct DocumentHooks {
+    std::function<void(const QString&)> titel;          // window caption
+    std::function<void(bool)> toonVeranderd;            // status panel 2
+    std::function<void(bool)> modus;                    // panel 4, Richtext1 check, tool button
+    std::function<void()> bestandslijstVernieuwen;      // FileListBox1 reads its folder again
+    std::function<void(const QString&)> naarMap;        // the browser moves to a folder
+    std::function<void()> caretStatus;                  // ToonCaretPositie
+    std::function<void()> undoUit;                      // disable the undo command
+    std::function<void(bool)> reservekopieVinkje;       // Reservekopie1 check mark
+    std::function<bool()> vetIngedrukt;                 // VetButton is down
+    std::function<void()> analyse;                      // run the tab analysis
+};
+
+class DocumentFiles {
+public:
+    DocumentFiles(QPlainTextEdit& editor, Prompter& prompter, Instellingen& instellingen,
+                  DocumentIdentiteit& document, DocumentHooks hooks = {});
+
+    void SetHooks(DocumentHooks hooks) { m_hooks = std::move(hooks); }
+
+    void New1Click();
+    void Open1Click();
+    // True when the document was written.
+    bool Save1Click();
+    bool Saveas1Click();
+    void Reservekopie1Click();
+    // True: the caller may abandon the document.
+    bool VraagOpslaan();
+    bool FormCloseQuery() { return VraagOpslaan(); }
+    // The load of a file picked in the browser; false when nothing was loaded.
+    bool LaadUitLijst(const QString& pad);
+    // RichtextClick's reload of the named file in the current mode; false
+    // when there was no file or it could not be read.
+    bool Herladen();
+
+    // Loads `pad` into the editor (RTF when `richtext`, falling back to plain
+    // text). A file that cannot be read leaves the editor as it was and shows
+    // "Kan bestand %s niet openen".
+    bool Laden(const QString& pad, bool richtext);
+    // Writes the editor to `pad` in the current mode; asks first when the
+    // text holds characters a plain-text file cannot store. False, after a
+    // message, when nothing was written. With `metBackup` and reservekopie
+    // on, the previous file is first copied to its backup name.
+    bool Opslaan(const QString& pad, bool metBackup = false);
+
+    void MarkeerOpgeslagen();
+    void WerkTitelBij();
+
+    static FileDialogRequest OpenDialoog(const QString& tabmap);
+    static FileDialogRequest SaveDialoog(const QString& bestandsnaam);
+
+private:
+    void Meld(const QString& tekst);
+
+    QPlainTextEdit& m_editor;
+    Prompter& m_prompter;
+    Instellingen& m_instellingen;
+    DocumentIdentiteit& m_document;
+    DocumentHooks m_hooks;
+};
+
+} // namespace korvane

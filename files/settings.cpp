@@ -1,0 +1,319 @@
+// The settings files: "Opties.txt", "kvn.cfg", "snaren.txt" and where they
+// live.
+#include "files/settings.h"
+
+#include "core/cp1252.h"
+#include "core/tuning.h"
+#include "files/documentfiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+namespace korvane {
+namespace {
+
+QString Cp1252Tekst(const QByteArray& bytes)
+{
+    QString uit(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        uit[i] = QChar(Cp1252ToUnicode(static_cast<unsigned char>(bytes[i])));
+    return uit;
+}
+
+// Text as Windows-1252; nullopt when a character does not fit.
+std::optional<QByteArray> Cp1252Bytes(const QString& tekst)
+{
+    QByteArray uit(tekst.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const char16_t u = tekst[i].unicode();
+        const int b = u < 0x80 ? u : UnicodeToCp1252(u);
+        if (b < 0)
+            return std::nullopt;
+        uit[i] = static_cast<char>(b);
+    }
+    return uit;
+}
+
+QByteArray Cp1252BytesOfVraagteken(const QString& tekst)
+{
+    if (auto b = Cp1252Bytes(tekst))
+        return *b;
+    QByteArray uit;
+    for (QChar c : tekst) {
+        const int b = c.unicode() < 0x80 ? c.unicode() : UnicodeToCp1252(c.unicode());
+        uit += b < 0 ? '?' : static_cast<char>(b);
+    }
+    return uit;
+}
+
+std::optional<QByteArray> LeesBestand(const QString& pad)
+{
+    if (!QFileInfo(pad).isFile())
+        return std::nullopt;
+    QFile f(pad);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+// A decimal integer, optionally preceded by blanks; a size or a length must
+// also be positive to be of any use.
+std::optional<int> PositiefGetal(const QString& regel)
+{
+    qsizetype i = 0;
+    while (i < regel.size() && regel[i] == u' ')
+        ++i;
+    const QString cijfers = regel.mid(i);
+    if (cijfers.isEmpty() || cijfers.size() > 9)
+        return std::nullopt;
+    for (QChar c : cijfers)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    const int n = cijfers.toInt();
+    if (n <= 0)
+        return std::nullopt;
+    return n;
+}
+
+// The lines of a single-byte file: CR LF, LF or a lone CR ends a line.
+QList<QByteArray> RuweRegels(const QByteArray& bytes)
+{
+    QList<QByteArray> regels;
+    qsizetype begin = 0;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        regels << bytes.mid(begin, i - begin);
+        if (bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n')
+            ++i;
+        begin = i + 1;
+    }
+    if (begin < n)
+        regels << bytes.mid(begin);
+    return regels;
+}
+
+QByteArray Regels(const QStringList& regels)
+{
+    QByteArray uit;
+    for (const QString& r : regels) {
+        uit += Cp1252BytesOfVraagteken(r);
+        uit += "\r\n";
+    }
+    return uit;
+}
+
+} // namespace
+
+Instellingen Instellingen::Leeg()
+{
+    Instellingen i;
+    i.editorfont.clear();
+    i.editorvet = false;
+    i.printerfont.clear();
+    i.printervet = false;
+    i.alleenfixed = false;
+    i.paginanummers = false;
+    i.opstartmodus.clear();
+    return i;
+}
+
+QString ProgrammaMap()
+{
+    const QString exeMap = QCoreApplication::applicationDirPath();
+    QString map;
+    if (!exeMap.isEmpty() && QFileInfo(exeMap).isWritable()) {
+        map = exeMap;
+    } else {
+        map = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        QDir().mkpath(map);
+    }
+    return map.endsWith(u'/') ? map : map + u'/';
+}
+
+QString BestandInMap(const QString& map, const QString& naam)
+{
+    const QDir dir(map);
+    if (QFileInfo::exists(dir.filePath(naam)))
+        return dir.filePath(naam);
+    const QStringList namen = dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System
+                                            | QDir::NoDotAndDotDot);
+    for (const QString& n : namen)
+        if (n.compare(naam, Qt::CaseInsensitive) == 0)
+            return dir.filePath(n);
+    return dir.filePath(naam);
+}
+
+bool BestaatInMap(const QString& map, const QString& naam)
+{
+    return QFileInfo(BestandInMap(map, naam)).isFile();
+}
+
+QStringList LeesRegels(const QByteArray& bytes)
+{
+    QStringList regels;
+    for (const QByteArray& r : RuweRegels(bytes))
+        regels << Cp1252Tekst(r);
+    return regels;
+}
+
+OptiesResultaat LeesOpties(const QString& programmamap, Instellingen& inst)
+{
+    const QString map = inst.programmamap;
+    const QString laatste = inst.laatstebestand;
+    OptiesResultaat resultaat;
+    const QString pad = BestandInMap(programmamap, optiesNaam);
+    if (!QFileInfo::exists(pad)) {
+        inst = Instellingen{};
+        inst.programmamap = map;
+        inst.laatstebestand = laatste;
+        return resultaat;
+    }
+    inst = Instellingen::Leeg();
+    inst.programmamap = map;
+    inst.laatstebestand = laatste;
+    const std::optional<QByteArray> bytes = LeesBestand(pad);
+    if (!bytes) {
+        resultaat.status = OptiesStatus::Afgebroken;
+        resultaat.afgebrokenBij = 1;
+        return resultaat;
+    }
+    const QStringList regels = LeesRegels(*bytes);
+    // Reading past the last line yields empty lines.
+    auto regel = [&](int nr) { return nr <= regels.size() ? regels[nr - 1] : QString(); };
+
+    inst.tabmap = regel(1);
+    inst.mediamap = regel(2);
+    inst.editorfont = regel(3);
+    if (auto g = PositiefGetal(regel(4))) {
+        inst.editorgrootte = *g;
+    } else {
+        resultaat.status = OptiesStatus::Afgebroken;
+        resultaat.afgebrokenBij = 4;
+        return resultaat;
+    }
+    inst.editorvet = regel(5) == QStringLiteral("Bold");
+    inst.printerfont = regel(6);
+    if (auto g = PositiefGetal(regel(7))) {
+        inst.printergrootte = *g;
+    } else {
+        resultaat.status = OptiesStatus::Afgebroken;
+        resultaat.afgebrokenBij = 7;
+        return resultaat;
+    }
+    inst.printervet = regel(8) == QStringLiteral("Bold");
+    inst.volledigscherm = regel(9) == QStringLiteral("Fullscreen");
+    inst.richtext = regel(10) == QStringLiteral("Richtext");
+    inst.reservekopie = regel(11) == QStringLiteral("Backup");
+    inst.alleenfixed = regel(12) == QStringLiteral("Fixed");
+    inst.paginanummers = regel(13) == QStringLiteral("Pagenumbers");
+    inst.opstartmodus = regel(14);
+    resultaat.status = OptiesStatus::Gelezen;
+    return resultaat;
+}
+
+QByteArray OptiesBytes(const Instellingen& i)
+{
+    QStringList regels{
+        i.tabmap,
+        i.mediamap,
+        i.editorfont,
+        QString::number(i.editorgrootte),
+        i.editorvet ? QStringLiteral("Bold") : QStringLiteral("Normal"),
+        i.printerfont,
+        QString::number(i.printergrootte),
+        i.printervet ? QStringLiteral("Bold") : QStringLiteral("Normal"),
+        i.volledigscherm ? QStringLiteral("Fullscreen") : QStringLiteral("DirTree"),
+        i.richtext ? QStringLiteral("Richtext") : QStringLiteral("Plaintext"),
+        i.reservekopie ? QStringLiteral("Backup") : QStringLiteral("No Backup"),
+        i.alleenfixed ? QStringLiteral("Fixed") : QStringLiteral("All"),
+        i.paginanummers ? QStringLiteral("Pagenumbers") : QStringLiteral("No Pagenumbers"),
+    };
+    if (!i.opstartmodus.isEmpty())
+        regels << i.opstartmodus;
+    return Regels(regels);
+}
+
+QString SchrijfOpties(const QString& programmamap, const Instellingen& instellingen)
+{
+    return SchrijfBestand(BestandInMap(programmamap, optiesNaam), OptiesBytes(instellingen));
+}
+
+ConfigStatus LeesConfiguratie(const QString& programmamap, Configuratie& cfg)
+{
+    const QString pad = BestandInMap(programmamap, configNaam);
+    cfg = Configuratie{};
+    if (!QFileInfo::exists(pad))
+        return ConfigStatus::Ontbreekt;
+    const std::optional<QByteArray> bytes = LeesBestand(pad);
+    const QList<QByteArray> ruweRegels = bytes ? RuweRegels(*bytes) : QList<QByteArray>{};
+    const QStringList regels = LeesRegels(bytes.value_or(QByteArray()));
+    std::optional<int> getallen[4];
+    for (int k = 0; k < 4; ++k)
+        getallen[k] = k < regels.size() ? PositiefGetal(regels[k]) : std::nullopt;
+    if (!getallen[0] || !getallen[1] || !getallen[2] || !getallen[3]) {
+        cfg.vensterbreedte = foutVensterbreedte;
+        cfg.vensterhoogte = foutVensterhoogte;
+        return ConfigStatus::Fout;
+    }
+    cfg.vensterbreedte = *getallen[0];
+    cfg.vensterhoogte = *getallen[1];
+    cfg.paneelbreedte = *getallen[2];
+    cfg.boomhoogte = *getallen[3];
+    if (ruweRegels.size() > 4) {
+        // A name Windows-1252 could not hold was written as UTF-8.
+        const QByteArray ruw = ruweRegels[4];
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString alsUtf8 = utf8.decode(ruw);
+        bool hoog = false;
+        for (char c : ruw)
+            hoog = hoog || static_cast<unsigned char>(c) >= 0x80;
+        cfg.bestandsnaam = hoog && !utf8.hasError() ? alsUtf8 : Cp1252Tekst(ruw);
+    }
+    return ConfigStatus::Gelezen;
+}
+
+QByteArray ConfiguratieBytes(const Configuratie& cfg)
+{
+    QByteArray uit;
+    for (int n : {cfg.vensterbreedte, cfg.vensterhoogte, cfg.paneelbreedte, cfg.boomhoogte})
+        uit += QByteArray::number(n) + "\r\n";
+    const std::optional<QByteArray> naam = Cp1252Bytes(cfg.bestandsnaam);
+    uit += naam ? *naam : cfg.bestandsnaam.toUtf8();
+    uit += "\r\n";
+    return uit;
+}
+
+bool SchrijfConfiguratie(const QString& programmamap, const Configuratie& cfg)
+{
+    return SchrijfBestand(BestandInMap(programmamap, configNaam), ConfiguratieBytes(cfg)).isEmpty();
+}
+
+QString ConfigFoutTekst(const QString& programmamap)
+{
+    return QStringLiteral("Fout bij het schrijven van ") + QDir::toNativeSeparators(programmamap)
+        + QStringLiteral("Kvn.cfg");
+}
+
+std::optional<std::vector<std::string>> LeesSnarenBestand(const QString& programmamap)
+{
+    const std::optional<QByteArray> bytes = LeesBestand(BestandInMap(programmamap, snarenNaam));
+    if (!bytes)
+        return std::nullopt;
+    return LeesSnaren(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+}
+
+QString SnarenPad(const QString& programmamap)
+{
+    return BestandInMap(programmamap, snarenNaam);
+}
+
+} // namespace korvane
