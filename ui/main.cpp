@@ -1,12 +1,26 @@
-// Entry point: creates the windows and runs the event loop.
+// Entry point: registers the line font, creates the main window and runs the
+// event loop.
+#include "files/prompter.h"
+#include "ui/linefont.h"
+#include "ui/mainwindow.h"
+
 #include <QApplication>
-#include <QPlainTextEdit>
+#include <QDir>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane"));
-    QPlainTextEdit editor;
-    editor.show();
+    RegisterLineFont();
+
+    korvane::OpstartGegevens start;
+    const QStringList args = QApplication::arguments();
+    start.parameters = args.mid(1);
+    start.programmamap = QDir(QApplication::applicationDirPath()).absolutePath() + u'/';
+
+    korvane::QtPrompter prompter;
+    korvane::TForm1 Form1(prompter, start);
+    prompter.SetParent(&Form1);
+    Form1.show();
     return app.exec();
 }

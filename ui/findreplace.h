@@ -1,0 +1,79 @@
+// Find and replace: the two modeless dialogs of the main window and the
+// searches they run over the editor operations. Both search forward from a
+// start point to the end of the text and never wrap around.
+#pragma once
+
+#include <QDialog>
+
+#include <string_view>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace korvane {
+
+class EditorOps;
+
+// The offset of the first occurrence of `wat` at or after `start`, or -1.
+int ZoekVanaf(const EditorOps& editor, std::string_view wat, int start, bool hoofdletters);
+
+// Find next: from just after a selection, or from the top when nothing is
+// selected; the match is selected. Returns whether one was found.
+bool ZoekVolgende(EditorOps& editor, std::string_view wat, bool hoofdletters);
+
+// Replace: from just after a selection, or from the caret; the found text is
+// replaced and the caret stands after the replacement. With `alles` it goes
+// on until nothing more is found. Returns the number of replacements.
+int Vervang(EditorOps& editor, std::string_view wat, std::string_view door, bool hoofdletters,
+            bool alles);
+
+// FindDialog1: the text to find, match case, find next.
+class ZoekDialoog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ZoekDialoog(QWidget* parent);
+    QString zoektekst() const;
+    bool hoofdletters() const;
+    QLineEdit* zoekveld() const { return m_zoek; }
+    QCheckBox* hoofdletterVak() const { return m_hoofdletters; }
+    QPushButton* volgendeKnop() const { return m_volgende; }
+
+signals:
+    void VolgendeZoeken();
+
+private:
+    QLineEdit* m_zoek;
+    QCheckBox* m_hoofdletters;
+    QPushButton* m_volgende;
+};
+
+// ReplaceDialog1: adds the replacement text, replace and replace all.
+class VervangDialoog : public QDialog {
+    Q_OBJECT
+public:
+    explicit VervangDialoog(QWidget* parent);
+    QString zoektekst() const;
+    QString vervangtekst() const;
+    bool hoofdletters() const;
+    QLineEdit* zoekveld() const { return m_zoek; }
+    QLineEdit* vervangveld() const { return m_door; }
+    QCheckBox* hoofdletterVak() const { return m_hoofdletters; }
+    QPushButton* vervangKnop() const { return m_vervang; }
+    QPushButton* allesKnop() const { return m_alles; }
+
+signals:
+    // `alles`: replace all was pressed.
+    void Vervang(bool alles);
+    void VolgendeZoeken();
+
+private:
+    QLineEdit* m_zoek;
+    QLineEdit* m_door;
+    QCheckBox* m_hoofdletters;
+    QPushButton* m_volgende;
+    QPushButton* m_vervang;
+    QPushButton* m_alles;
+};
+
+} // namespace korvane

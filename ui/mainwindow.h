@@ -1,0 +1,234 @@
+// TForm1, the main window: the text area `Editor`, the menus and tool bars
+// built from the command table, the file-browser panel, the status bar, and
+// the document state of the whole run. Handlers are members named after the
+// control and event; they delegate to core/ and to the other components.
+// Member definitions live in several files: mainwindow.cpp (construction,
+// status bar, keyboard), mainwindow_format.cpp (fonts, styles, modes),
+// mainwindow_edit.cpp (find, replace, undo, clipboard, tab commands) and the
+// companions' own mainwindow_*.cpp files.
+#pragma once
+
+#include "core/pages.h"
+#include "core/tabstate.h"
+#include "core/tuning.h"
+#include "files/prompter.h"
+#include "files/settings.h"
+#include "ui/commandtable.h"
+
+#include <QFont>
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QFontComboBox;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QSpinBox;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+
+namespace korvane {
+
+class EditorWidget;
+class QtEditor;
+class ZoekDialoog;
+class VervangDialoog;
+
+// What the program was started with.
+struct OpstartGegevens {
+    QStringList parameters;  // command-line parameters, without the program
+    QString programmamap;    // the executable's directory, ends in "/"
+};
+
+// Status bar panel indexes.
+enum StatusPaneel {
+    PaneelPositie = 0,
+    PaneelPagina = 1,
+    PaneelVeranderd = 2,
+    PaneelModus = 3,
+    PaneelTekstsoort = 4,
+    PaneelVrij1 = 5,
+    PaneelVrij2 = 6,
+    aantalPanelen = 7
+};
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm1(Prompter& prompter, OpstartGegevens start, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // A menu item or tool button by its object name ("New1", "VetButton").
+    QAction* action(const QString& id) const;
+    QLabel* statusPaneel(int index) const { return m_panelen[index]; }
+    QStringList statusTeksten() const;
+
+    // --- Document state of the run -----------------------------------------
+    Prompter& prompter;
+    OpstartGegevens opstart;
+    Instellingen instellingen;
+    Configuratie configuratie;
+    TabState state;
+    StemmingLijst stemmingLijst;
+    QString bestandsnaam = QStringLiteral("naamloos.tab");
+    bool naamloos = true;
+    bool tablijnenOmgezet = false;
+
+    bool cursief = false;
+    bool onderstreept = false;
+    int invoegmodus = 1;
+    // regelsPerPagina, aantalPaginas, paginanummering.
+    PaginaStand paginastand;
+
+    // --- Controls --------------------------------------------------------
+    EditorWidget* Editor = nullptr;
+    QtEditor& editor() const { return *m_editor; }
+    TabContext& ctx() { return *m_ctx; }
+    QWidget* m_browserPanel = nullptr;   // Panel1; the file browser fills it
+    QWidget* m_mediaPanel = nullptr;     // MediaPlayer1's place on ToolBar2
+    QSplitter* Splitter1 = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QToolBar* ToolBar2 = nullptr;
+    QComboBox* ComboBox1 = nullptr;      // tuning
+    QSpinBox* SpinEdit2 = nullptr;       // tab width
+    QComboBox* Maatcombobox = nullptr;   // time signature
+    QFontComboBox* Fontname = nullptr;
+    QComboBox* spinedit1 = nullptr;      // font size
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* menu(Menu m) const { return m == Menu::Popup ? PopupMenu1 : m_menus[static_cast<int>(m)]; }
+    // The action whose handler is running (menu item or tool button), for
+    // handlers that act differently per control.
+    const QAction* afzender() const { return m_afzender; }
+
+    // The printer the page arithmetic and printing use, and its font.
+    QPrinter& printer();
+    QFont printerLettertype;
+
+    // --- Status (keyboard handling and caret status) -------------------------
+    void ToonCaretPositie();
+    void ToonVeranderd(bool veranderd);
+    void EditorChange();
+    void EditorSelectionChange();
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // Completion of start-up when the window is first shown.
+    void FormActivate();
+
+    // Copies the tool-bar controls into state.instellingen for a staff command.
+    void VulInstellingen();
+    // The tuning box's list follows stemmingLijst.
+    void ToonStemmingLijst();
+    // "snaren.txt" in the program's directory.
+    QString SnarenBestand() const;
+
+    // --- Handlers of the command table ---------------------------------------
+    void Exit1Click();
+    void AllesSelecteren1Click();
+    // Formatting
+    void Lettertype2Click();
+    void Bold1Click();
+    void VetButtonClick();
+    void Italic1Click();
+    void italicbuttonClick();
+    void Underline1Click();
+    void UnderlinebuttonClick();
+    void FontColorClick();
+    void Volledigscherm1Click();
+    void RichtextClick();
+    void FixedButtonClick();
+    void FontNameChange();
+    void SpinEdit1Change();
+    // Find, replace, undo, clipboard
+    void Zoeken1Click();
+    void Vervangen1Click();
+    void FindDialog1Find();
+    void ReplaceDialog1Replace(bool alles);
+    void UndoClick();
+    void KnippenClick();
+    void KopierenClick();
+    void PlakkenClick();
+    // Tab commands
+    void inserttab();
+    void Maatstreepinvoegen1Click();
+    void Spatieinvoegen1Click();
+    void Beginherhalinginvoegen1Click();
+    void Eindherhalinginvoegen1Click();
+    void endclosebuttonClick();
+    void Stemmimg1Click();
+    void LinksUitlijnen1Click();
+    void VerticaalKnippen1Click();
+    void VerticaalKopiren1Click();
+    void Verticaalplakken1Click();
+    // Tuning list and staff shape
+    void PlusButtonClick();
+    void MinbuttonClick();
+    void savelistbuttonClick();
+    void maatsoortbuttonClick();
+    void MaatcomboboxChange();
+    void SpinEdit2Change();
+
+    ZoekDialoog* FindDialog1 = nullptr;
+    VervangDialoog* ReplaceDialog1 = nullptr;
+
+signals:
+    // The tuning list gained an entry at `index` / lost the entry at `index`;
+    // the wizard's copy follows.
+    void StemmingToegevoegd(int index, const QString& tekst);
+    void StemmingVerwijderd(int index);
+    // FormActivate has applied the window's settings; the companions (preview,
+    // wizard, dialogs) apply theirs now, before the document is marked clean.
+    void Geactiveerd();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BouwMenus();
+    void BouwToolBars();
+    void BouwStatusBalk();
+    void BouwWerkgebied();
+    void BouwBesturing();
+    QWidget* BesturingVoor(const QString& naam) const;
+    void VoerUit(Handler handler);
+    void SetEnabled(const char* naam, bool aan);
+    void SetChecked(const char* naam, bool aan);
+    // Formatting steps shared by the style commands.
+    void Collapse();
+    void Adopt();
+    void Recalc();
+    void PasStijlToe(int stijl, bool aan);
+    void WisselStijl(int stijl, bool vanMenu);
+    // The selection's attributes; in Ascii mode those of the whole text.
+    QFont SelectieFont() const;
+    QColor SelectieKleur() const;
+    void ZetSelectieFont(const QFont& font);
+    void ZetSelectieKleur(const QColor& kleur);
+    // Rich-text mode on or off for the widget, keeping the text.
+    void ZetTekstsoort(bool rich);
+    void VulLettergroottes();
+    void ToonFontInBesturing();
+    // Reads the file `pad` into the editor in the current mode.
+    bool LaadInEditor(const QString& pad);
+
+    QtEditor* m_editor = nullptr;
+    std::unique_ptr<TabContext> m_ctx;
+    std::unique_ptr<QPrinter> m_printer;
+    QHash<QString, QAction*> m_actions;
+    QMenu* m_menus[aantalMenus] = {};
+    QLabel* m_panelen[aantalPanelen] = {};
+    const QAction* m_afzender = nullptr;
+    bool m_geactiveerd = false;
+    // Key preview: the event last handled and where, so that its propagation
+    // to parent widgets is not seen twice.
+    const QEvent* m_laatsteToets = nullptr;
+    QPointer<QObject> m_laatsteOntvanger;
+};
+
+} // namespace korvane

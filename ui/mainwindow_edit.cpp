@@ -1,0 +1,168 @@
+// TForm1: find, replace, undo, clipboard, the tab commands of core/ and the
+// tuning list's buttons.
+#include "ui/mainwindow.h"
+
+#include "core/block.h"
+#include "core/columns.h"
+#include "core/staff.h"
+#include "core/tidy.h"
+#include "ui/editorwidget.h"
+#include "ui/findreplace.h"
+#include "ui/qteditor.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QSaveFile>
+
+namespace korvane {
+
+// --- Find, replace, undo, clipboard ------------------------------------------
+
+void TForm1::Zoeken1Click()
+{
+    FindDialog1->show();
+    FindDialog1->raise();
+}
+
+void TForm1::Vervangen1Click()
+{
+    ReplaceDialog1->show();
+    ReplaceDialog1->raise();
+}
+
+void TForm1::FindDialog1Find()
+{
+    ZoekVolgende(*m_editor, QStringToBytes(FindDialog1->zoektekst()), FindDialog1->hoofdletters());
+}
+
+void TForm1::ReplaceDialog1Replace(bool alles)
+{
+    Vervang(*m_editor, QStringToBytes(ReplaceDialog1->zoektekst()),
+            QStringToBytes(ReplaceDialog1->vervangtekst()), ReplaceDialog1->hoofdletters(), alles);
+}
+
+void TForm1::UndoClick()
+{
+    Herstel(*m_editor, state.snapshot);
+}
+
+void TForm1::KnippenClick()
+{
+    Editor->cut();
+}
+
+void TForm1::KopierenClick()
+{
+    Editor->copy();
+}
+
+void TForm1::PlakkenClick()
+{
+    Editor->paste();
+}
+
+// --- Tab commands ---------------------------------------------------------------
+
+void TForm1::inserttab()
+{
+    VulInstellingen();
+    korvane::inserttab(*m_ctx);
+}
+
+void TForm1::Maatstreepinvoegen1Click()
+{
+    korvane::Maatstreepinvoegen1Click(*m_ctx);
+}
+
+void TForm1::Spatieinvoegen1Click()
+{
+    korvane::Spatieinvoegen1Click(*m_ctx);
+}
+
+void TForm1::Beginherhalinginvoegen1Click()
+{
+    korvane::Beginherhalinginvoegen1Click(*m_ctx);
+}
+
+void TForm1::Eindherhalinginvoegen1Click()
+{
+    korvane::Eindherhalinginvoegen1Click(*m_ctx);
+}
+
+void TForm1::endclosebuttonClick()
+{
+    korvane::endclosebuttonClick(*m_ctx);
+}
+
+void TForm1::Stemmimg1Click()
+{
+    VulInstellingen();
+    korvane::Stemmimg1Click(*m_ctx);
+}
+
+void TForm1::LinksUitlijnen1Click()
+{
+    korvane::LinksUitlijnen1Click(*m_ctx);
+}
+
+void TForm1::VerticaalKnippen1Click()
+{
+    if (korvane::VerticaalKnippen1Click(*m_ctx))
+        SetEnabled("Verticaalplakken1", true);
+}
+
+void TForm1::VerticaalKopiren1Click()
+{
+    if (korvane::VerticaalKopiren1Click(*m_ctx))
+        SetEnabled("Verticaalplakken1", true);
+}
+
+void TForm1::Verticaalplakken1Click()
+{
+    korvane::Verticaalplakken1Click(*m_ctx);
+}
+
+// --- Tuning list ------------------------------------------------------------------
+
+void TForm1::PlusButtonClick()
+{
+    const std::string tekst = QStringToBytes(ComboBox1->currentText());
+    const int index = korvane::PlusButtonClick(stemmingLijst, tekst, prompter);
+    if (index < 0)
+        return;
+    ToonStemmingLijst();
+    emit StemmingToegevoegd(index, BytesToQString(tekst));
+}
+
+void TForm1::MinbuttonClick()
+{
+    const QString tekst = ComboBox1->currentText();
+    // An entry is selected only while the box shows it unchanged.
+    int gekozen = ComboBox1->currentIndex();
+    if (gekozen >= 0 && ComboBox1->itemText(gekozen) != tekst)
+        gekozen = -1;
+    const int index = korvane::MinbuttonClick(stemmingLijst, QStringToBytes(tekst), gekozen, prompter);
+    if (index < 0)
+        return;
+    ToonStemmingLijst();
+    emit StemmingVerwijderd(index);
+    if (ComboBox1->count() > 0)
+        ComboBox1->setCurrentIndex(0);
+    else
+        ComboBox1->setEditText(QString());
+}
+
+void TForm1::savelistbuttonClick()
+{
+    if (!korvane::savelistbuttonClick(prompter))
+        return;
+    const std::string bytes = SchrijfSnaren(stemmingLijst);
+    QSaveFile f(SnarenBestand());
+    if (!f.open(QIODevice::WriteOnly)
+        || f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
+        || !f.commit()) {
+        prompter.Message("Cannot create file " + SnarenBestand().toStdString());
+    }
+}
+
+} // namespace korvane
