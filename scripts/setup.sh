@@ -12,6 +12,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   libfluidsynth-dev timgm6mb-soundfont
   desktop-file-utils shared-mime-info
+  gstreamer1.0-plugins-good gstreamer1.0-libav
 )
 
 missing=()
