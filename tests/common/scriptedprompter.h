@@ -26,6 +26,10 @@ public:
     std::deque<Answer> answers;
     std::deque<QString> fileNames;                 // open, save and folder dialogs
     std::deque<std::optional<QString>> texts;
+    struct TextRequest {
+        QString title, label, text;
+    };
+    std::vector<TextRequest> textRequests;
     std::deque<std::optional<QFont>> fonts;
     std::deque<std::optional<QColor>> colors;
     std::vector<FileDialogRequest> fileRequests;
@@ -53,14 +57,16 @@ public:
     }
     QString OpenFileName(FileDialogRequest& r) override { return NextFile(r); }
     QString SaveFileName(FileDialogRequest& r) override { return NextFile(r); }
-    QString ExistingDirectory(const QString& title, const QString&) override
+    QString ExistingDirectory(const QString& title, const QString& start) override
     {
         FileDialogRequest r;
         r.title = title;
+        r.directory = start;
         return NextFile(r);
     }
-    std::optional<QString> GetText(const QString&, const QString&, const QString&) override
+    std::optional<QString> GetText(const QString& title, const QString& label, const QString& text) override
     {
+        textRequests.push_back({title, label, text});
         return Next(texts, "text input");
     }
     std::optional<QFont> ChooseFont(const QFont&, bool) override { return Next(fonts, "font dialog"); }

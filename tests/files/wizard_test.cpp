@@ -5,6 +5,7 @@
 #include "common/scriptedprompter.h"
 #include "core/memoryeditor.h"
 #include "core/staff.h"
+#include "qstringprinter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,0 +1,276 @@
+// The options dialog and its writing of "Opties.txt".
+#include "files/options.h"
+
+#include "core/cp1252.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace korvane {
+
+namespace {
+
+const char* const opstartItems[3] = {"Leeg scherm", "Wizard nieuwe tab", "Laatste file"};
+
+QByteArray NaarCp1252(const QString& tekst)
+{
+    QByteArray uit;
+    uit.reserve(tekst.size());
+    for (const QChar c : tekst) {
+        const char16_t u = c.unicode();
+        const int b = u < 0x80 ? u : UnicodeToCp1252(u);
+        uit += static_cast<char>(b < 0 ? '?' : b);
+    }
+    return uit;
+}
+
+int Punten(const QFont& font)
+{
+    return font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
+}
+
+} // namespace
+
+bool SchrijfRegels(const QString& pad, const QStringList& regels)
+{
+    QFile f(pad);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    for (const QString& regel : regels) {
+        const QByteArray bytes = NaarCp1252(regel) + "\r\n";
+        // Unbuffered in effect: a line that fails leaves the earlier ones.
+        if (f.write(bytes) != bytes.size() || !f.flush())
+            return false;
+    }
+    return true;
+}
+
+TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompter(prompter)
+{
+    setWindowTitle(QStringLiteral("Opties"));
+    setObjectName(QStringLiteral("TForm2"));
+    // A fixed border with only a close box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    auto knop = [this] { return new QPushButton(QStringLiteral("Selecteren"), this); };
+    Directory = new QLineEdit(this);
+    Button1 = knop();
+    Mediadirectory = new QLineEdit(this);
+    MediadirButton = knop();
+    Editorfont = new QLineEdit(this);
+    size = new QLineEdit(this);
+    Editbutton = knop();
+    Printerfont = new QLineEdit(this);
+    Printersize = new QLineEdit(this);
+    Printerbutton = knop();
+    size->setMaximumWidth(50);
+    Printersize->setMaximumWidth(50);
+
+    Fixedbox = new QCheckBox(QStringLiteral("Alleen fixed-fonts"), this);
+    richbox = new QCheckBox(QStringLiteral("Rich text"), this);
+    fullscr = new QCheckBox(QStringLiteral("Opstarten met volledig scherm"), this);
+    Backupbox = new QCheckBox(QStringLiteral("Reservekopie maken bij opslaan en wissen"), this);
+    Pagenumbox = new QCheckBox(QStringLiteral("Paginanummering"), this);
+
+    RadioGroup1 = new QGroupBox(QStringLiteral("Opstarten met"), this);
+    m_opstartKnoppen = new QButtonGroup(this);
+    auto* radio = new QVBoxLayout(RadioGroup1);
+    for (int i = 0; i < 3; ++i) {
+        auto* r = new QRadioButton(QString::fromLatin1(opstartItems[i]), RadioGroup1);
+        m_opstartKnoppen->addButton(r, i);
+        radio->addWidget(r);
+    }
+
+    OKButton = new QPushButton(QStringLiteral("Opslaan"), this);
+    OKButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Annuleren"), this);
+
+    auto* velden = new QGridLayout;
+    int rij = 0;
+    auto regel = [&](const char* label, QWidget* a, QWidget* b, QPushButton* k) {
+        velden->addWidget(new QLabel(QString::fromLatin1(label), this), rij, 0);
+        if (b) {
+            velden->addWidget(a, rij, 1);
+            velden->addWidget(b, rij, 2);
+        } else {
+            velden->addWidget(a, rij, 1, 1, 2);
+        }
+        velden->addWidget(k, rij++, 3);
+    };
+    regel("Tab-directory:", Directory, nullptr, Button1);
+    regel("Media-directory:", Mediadirectory, nullptr, MediadirButton);
+    regel("Editor-font:", Editorfont, size, Editbutton);
+    regel("Printer-font:", Printerfont, Printersize, Printerbutton);
+
+    auto* vinkjes = new QVBoxLayout;
+    for (QCheckBox* c : {Fixedbox, richbox, fullscr, Backupbox, Pagenumbox})
+        vinkjes->addWidget(c);
+    vinkjes->addStretch();
+    auto* midden = new QHBoxLayout;
+    midden->addLayout(vinkjes, 1);
+    midden->addWidget(RadioGroup1);
+
+    auto* knoppen = new QHBoxLayout;
+    knoppen->addStretch();
+    knoppen->addWidget(OKButton);
+    knoppen->addWidget(CancelButton);
+
+    auto* hoofd = new QVBoxLayout(this);
+    hoofd->addLayout(velden);
+    hoofd->addLayout(midden);
+    hoofd->addStretch();
+    hoofd->addLayout(knoppen);
+    setMinimumSize(457, 353);
+    resize(457, 353);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { DirButtonClick(); });
+    connect(MediadirButton, &QPushButton::clicked, this, [this] { MediadirButtonClick(); });
+    connect(Editbutton, &QPushButton::clicked, this, [this] { EditbuttonClick(); });
+    connect(Printerbutton, &QPushButton::clicked, this, [this] { PrinterbuttonClick(); });
+    connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
+}
+
+bool TForm2::Toon(Instellingen& instellingen, const QFont& editorFont)
+{
+    FormActivate(instellingen, editorFont);
+    return exec() == QDialog::Accepted;
+}
+
+void TForm2::FormActivate(Instellingen& instellingen, const QFont& editorFont)
+{
+    m_instellingen = &instellingen;
+    Directory->setText(instellingen.tabmap);
+    Mediadirectory->setText(instellingen.mediamap);
+    Editorfont->setText(editorFont.family());
+    size->setText(QString::number(Punten(editorFont)));
+    m_fontDialog1 = editorFont;
+    Printerfont->setText(instellingen.printerfont);
+    Printersize->setText(QString::number(instellingen.printergrootte));
+    m_fontDialog2 = QFont(instellingen.printerfont);
+    if (instellingen.printergrootte > 0)
+        m_fontDialog2.setPointSize(instellingen.printergrootte);
+    m_fontDialog2.setBold(dialoogPrinterVet);
+    fullscr->setChecked(instellingen.volledigscherm);
+    Backupbox->setChecked(instellingen.reservekopie);
+    Fixedbox->setChecked(instellingen.alleenfixed);
+    Pagenumbox->setChecked(instellingen.paginanummers);
+    int keuze = 2;
+    if (instellingen.opstartmodus == opstartLeeg)
+        keuze = 0;
+    else if (instellingen.opstartmodus == opstartWizard)
+        keuze = 1;
+    m_opstartKnoppen->button(keuze)->setChecked(true);
+    // richbox keeps whatever it showed when the dialog last closed.
+}
+
+QString TForm2::KiesMap()
+{
+    // Where there is no "C:\" to start from, the user's home folder is the
+    // nearest common root of a tab collection.
+    QString map = m_prompter.ExistingDirectory(QStringLiteral("Map selecteren"), QDir::homePath());
+    if (map.isEmpty())
+        return {};
+    if (!QFileInfo(map).isDir()) {
+        m_prompter.Beep(Sound::Question);
+        const QString vraag = QStringLiteral("De map %1 bestaat niet.\r\nWilt U deze map aanmaken ?")
+                                  .arg(QDir::toNativeSeparators(map));
+        if (!m_prompter.Confirm(vraag.toStdString()))
+            return {};
+        if (!QDir().mkpath(map)) {
+            m_prompter.Beep(Sound::Exclamation);
+            m_prompter.Message(QStringLiteral("De map %1 kan niet worden aangemaakt.")
+                                   .arg(QDir::toNativeSeparators(map))
+                                   .toStdString());
+            return {};
+        }
+    }
+    return map;
+}
+
+void TForm2::DirButtonClick()
+{
+    const QString map = KiesMap();
+    if (!map.isEmpty())
+        Directory->setText(map);
+}
+
+void TForm2::MediadirButtonClick()
+{
+    const QString map = KiesMap();
+    if (!map.isEmpty())
+        Mediadirectory->setText(map);
+}
+
+bool TForm2::KiesFont(QFont& start, QLineEdit* naam, QLineEdit* grootte, bool& vet)
+{
+    const std::optional<QFont> gekozen = m_prompter.ChooseFont(start, false);
+    if (!gekozen)
+        return false;
+    start = *gekozen;
+    naam->setText(gekozen->family());
+    grootte->setText(QString::number(Punten(*gekozen)));
+    vet = gekozen->bold();
+    return true;
+}
+
+void TForm2::EditbuttonClick()
+{
+    KiesFont(m_fontDialog1, Editorfont, size, dialoogEditorVet);
+}
+
+void TForm2::PrinterbuttonClick()
+{
+    KiesFont(m_fontDialog2, Printerfont, Printersize, dialoogPrinterVet);
+}
+
+QStringList TForm2::OptiesRegels() const
+{
+    QStringList r;
+    r << Directory->text() << Mediadirectory->text() << Editorfont->text() << size->text()
+      << (dialoogEditorVet ? QStringLiteral("Bold") : QStringLiteral("Normal")) << Printerfont->text()
+      << Printersize->text() << (dialoogPrinterVet ? QStringLiteral("Bold") : QStringLiteral("Normal"))
+      << (fullscr->isChecked() ? QStringLiteral("Fullscreen") : QStringLiteral("DirTree"))
+      << (richbox->isChecked() ? QStringLiteral("Richtext") : QStringLiteral("Plaintext"))
+      << (Backupbox->isChecked() ? QStringLiteral("Backup") : QStringLiteral("No Backup"))
+      << (Fixedbox->isChecked() ? QStringLiteral("Fixed") : QStringLiteral("All"))
+      << (Pagenumbox->isChecked() ? QStringLiteral("Pagenumbers") : QStringLiteral("No Pagenumbers"));
+    switch (m_opstartKnoppen->checkedId()) {
+    case 0: r << opstartLeeg; break;
+    case 1: r << opstartWizard; break;
+    case 2: r << opstartLaatste; break;
+    default: break;   // nothing chosen: no fourteenth line
+    }
+    return r;
+}
+
+void TForm2::OKButtonClick()
+{
+    if (m_instellingen) {
+        m_instellingen->tabmap = Directory->text();
+        // A program directory that cannot be written to is not reported: the
+        // dialog closes as after a success.
+        SchrijfRegels(BestandInMap(m_instellingen->programmamap, optiesNaam), OptiesRegels());
+    }
+    accept();
+}
+
+void TForm2::CancelButtonClick()
+{
+    reject();
+}
+
+} // namespace korvane
