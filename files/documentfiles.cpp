@@ -78,12 +78,6 @@ QString Pad(const QString& pad)
     return QDir::toNativeSeparators(pad);
 }
 
-// The save dialog's default extension, added to a name typed without one.
-QString MetStandaardExtensie(const QString& pad)
-{
-    return ExtensiePositie(pad) < 0 ? pad + QStringLiteral(".tab") : pad;
-}
-
 } // namespace
 
 RegelEinde DocumentRegelEinde(const QTextDocument& doc)
@@ -230,14 +224,23 @@ QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
     if (doel.exists() && !doel.isFile() && !doel.isDir()) {
         // A device or a pipe: renaming a file over it would replace it.
         QFile f(doel.filePath());
-        if (!f.open(QIODevice::WriteOnly))
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return kanNiet;
-        if (f.write(bytes) != bytes.size() || !f.flush())
+        if (f.write(bytes) != bytes.size())
             return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), f.errorString());
         return {};
     }
+    if (doel.isFile()) {
+        // A file the user may not write stays as it is, although its folder
+        // would let a new file be renamed over it.
+        QFile proef(doel.filePath());
+        if (!proef.open(QIODevice::WriteOnly | QIODevice::Append))
+            return kanNiet;
+    }
     QSaveFile f(pad);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk, a size limit) shows in
+    // the count write() returns instead of vanishing in a later flush.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return kanNiet;
     if (f.write(bytes) != bytes.size()) {
         const QString fout = f.errorString();
@@ -260,7 +263,7 @@ QString ModusTekst(bool richtext)
 }
 
 DocumentFiles::DocumentFiles(QPlainTextEdit& editor, Prompter& prompter,
-                             Instellingen& instellingen, DocumentIdentiteit& document,
+                             Instellingen& instellingen, DocumentIdentiteit document,
                              DocumentHooks hooks)
     : m_editor(editor)
     , m_prompter(prompter)
@@ -319,7 +322,8 @@ bool DocumentFiles::Laden(const QString& pad, bool richtext)
 {
     QFile f(pad);
     QByteArray bytes;
-    bool gelezen = !QFileInfo(pad).isDir() && f.open(QIODevice::ReadOnly);
+    // Only regular files: a device could be endless.
+    bool gelezen = QFileInfo(pad).isFile() && f.open(QIODevice::ReadOnly);
     if (gelezen) {
         bytes = f.readAll();
         gelezen = f.error() == QFileDevice::NoError;
@@ -412,7 +416,7 @@ bool DocumentFiles::Save1Click()
         const QString gekozen = m_prompter.SaveFileName(r);
         if (gekozen.isEmpty())
             return false;
-        const QString pad = QFileInfo(MetStandaardExtensie(gekozen)).absoluteFilePath();
+        const QString pad = QFileInfo(gekozen).absoluteFilePath();
         const bool ok = Opslaan(pad, true);
         if (!ok)
             return false;
@@ -457,7 +461,7 @@ bool DocumentFiles::Saveas1Click()
     const QString gekozen = m_prompter.SaveFileName(r);
     if (gekozen.isEmpty())
         return false;
-    const QString pad = QFileInfo(MetStandaardExtensie(gekozen)).absoluteFilePath();
+    const QString pad = QFileInfo(gekozen).absoluteFilePath();
     if (QFileInfo::exists(pad)) {
         m_prompter.Beep(Sound::Question);
         const QString vraag = QStringLiteral("Het bestand %1 bestaat al.\r\n"

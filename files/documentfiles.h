@@ -27,10 +27,10 @@ namespace korvane {
 inline const QString naamloos = QStringLiteral("naamloos.tab");
 inline const QString programmatitel = QStringLiteral("Korvane1.06");
 
-// Who the document is, beside its text.
+// Who the document is, beside its text: the window's own variables.
 struct DocumentIdentiteit {
-    QString bestandsnaam = naamloos;
-    bool tablijnenOmgezet = false;
+    QString& bestandsnaam;
+    bool& tablijnenOmgezet;
 };
 
 enum class RegelEinde { CrLf = 0, Lf = 1, Cr = 2 };
@@ -90,7 +90,7 @@ struct DocumentHooks {
 class DocumentFiles {
 public:
     DocumentFiles(QPlainTextEdit& editor, Prompter& prompter, Instellingen& instellingen,
-                  DocumentIdentiteit& document, DocumentHooks hooks = {});
+                  DocumentIdentiteit document, DocumentHooks hooks = {});
 
     void SetHooks(DocumentHooks hooks) { m_hooks = std::move(hooks); }
 
@@ -131,7 +131,7 @@ private:
     QPlainTextEdit& m_editor;
     Prompter& m_prompter;
     Instellingen& m_instellingen;
-    DocumentIdentiteit& m_document;
+    DocumentIdentiteit m_document;
     DocumentHooks m_hooks;
 };
 
