@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace korvane {
@@ -157,6 +158,12 @@ struct EscapeRow {
     const char* expected; // must occur in the written RTF
 };
 
+void PrintTo(const EscapeRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+
 class RtfWriterEscape : public testing::TestWithParam<EscapeRow> {};
 
 TEST_P(RtfWriterEscape, CharacterIsWrittenAsExpected)
@@ -188,6 +195,12 @@ struct ReadRow {
     QByteArray rtf;
     const char* expected; // Describe() of the document read
 };
+
+void PrintTo(const ReadRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
 
 class RtfReader : public testing::TestWithParam<ReadRow> {};
 
@@ -267,6 +280,12 @@ struct DamagedRow {
     QByteArray rtf;
     bool ok;
 };
+
+void PrintTo(const DamagedRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
 
 class RtfDamaged : public testing::TestWithParam<DamagedRow> {};
 
