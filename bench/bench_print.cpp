@@ -1,0 +1,129 @@
+// Printing and preview of a 60,000-line document against the floor of
+// drawing the same lines with one QPainter on the same device: the printer
+// writing a PDF, and a page-sized picture at screen resolution.
+#include "timing.h"
+
+#include "core/memoryeditor.h"
+#include "print/pagelayout.h"
+#include "print/preview.h"
+#include "print/printer.h"
+#include "print/printing.h"
+
+#include "common/scriptedprompter.h"
+
+#include <QApplication>
+#include <QFontComboBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace korvane;
+using korvane::bench::MedianMs;
+using korvane::bench::TabDocument;
+
+namespace {
+
+constexpr int regels = 60000;
+constexpr int runs = 3;
+
+// The lines as drawn: kantlijn and the text.
+QStringList Getekend(const EditorOps& editor)
+{
+    QStringList out;
+    const QString marge = QString::fromLatin1(kantlijn.data(), static_cast<qsizetype>(kantlijn.size()));
+    editor.VisitLines(0, editor.LineCount(), [&](int, std::string_view t) { out.append(marge + RegelTekst(t)); });
+    return out;
+}
+
+// One painter, the lines at their places, a new page every `perPagina`.
+void Vloer(QPainter& painter, const QStringList& lijnen, const QFont& font, int perPagina, int top,
+           const std::function<void()>& nieuwePagina)
+{
+    painter.setFont(font);
+    const QFontMetrics fm = painter.fontMetrics();
+    int y = top;
+    for (qsizetype i = 0; i < lijnen.size(); ++i) {
+        if (i > 0 && i % perPagina == 0) {
+            nieuwePagina();
+            y = top;
+        }
+        painter.drawText(QPoint(linkerMarge, y + fm.ascent()), lijnen[i]);
+        y += fm.height();
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+
+    MemoryEditor editor(TabDocument(regels));
+    Drukker drukker;
+    Instellingen instellingen;
+    PaginaStand stand;
+    stand.regelsPerPagina = drukker.Recalc(Bodyfont(instellingen.editorfont, instellingen.editorgrootte, true));
+    stand.aantalPaginas = AantalPaginas(editor.LineCount(), stand.regelsPerPagina);
+    stand.paginanummering = Paginanummering(true, stand.aantalPaginas);
+    const QFont body = Bodyfont(instellingen.printerfont, instellingen.printergrootte, instellingen.printervet);
+    const QStringList lijnen = Getekend(editor);
+
+    // Printing through the print command, dialog answered at once.
+    test::ScriptedPrompter prompter;
+    const QString afdruk = dir.filePath(QStringLiteral("afdruk.pdf"));
+    const double print = MedianMs(
+        runs,
+        [&] {
+            prompter.printAnswers.push_back([&](QPrinter& p, PrintDialogRequest&) {
+                p.setOutputFileName(afdruk);
+                return true;
+            });
+        },
+        [&] {
+            AfdrukContext context{editor, prompter, drukker, stand, instellingen, QStringLiteral("lied.tab")};
+            printtekst(context, false);
+        });
+    const int bodyTop = PaginaOpmaak(&drukker.printer(), Kopfont(), body, Stapeling::Afdruk).BodyBegin();
+    const double printVloer = MedianMs(runs, nullptr, [&] {
+        QPrinter& printer = drukker.printer();
+        printer.setOutputFileName(dir.filePath(QStringLiteral("vloer.pdf")));
+        QPainter painter(&printer);
+        Vloer(painter, lijnen, body, stand.regelsPerPagina, bodyTop, [&] { printer.newPage(); });
+    });
+
+    // The preview: open it and draw every page.
+    drukker.Recalc(Bodyfont(instellingen.editorfont, instellingen.editorgrootte, true));
+    Tpreviewform form(drukker);
+    form.ZetLettertype(instellingen.printerfont, instellingen.printergrootte, instellingen.printervet, true);
+    int paginas = 0;
+    const double voorbeeld = MedianMs(runs, nullptr, [&] {
+        form.Voorbereiden(editor, QStringLiteral("Korvane - lied.tab"), true, QStringLiteral("lied.tab"));
+        while (form.huidigePagina() < form.paginas())
+            form.VolgendeClick();
+        paginas = form.paginas();
+    });
+    QImage beeld = form.paginabeeld().copy();
+    const QFont schermBody = Bodyfont(form.pfontname->currentFont().family(), form.bodyGrootte(),
+                                      instellingen.printervet);
+    const int perPagina = form.paginaRegels();
+    const double voorbeeldVloer = MedianMs(runs, nullptr, [&] {
+        QPainter painter(&beeld);
+        const int top = 5 * QFontMetrics(schermBody, &beeld).height();
+        Vloer(painter, lijnen, schermBody, perPagina, top, [] {});
+    });
+
+    std::printf("Document: %d lines, %d printed pages of %d lines, %d preview pages\n", regels,
+                stand.aantalPaginas, stand.regelsPerPagina, paginas);
+    std::printf("Print to PDF:   %8.1f ms, floor %8.1f ms, ratio %.2f (target <= 1.5)\n", print, printVloer,
+                print / printVloer);
+    std::printf("Preview pages:  %8.1f ms, floor %8.1f ms, ratio %.2f (target <= 1.5)\n", voorbeeld,
+                voorbeeldVloer, voorbeeld / voorbeeldVloer);
+    std::printf("Both together:  %8.1f ms, floor %8.1f ms, ratio %.2f (target <= 1.5)\n", print + voorbeeld,
+                printVloer + voorbeeldVloer, (print + voorbeeld) / (printVloer + voorbeeldVloer));
+    return 0;
+}
