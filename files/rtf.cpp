@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -654,7 +655,9 @@ class Writer {
 public:
     explicit Writer(const QTextDocument& doc) : m_doc(doc), m_base(doc.defaultFont())
     {
-        m_fonts.append(FamilyOf(QTextCharFormat()));
+        const QString base = FamilyOf(QTextCharFormat());
+        m_fontIndex.insert(base, 0);
+        m_fonts.append(base);
     }
 
     QByteArray Write();
@@ -670,7 +673,9 @@ private:
     const QTextDocument& m_doc;
     const QFont m_base;
     QStringList m_fonts;
+    QHash<QString, int> m_fontIndex;
     QList<QRgb> m_colours; // entry i is \cf(i + 1); \cf0 is automatic
+    QHash<QRgb, int> m_colourIndex;
     QByteArray m_body;
     OutFormat m_state;
     bool m_delimit = false; // the last thing written was a control word
@@ -688,11 +693,12 @@ OutFormat Writer::Resolve(const QTextCharFormat& f)
 {
     OutFormat o;
     const QString family = FamilyOf(f);
-    o.font = static_cast<int>(m_fonts.indexOf(family));
-    if (o.font < 0) {
-        o.font = static_cast<int>(m_fonts.size());
+    auto font = m_fontIndex.constFind(family);
+    if (font == m_fontIndex.constEnd()) {
+        font = m_fontIndex.insert(family, static_cast<int>(m_fonts.size()));
         m_fonts.append(family);
     }
+    o.font = *font;
     double points = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : m_base.pointSizeF();
     if (points <= 0)
         points = kDefaultHalfPoints / 2.0;
@@ -709,12 +715,12 @@ OutFormat Writer::Resolve(const QTextCharFormat& f)
     o.colour = 0;
     if (f.foreground().style() != Qt::NoBrush) {
         const QRgb rgb = f.foreground().color().rgb() | 0xFF000000u;
-        qsizetype i = m_colours.indexOf(rgb);
-        if (i < 0) {
-            i = m_colours.size();
+        auto colour = m_colourIndex.constFind(rgb);
+        if (colour == m_colourIndex.constEnd()) {
+            colour = m_colourIndex.insert(rgb, static_cast<int>(m_colours.size()) + 1);
             m_colours.append(rgb);
         }
-        o.colour = static_cast<int>(i) + 1;
+        o.colour = *colour;
     }
     return o;
 }
