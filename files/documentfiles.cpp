@@ -39,16 +39,6 @@ void ZetRegelEinde(QTextDocument& doc, RegelEinde einde)
     doc.setProperty(kRegelEindeEigenschap, static_cast<int>(einde));
 }
 
-const char* RegelEindeBytes(RegelEinde einde)
-{
-    switch (einde) {
-    case RegelEinde::Lf: return "\n";
-    case RegelEinde::Cr: return "\r";
-    case RegelEinde::CrLf: break;
-    }
-    return "\r\n";
-}
-
 bool IsScheiding(QChar c)
 {
 #ifdef Q_OS_WIN
@@ -143,37 +133,58 @@ PlatteTekst PlatteTekstBytes(const QTextDocument& doc)
 {
     PlatteTekst resultaat;
     const RegelEinde eigen = DocumentRegelEinde(doc);
-    QByteArray& uit = resultaat.bytes;
-    uit.reserve(doc.characterCount() + doc.blockCount());
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (block != doc.begin()) {
-            const int s = block.userState();
-            uit.append(RegelEindeBytes(s >= 0 && s <= 2 ? static_cast<RegelEinde>(s) : eigen));
-        }
-        const QString tekst = block.text();
-        const QChar* c = tekst.constData();
-        const qsizetype n = tekst.size();
-        const qsizetype begin = uit.size();
-        uit.resize(begin + n);
-        char* p = uit.data() + begin;
-        qsizetype geschreven = 0;
-        for (qsizetype i = 0; i < n; ++i) {
-            const char16_t u = c[i].unicode();
-            const int b = u < 0x80 ? u : UnicodeToCp1252(u);
-            if (b >= 0) {
-                p[geschreven++] = static_cast<char>(b);
-                continue;
-            }
-            // One "?" per character, also for a surrogate pair.
-            QString teken(c[i]);
-            if (c[i].isHighSurrogate() && i + 1 < n && c[i + 1].isLowSurrogate())
-                teken += c[++i];
-            if (!resultaat.onopslaanbaar.contains(teken))
-                resultaat.onopslaanbaar += teken;
-            p[geschreven++] = '?';
-        }
-        uit.resize(begin + geschreven);
+    // The break in front of each block, read from the block states; only the
+    // exceptions are kept.
+    std::vector<std::pair<int, RegelEinde>> uitzonderingen;
+    int nummer = 0;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next(), ++nummer) {
+        const int s = block.userState();
+        if (nummer > 0 && s >= 0 && s <= 2 && static_cast<RegelEinde>(s) != eigen)
+            uitzonderingen.emplace_back(nummer, static_cast<RegelEinde>(s));
     }
+
+    // The raw text holds every character as stored, blocks separated by
+    // U+2029 (toPlainText would turn no-break spaces into blanks).
+    const QString tekst = doc.toRawText();
+    const QChar* c = tekst.constData();
+    const qsizetype n = tekst.size();
+    QByteArray& uit = resultaat.bytes;
+    uit.resize(n + doc.blockCount());
+    char* p = uit.data();
+    qsizetype geschreven = 0;
+    int blok = 0;
+    std::size_t volgende = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = c[i].unicode();
+        if (u < 0x80) {
+            p[geschreven++] = static_cast<char>(u);
+            continue;
+        }
+        if (u == QChar::ParagraphSeparator) {
+            ++blok;
+            RegelEinde e = eigen;
+            if (volgende < uitzonderingen.size() && uitzonderingen[volgende].first == blok)
+                e = uitzonderingen[volgende++].second;
+            if (e != RegelEinde::Lf)
+                p[geschreven++] = '\r';
+            if (e != RegelEinde::Cr)
+                p[geschreven++] = '\n';
+            continue;
+        }
+        const int b = UnicodeToCp1252(u);
+        if (b >= 0) {
+            p[geschreven++] = static_cast<char>(b);
+            continue;
+        }
+        // One "?" per character, also for a surrogate pair.
+        QString teken(c[i]);
+        if (c[i].isHighSurrogate() && i + 1 < n && c[i + 1].isLowSurrogate())
+            teken += c[++i];
+        if (!resultaat.onopslaanbaar.contains(teken))
+            resultaat.onopslaanbaar += teken;
+        p[geschreven++] = '?';
+    }
+    uit.resize(geschreven);
     return resultaat;
 }
 

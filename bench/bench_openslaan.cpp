@@ -1,0 +1,88 @@
+// Opening and saving a 10 MB plain-text tab file through the document code,
+// against the floor of reading the same file and one setPlainText, measured
+// in the same run. Prints the ratios; the target is at most 1.5x.
+#include "timing.h"
+
+#include "files/documentfiles.h"
+#include "files/prompter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <stdexcept>
+
+using namespace korvane;
+using korvane::bench::MedianMs;
+using korvane::bench::TabDocument;
+
+namespace {
+
+// Nothing here may ask the user anything.
+class StillePrompter : public Prompter {
+public:
+    void Beep(Sound) override {}
+    void Message(const std::string& t) override { throw std::runtime_error(t); }
+    Answer Ask(DialogKind, const std::string& t, Buttons) override { throw std::runtime_error(t); }
+    QString OpenFileName(FileDialogRequest&) override { return {}; }
+    QString SaveFileName(FileDialogRequest&) override { return {}; }
+    QString ExistingDirectory(const QString&, const QString&) override { return {}; }
+    std::optional<QString> GetText(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QFont> ChooseFont(const QFont&, bool) override { return {}; }
+    std::optional<QColor> ChooseColor(const QColor&) override { return {}; }
+    bool PrintDialog(QPrinter&, PrintDialogRequest&) override { return false; }
+    bool PrinterSetup(QPrinter&) override { return false; }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir map;
+    const QString pad = map.filePath(QStringLiteral("groot.tab"));
+    std::string inhoud;
+    for (int regels = 150000; inhoud.size() < 10u * 1024 * 1024; regels += 10000)
+        inhoud = TabDocument(regels);
+    {
+        QFile f(pad);
+        f.open(QIODevice::WriteOnly);
+        f.write(inhoud.data(), static_cast<qint64>(inhoud.size()));
+    }
+
+    QPlainTextEdit editor;
+    editor.resize(800, 600);
+    StillePrompter prompter;
+    Instellingen instellingen;
+    QString bestandsnaam = pad;
+    bool omgezet = false;
+    DocumentFiles files(editor, prompter, instellingen, {bestandsnaam, omgezet});
+    const int runs = 5;
+
+    const double vloer = MedianMs(runs, [&] { editor.clear(); }, [&] {
+        QFile f(pad);
+        f.open(QIODevice::ReadOnly);
+        editor.setPlainText(QString::fromLatin1(f.readAll()));
+    });
+    const double openen = MedianMs(runs, [&] { editor.clear(); }, [&] { files.Laden(pad, false); });
+    const double opslaan = MedianMs(runs, nullptr, [&] { files.Opslaan(pad); });
+    QByteArray bytes;
+    const double omzetten = MedianMs(runs, nullptr, [&] { bytes = PlatteTekstBytes(*editor.document()).bytes; });
+    const double schrijven = MedianMs(runs, nullptr, [&] { SchrijfBestand(pad, bytes); });
+
+    QFile terug(pad);
+    terug.open(QIODevice::ReadOnly);
+    const bool gelijk = terug.readAll() == QByteArray::fromStdString(inhoud);
+
+    std::printf("file: %.1f MB, %d lines\n", static_cast<double>(inhoud.size()) / (1024.0 * 1024.0),
+                editor.document()->blockCount() - 1);
+    std::printf("floor (read + setPlainText): %.1f ms\n", vloer);
+    std::printf("open: %.1f ms (%.2fx the floor)\n", openen, openen / vloer);
+    std::printf("save: %.1f ms (%.2fx the floor)\n", opslaan, opslaan / vloer);
+    std::printf("  of which text to bytes %.1f ms, atomic write with sync %.1f ms\n", omzetten, schrijven);
+    std::printf("open + save: %.2fx the floor (target <= 1.5x)\n", (openen + opslaan) / vloer);
+    std::printf("saved file byte-identical: %s\n", gelijk ? "yes" : "NO");
+    return gelijk ? 0 : 1;
+}
