@@ -95,19 +95,17 @@ void Linksuitlijnen(TabContext& ctx)
         const int spaties = static_cast<int>(std::min(s.find_first_not_of(' '), s.size()));
         if (spaties == 0)
             continue; // nothing to remove, and no change to report
-        ed.SetSelectionLength(0);
-        ed.SetCaret(ed.LineStart(i));
-        ed.SetSelectionLength(spaties);
-        ed.ReplaceSelection("");
+        // Whole-line rewrites rather than a selection per line: the same text,
+        // and on a long document it stays linear where an offset-based
+        // selection has to locate its line every time.
+        ed.PutLine(i, std::string_view(s).substr(static_cast<std::size_t>(spaties)));
         if (i >= 1 && a.IsMarkeerLijn(i - 1)) {
             // A count line shorter than the indentation loses all it has, but
             // never its line break.
-            const int weg = std::min(spaties, static_cast<int>(ed.GetLine(i - 1).size()));
-            if (weg > 0) {
-                ed.SetCaret(ed.LineStart(i - 1));
-                ed.SetSelectionLength(weg);
-                ed.ReplaceSelection("");
-            }
+            const std::string tel = ed.GetLine(i - 1);
+            const std::size_t weg = std::min(static_cast<std::size_t>(spaties), tel.size());
+            if (weg > 0)
+                ed.PutLine(i - 1, std::string_view(tel).substr(weg));
         }
     }
     ed.UnlockPainting();

@@ -1,0 +1,180 @@
+// The staff commands' figures: the continuous-line conversion and the
+// conversion back on a 60,000-line document, on the in-memory buffer and on
+// the widget, each against one load of the final text (SetText /
+// setPlainText) measured in the same run; and the command-line tidying of
+// such a file, end to end.
+#include "timing.h"
+
+#include "core/linefont.h"
+#include "core/memoryeditor.h"
+#include "core/tabstate.h"
+#include "core/tidy.h"
+#include "ui/qteditor.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+using namespace korvane;
+using korvane::bench::MedianMs;
+using korvane::bench::TabDocument;
+
+namespace {
+
+class StilleDialogs : public Dialogs {
+public:
+    void Beep(Sound) override {}
+    void Message(const std::string&) override {}
+    Answer Ask(DialogKind, const std::string&, Buttons) override { return Answer::Yes; }
+};
+
+struct Staat {
+    StilleDialogs dialogs;
+    TabState state;
+    bool omgezet = false;
+};
+
+void Verslag(const char* wat, double werk, double vloer)
+{
+    std::printf("%-44s %8.1f ms, floor %7.1f ms: %5.2fx (target <= 3x)\n", wat, werk, vloer, werk / vloer);
+}
+
+// Staffs as typed by hand: every other one unlabelled and open at the end,
+// the others indented, so that each tidy command has work on every staff.
+std::string RuweDocument(int lines)
+{
+    const std::string bron = TabDocument(lines);
+    std::string out;
+    std::size_t begin = 0;
+    int blok = 0;
+    while (begin < bron.size()) {
+        const std::size_t eind = bron.find("\r\n", begin);
+        std::string regel = bron.substr(begin, eind - begin);
+        begin = eind + 2;
+        if (regel == "Verse")
+            ++blok;
+        if (regel.size() > 2 && regel[1] == '|' && regel.find("---") != std::string::npos) {
+            if (blok % 2 == 0)
+                regel = regel.substr(2, regel.size() - 3);
+            else
+                regel = "  " + regel;
+        }
+        out += regel;
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int n = 60000;
+    const std::string ascii = TabDocument(n);
+
+    // The expected texts, once.
+    std::string kvn;
+    {
+        MemoryEditor m(ascii);
+        Staat s;
+        TabContext ctx{m, s.dialogs, s.state};
+        analyze(m, s.state.analyse);
+        doorlopendelijnenClick(ctx, true, s.omgezet);
+        kvn = m.Text();
+    }
+
+    // In memory.
+    {
+        MemoryEditor m;
+        Staat s;
+        TabContext ctx{m, s.dialogs, s.state};
+        m.SetChangeHandler([&] { DocumentVeranderd(ctx); });
+        const double lijnen = MedianMs(
+            5, [&] { m.SetText(ascii); analyze(m, s.state.analyse); },
+            [&] { doorlopendelijnenClick(ctx, true, s.omgezet); });
+        if (m.Text() != kvn)
+            std::printf("memory: conversion gave the wrong text!\n");
+        const double vloerKvn = MedianMs(5, [&] { m.SetText(""); }, [&] { m.SetText(kvn); });
+        Verslag("memory: continuous lines, 60000 lines", lijnen, vloerKvn);
+
+        const double terug = MedianMs(5, [&] { m.SetText(kvn); }, [&] { KorvaneformaatnaarAscii1Click(ctx, s.omgezet); });
+        if (m.Text() != ascii)
+            std::printf("memory: conversion back gave the wrong text!\n");
+        const double vloerAscii = MedianMs(5, [&] { m.SetText(""); }, [&] { m.SetText(ascii); });
+        Verslag("memory: back to ASCII, 60000 lines", terug, vloerAscii);
+    }
+
+    // On the widget, shown, as the window has it.
+    {
+        QPlainTextEdit widget;
+        widget.resize(800, 600);
+        widget.show();
+        QtEditor ed(&widget);
+        Staat s;
+        TabContext ctx{ed, s.dialogs, s.state};
+        ed.SetChangeHandler([&] { DocumentVeranderd(ctx); });
+        const QString asciiQ = BytesToQString(ascii);
+        const QString kvnQ = BytesToQString(kvn);
+        auto laad = [&](const QString& t) {
+            widget.setPlainText(t);
+            analyze(ed, s.state.analyse);
+            QApplication::processEvents();
+        };
+        const double lijnen = MedianMs(3, [&] { laad(asciiQ); }, [&] {
+            doorlopendelijnenClick(ctx, true, s.omgezet);
+            QApplication::processEvents();
+        });
+        if (ed.Text() != kvn)
+            std::printf("widget: conversion gave the wrong text!\n");
+        const double vloerKvn = MedianMs(3, [&] { widget.clear(); QApplication::processEvents(); }, [&] {
+            widget.setPlainText(kvnQ);
+            QApplication::processEvents();
+        });
+        Verslag("widget: continuous lines, 60000 lines", lijnen, vloerKvn);
+
+        const double terug = MedianMs(3, [&] { laad(kvnQ); }, [&] {
+            KorvaneformaatnaarAscii1Click(ctx, s.omgezet);
+            QApplication::processEvents();
+        });
+        if (ed.Text() != ascii)
+            std::printf("widget: conversion back gave the wrong text!\n");
+        const double vloerAscii = MedianMs(3, [&] { widget.clear(); QApplication::processEvents(); }, [&] {
+            widget.setPlainText(asciiQ);
+            QApplication::processEvents();
+        });
+        Verslag("widget: back to ASCII, 60000 lines", terug, vloerAscii);
+    }
+
+    // The command-line tool, end to end: start, read, tidy, write.
+    {
+        namespace fs = std::filesystem;
+        const fs::path dir = fs::temp_directory_path() / ("korvane-bench-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        const fs::path in = dir / "collection.tab";
+        const fs::path out = dir / "tidy.tab";
+        {
+            std::ofstream f(in, std::ios::binary);
+            f << RuweDocument(n);
+        }
+        const std::string cmd = std::string("'") + KORVANE_CLI + "' '" + in.string() + "' -o '" + out.string()
+            + "' tuning-column line-ends left-align";
+        int status = 0;
+        const double cli = MedianMs(5, nullptr, [&] { status = std::system(cmd.c_str()); });
+        const std::string uit = [&] {
+            std::ifstream f(out, std::ios::binary);
+            return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        }();
+        const bool getemd = status == 0 && uit.find("\nE|-----------------|") != std::string::npos
+            && uit.find("\n  e|") == std::string::npos;
+        std::printf("%-44s %8.1f ms (target < 500 ms)%s\n", "cli: tuning-column line-ends left-align", cli,
+                    getemd ? "" : "  -- the output is not tidied!");
+        fs::remove_all(dir);
+    }
+    return 0;
+}
