@@ -147,7 +147,7 @@ TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompte
 bool TForm2::Toon(Instellingen& instellingen, const QFont& editorFont)
 {
     FormActivate(instellingen, editorFont);
-    return exec() == QDialog::Accepted;
+    return m_prompter.ExecDialog(*this) == QDialog::Accepted;
 }
 
 void TForm2::FormActivate(Instellingen& instellingen, const QFont& editorFont)

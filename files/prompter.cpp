@@ -4,6 +4,7 @@
 #include <QAbstractPrintDialog>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -160,6 +161,11 @@ bool QtPrompter::PrinterSetup(QPrinter& printer)
 {
     QPageSetupDialog dialog(&printer, m_parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+int Prompter::ExecDialog(QDialog& dialog)
+{
+    return dialog.exec();
 }
 
 } // namespace korvane

@@ -12,6 +12,7 @@
 
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -50,6 +51,9 @@ public:
     // carries the range chosen back.
     virtual bool PrintDialog(QPrinter& printer, PrintDialogRequest& request) = 0;
     virtual bool PrinterSetup(QPrinter& printer) = 0;
+    // Shows one of the program's own modal dialogs (options, wizard) and
+    // returns its QDialog result. The real prompter runs exec().
+    virtual int ExecDialog(QDialog& dialog);
 };
 
 // The real dialogs of the desktop.

@@ -95,7 +95,8 @@ void BouwNieuweTab(TabContext& ctx, const WizardKeuze& keuze)
     ed.SetCaret(0);
 }
 
-TTabwizard::TTabwizard(WizardDoel& doel, QWidget* parent) : QDialog(parent), m_doel(doel)
+TTabwizard::TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_doel(doel), m_prompter(prompter)
 {
     setWindowTitle(QStringLiteral("Nieuwe tab"));
     setObjectName(QStringLiteral("TTabwizard"));
@@ -183,7 +184,7 @@ TTabwizard::TTabwizard(WizardDoel& doel, QWidget* parent) : QDialog(parent), m_d
 bool TTabwizard::newtab()
 {
     FormActivate();
-    return exec() == QDialog::Accepted;
+    return m_prompter.ExecDialog(*this) == QDialog::Accepted;
 }
 
 void TTabwizard::ZetStemmingen(const QStringList& items)

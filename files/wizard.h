@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/tabstate.h"
+#include "files/prompter.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -81,9 +82,10 @@ public:
 class TTabwizard : public QDialog {
     Q_OBJECT
 public:
-    explicit TTabwizard(WizardDoel& doel, QWidget* parent = nullptr);
+    TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent = nullptr);
 
-    // Shows the wizard modally; true when a document was built.
+    // Shows the wizard modally (through the prompter); true when a document
+    // was built.
     bool newtab();
 
     // The main window's tuning list, copied in at start-up.
@@ -118,6 +120,7 @@ private:
     int MaatsoortIndex() const;
 
     WizardDoel& m_doel;
+    Prompter& m_prompter;
 };
 
 } // namespace korvane

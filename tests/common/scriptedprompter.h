@@ -4,6 +4,8 @@
 
 #include "files/prompter.h"
 
+#include <QDialog>
+
 #include <deque>
 #include <functional>
 #include <stdexcept>
@@ -35,6 +37,12 @@ public:
     std::vector<FileDialogRequest> fileRequests;
     std::deque<std::function<bool(QPrinter&, PrintDialogRequest&)>> printAnswers;
     int printerSetups = 0;
+    // The program's own modal dialogs: each scripted function acts on the
+    // dialog (fills fields, clicks a button) and returns its result. A dialog
+    // nobody scripted is recorded and cancelled, so that a dialog a window
+    // shows by itself (the start-up wizard) can never block a test.
+    std::deque<std::function<int(QDialog&)>> dialogAnswers;
+    std::vector<QString> dialogs;   // object names, in order
 
     int Beeps(Sound s) const
     {
@@ -80,6 +88,15 @@ public:
     {
         ++printerSetups;
         return true;
+    }
+    int ExecDialog(QDialog& dialog) override
+    {
+        dialogs.push_back(dialog.objectName());
+        if (dialogAnswers.empty())
+            return QDialog::Rejected;
+        auto f = std::move(dialogAnswers.front());
+        dialogAnswers.pop_front();
+        return f(dialog);
     }
 
 private:

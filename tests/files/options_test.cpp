@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -60,10 +59,14 @@ struct Opties : ::testing::Test {
     // Shows the dialog modally and runs `doe` inside it.
     bool Toon(std::function<void()> doe)
     {
-        QTimer::singleShot(0, &dialoog, [this, doe] {
+        // Shown through the prompter, as the window shows it; on screen, so
+        // that keys reach its default button.
+        prompter.dialogAnswers.push_back([doe](QDialog& d) {
+            d.show();
             doe();
-            if (dialoog.isVisible())
-                dialoog.reject();
+            if (d.isVisible())
+                d.reject();
+            return d.result();
         });
         return dialoog.Toon(instellingen, editorFont);
     }

@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -205,15 +204,19 @@ TEST(WizardDocument, AnOldLineSnapshotCannotBeUndoneIntoTheNewDocument)
 
 struct Dialoog : ::testing::Test {
     Venster v;
-    TTabwizard wizard{v};
+    TTabwizard wizard{v, v.prompter};
 
     // Shows the wizard modally and runs `doe` inside it.
     bool Toon(std::function<void()> doe)
     {
-        QTimer::singleShot(0, &wizard, [this, doe] {
+        // Shown through the prompter, as the window shows it; on screen, so
+        // that keys reach its default button.
+        v.prompter.dialogAnswers.push_back([doe](QDialog& d) {
+            d.show();
             doe();
-            if (wizard.isVisible())
-                wizard.reject();
+            if (d.isVisible())
+                d.reject();
+            return d.result();
         });
         return wizard.newtab();
     }
