@@ -54,6 +54,8 @@ bool VerticaalKopiren(TabContext& ctx, bool cut)
         snap.undomogelijk = true;
         for (int i = blokStartRegel, k = 0; i <= blokEindRegel; ++i, ++k) {
             snap.undoregels.push_back(ed.GetLine(i));
+            if (genomen[k] == 0)
+                continue; // the line ends before the block: nothing of it goes
             ed.SetCaret(ed.LineStart(i));
             ed.SetCaret(ed.CaretOffset() + blokStartKolom - 1);
             ed.SetSelectionLength(genomen[k]);

@@ -57,10 +57,10 @@ void invoegen(TabContext& ctx, int soort, int kolom, int regel)
     if (eerste >= 1 && a.IsMarkeerLijn(eerste - 1)) {
         const std::string tel = ed.GetLine(eerste - 1);
         snap.undoregels.push_back(tel);
-        ed.SetCaret(ed.LineStart(eerste - 1));
-        ed.SetCaret(ed.CaretOffset() + c - 1);
-        ed.SetSelectionLength(0);
         if (static_cast<int>(tel.size()) >= c) {
+            ed.SetCaret(ed.LineStart(eerste - 1));
+            ed.SetCaret(ed.CaretOffset() + c - 1);
+            ed.SetSelectionLength(0);
             const bool smal = (soort == Beginherhaling && links) || (soort == Eindherhaling && rechts);
             ed.ReplaceSelection(soort <= Spatie || smal ? " " : "  ");
         }
