@@ -344,7 +344,8 @@ bool DocumentFiles::Laden(const QString& pad, bool richtext)
         return false;
     }
     QTextDocument& doc = *m_editor.document();
-    if (richtext && ReadRtf(bytes, doc).ok) {
+    m_rtfGelezen = richtext && ReadRtf(bytes, doc).ok;
+    if (m_rtfGelezen) {
         ZetRegelEinde(doc, RegelEinde::CrLf);
         doc.clearUndoRedoStacks();
     } else {

@@ -113,6 +113,8 @@ public:
     // text). A file that cannot be read leaves the editor as it was and shows
     // "Kan bestand %s niet openen".
     bool Laden(const QString& pad, bool richtext);
+    // Whether the last successful Laden read the file as RTF.
+    bool RtfGelezen() const { return m_rtfGelezen; }
     // Writes the editor to `pad` in the current mode; asks first when the
     // text holds characters a plain-text file cannot store. False, after a
     // message, when nothing was written. With `metBackup` and reservekopie
@@ -133,6 +135,7 @@ private:
     Instellingen& m_instellingen;
     DocumentIdentiteit m_document;
     DocumentHooks m_hooks;
+    bool m_rtfGelezen = false;
 };
 
 } // namespace korvane
