@@ -235,20 +235,28 @@ struct ShortLineTest : CommandFixture, ::testing::TestWithParam<int> {};
 TEST_P(ShortLineTest, PadsTheShortLineAndTouchesNothingElse)
 {
     const int soort = GetParam();
-    for (bool finalBreak : {true, false}) {
-        SCOPED_TRACE(finalBreak ? "final break" : "no final break");
+    // What follows the staff's short last line: the end of the document with
+    // or without a final break, or a line of text that must stay as it is.
+    for (const std::string tail : {"", "\r\n", "\r\nafter\r\n"}) {
+        SCOPED_TRACE("tail '" + tail + "'");
         CommandFixture f;
-        // The short lines are the third and the last; the last ends the document.
-        f.Load(Concat({{"head", telRegel}, Staff("EB", body), {"G|----"}, Staff("DA", body), {"E|----"}}), finalBreak);
+        const auto lines = Concat({{"head", telRegel}, Staff("EB", body), {"G|----"}, Staff("DA", body), {"E|----"}});
+        std::string text;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            text += (i ? "\r\n" : "") + lines[i];
+        f.ed.SetText(text + tail);
+        analyze(f.ed, f.state.analyse);
         ASSERT_EQ(f.state.analyse.aantalbalken, 1);
         ASSERT_EQ(f.state.analyse.tabbalken[0].laatste, 7);
         const std::string before = f.ed.Text();
-        const int lines = f.ed.LineCount();
+        const int count = f.ed.LineCount();
         f.Caret(2, 9);
         invoegen(f.ctx, soort, 9, 2);
 
-        EXPECT_EQ(f.ed.LineCount(), lines);
+        EXPECT_EQ(f.ed.LineCount(), count);
         EXPECT_EQ(f.ed.GetLine(0), "head");
+        if (tail.size() > 2)
+            EXPECT_EQ(f.ed.GetLine(8), "after");
         const std::string shortSign = soort == Maatstreep ? "|" : soort == Spatie ? "-" : soort == Beginherhaling ? "||-" : "-||";
         EXPECT_EQ(f.ed.GetLine(4), "G|----   " + shortSign);
         EXPECT_EQ(f.ed.GetLine(7), "E|----   " + shortSign);

@@ -141,6 +141,9 @@ INSTANTIATE_TEST_SUITE_P(Commands, OnTheWidget, ::testing::ValuesIn(scenarios),
 
 int main(int argc, char** argv)
 {
+    // Test discovery runs the binary outside CTest's environment too.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
