@@ -443,8 +443,12 @@ bool SchrijfAlles(int fd, std::string_view bytes)
 
 // Through a temporary file beside the target, renamed over it, so that a
 // failed write never leaves a half-written tab behind.
-void SchrijfBestand(const std::string& pad, std::string_view bytes)
+void SchrijfBestand(const std::string& opgegeven, std::string_view bytes)
 {
+    // Through a symbolic link to the file it names, so the link survives.
+    std::error_code ec;
+    const std::filesystem::path echt = std::filesystem::weakly_canonical(opgegeven, ec);
+    const std::string pad = ec ? opgegeven : echt.string();
     struct stat st {};
     const bool bestaat = ::stat(pad.c_str(), &st) == 0;
     if (bestaat && S_ISDIR(st.st_mode))

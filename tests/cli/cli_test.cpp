@@ -172,6 +172,16 @@ TEST_F(Cli, InPlaceReplacesTheFileAndLeavesNoTemporaryBehind)
     EXPECT_EQ(files, 1);
 }
 
+TEST_F(Cli, InPlaceThroughASymbolicLinkKeepsTheLink)
+{
+    Write(P("real.tab"), "E|-----\nB|-----\n");
+    fs::create_symlink(P("real.tab"), P("link.tab"));
+    Result r = Run({P("link.tab").string(), "-i", "line-ends"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::is_symlink(P("link.tab")));
+    EXPECT_EQ(Read(P("real.tab")), "E|-----|\nB|-----|\n");
+}
+
 struct BadStep : Cli, ::testing::WithParamInterface<const char*> {};
 
 TEST_P(BadStep, ExitsWithTwoAndWritesNothing)
