@@ -83,6 +83,9 @@ QString QtPrompter::SaveFileName(FileDialogRequest& r)
 {
     QFileDialog dialog(m_parent, r.title, r.directory);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The program asks about an existing file itself where it should (save
+    // as); the untitled save replaces it without a question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(r.filters);
     if (r.filterIndex >= 0 && r.filterIndex < r.filters.size())
         dialog.selectNameFilter(r.filters.at(r.filterIndex));
