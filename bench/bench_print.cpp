@@ -64,7 +64,8 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
 
     MemoryEditor editor(TabDocument(regels));
-    Drukker drukker;
+    EigenDrukker eigen;
+    Drukker& drukker = eigen;
     Instellingen instellingen;
     PaginaStand stand;
     stand.regelsPerPagina = drukker.Recalc(Bodyfont(instellingen.editorfont, instellingen.editorgrootte, true));

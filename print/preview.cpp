@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -83,7 +84,7 @@ void PaginaBeeld::mousePressEvent(QMouseEvent* event)
         onMouseDown(event->button());
 }
 
-Tpreviewform::Tpreviewform(Drukker& drukker, QWidget* parent)
+Tpreviewform::Tpreviewform(const Drukker& drukker, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_drukker(drukker)
 {
@@ -207,7 +208,12 @@ void Tpreviewform::ZetLettertype(const QString& naam, int grootte, bool vet, boo
     const QSignalBlocker b(spinedit1);
     Fixedbutton->setChecked(alleenFixed);
     pfontname->setFontFilters(alleenFixed ? QFontComboBox::MonospacedFonts : QFontComboBox::AllFonts);
-    pfontname->setCurrentFont(QFont(naam));
+    // A name the system lacks ("courier new" on most Linux desktops) stands
+    // for the family it resolves to, the one the editor and printer draw with,
+    // so that the preview measures its pages in that font.
+    QFont gevraagd(naam);
+    gevraagd.setStyleHint(QFont::TypeWriter);
+    pfontname->setCurrentFont(QFontDatabase::hasFamily(naam) ? gevraagd : QFont(QFontInfo(gevraagd).family()));
     m_groottesVoor.clear();
     VulGroottes();
     spinedit1->setEditText(QString::number(grootte));
@@ -250,7 +256,7 @@ void Tpreviewform::Voorbereiden(const EditorOps& editor, const QString& titel, b
 
     // Measured in the printer's drawing font as it stands, with the name
     // chosen here.
-    QFont meetfont = m_drukker.tekenfont;
+    QFont meetfont = m_drukker.tekenfont();
     meetfont.setFamily(pfontname->currentFont().family());
     m_paginaRegels = m_drukker.RegelsPerPagina(meetfont);
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/editor.h"
+#include "print/printer.h"
 
 #include <QDialog>
 #include <QImage>
@@ -19,8 +20,6 @@ class QScrollArea;
 class QToolButton;
 
 namespace korvane {
-
-class Drukker;
 
 // Image1: the page bitmap shown stretched to the control's size.
 class PaginaBeeld : public QWidget {
@@ -43,7 +42,7 @@ class Tpreviewform : public QDialog {
 public:
     // The printer is measured for the page size and lines per page each time
     // the window opens.
-    explicit Tpreviewform(Drukker& drukker, QWidget* parent = nullptr);
+    explicit Tpreviewform(const Drukker& drukker, QWidget* parent = nullptr);
     ~Tpreviewform() override;
 
     // The main window's presets at its first showing: body font name (and
@@ -120,7 +119,7 @@ private:
     void Schuif(int stap);
     void PlaatsBeeld();
 
-    Drukker& m_drukker;
+    Drukker m_drukker;
     std::function<void()> m_afdrukken;
 
     double m_schaal = 1.0;      // printer dpi / screen dpi

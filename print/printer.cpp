@@ -1,4 +1,4 @@
-// The shared printer and its measurements.
+// The shared printer's measurements.
 #include "print/printer.h"
 
 #include "core/pages.h"
@@ -7,15 +7,6 @@
 #include <QPrinter>
 
 namespace korvane {
-
-Drukker::Drukker()
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
-{
-    // Without a printer Qt falls back to its PDF printer with the default
-    // paper, so there is always a page to measure.
-}
-
-Drukker::~Drukker() = default;
 
 int Drukker::PaginaBreedte() const
 {
@@ -34,7 +25,7 @@ int Drukker::Dpi() const
 
 int Drukker::RegelHoogte(const QFont& font) const
 {
-    return QFontMetrics(font, m_printer.get()).height();
+    return QFontMetrics(font, m_printer).height();
 }
 
 int Drukker::RegelsPerPagina(const QFont& font) const
@@ -42,10 +33,18 @@ int Drukker::RegelsPerPagina(const QFont& font) const
     return BerekenRegelsPerPagina(PaginaHoogte(), RegelHoogte(font));
 }
 
-int Drukker::Recalc(const QFont& basisfont)
+int Drukker::Recalc(const QFont& basisfont) const
 {
-    tekenfont = basisfont;
-    return RegelsPerPagina(tekenfont);
+    *m_tekenfont = basisfont;
+    return RegelsPerPagina(*m_tekenfont);
 }
+
+EigenDrukker::EigenDrukker()
+    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      m_drukker(*m_printer, m_tekenfont)
+{
+}
+
+EigenDrukker::~EigenDrukker() = default;
 
 } // namespace korvane

@@ -126,11 +126,11 @@ bool printtekst(AfdrukContext& c, bool vanKnop)
         DrukPaginas(c, painter, printer, body, van, tot);
     painter.end();
     // The drawing font keeps the body font until the next font command.
-    c.drukker.tekenfont = body;
+    c.drukker.tekenfont() = body;
     return true;
 }
 
-void Printerinstelling1Click(Prompter& prompter, Drukker& drukker)
+void Printerinstelling1Click(Prompter& prompter, const Drukker& drukker)
 {
     prompter.PrinterSetup(drukker.printer());
 }

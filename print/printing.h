@@ -17,7 +17,7 @@ namespace korvane {
 struct AfdrukContext {
     EditorOps& editor;
     Prompter& prompter;
-    Drukker& drukker;
+    Drukker drukker;
     PaginaStand& stand;              // aantalPaginas is refreshed
     const Instellingen& instellingen; // printerfont, printergrootte, printervet, paginanummers
     QString bestandsnaam;
@@ -31,6 +31,6 @@ struct AfdrukContext {
 bool printtekst(AfdrukContext& context, bool vanKnop);
 
 // The printer set-up dialog on the shared printer; nothing else.
-void Printerinstelling1Click(Prompter& prompter, Drukker& drukker);
+void Printerinstelling1Click(Prompter& prompter, const Drukker& drukker);
 
 } // namespace korvane

@@ -78,6 +78,7 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
     BouwMenus();
     BouwToolBars();
     BouwStatusBalk();
+    BouwAfdrukken();
 
     FindDialog1 = new ZoekDialoog(this);
     ReplaceDialog1 = new VervangDialoog(this);

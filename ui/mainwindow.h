@@ -38,6 +38,7 @@ namespace korvane {
 
 class EditorWidget;
 class QtEditor;
+class Tpreviewform;
 class ZoekDialoog;
 class VervangDialoog;
 
@@ -175,6 +176,14 @@ public:
 
     ZoekDialoog* FindDialog1 = nullptr;
     VervangDialoog* ReplaceDialog1 = nullptr;
+
+    // --- Printing and preview (mainwindow_print.cpp) -------------------------
+    Tpreviewform* previewform = nullptr; // "Afdrukvoorbeeld"
+    void BouwAfdrukken();
+    void printtekst();                   // the selection only from printbutton
+    void Printerinstelling1Click();
+    void Paginanummering1Click();
+    void PrintPreview();
 
 signals:
     // The tuning list gained an entry at `index` / lost the entry at `index`;

@@ -82,7 +82,8 @@ protected:
         return true;
     }
 
-    Drukker drukker;
+    EigenDrukker eigen;
+    Drukker& drukker = eigen;
     int regelsPerPagina = 0;
     MemoryEditor editor;
     Tpreviewform form{drukker};

@@ -74,7 +74,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    Drukker drukker;
+    EigenDrukker eigen;
+    Drukker& drukker = eigen;
     PaginaStand stand;
     Instellingen instellingen;
     MemoryEditor editor;
@@ -286,8 +287,8 @@ TEST_F(PrintTest, PrintingLeavesTheBodyFontAsTheDrawingFont)
     ToonCaretPositie();
     AnswerPrintDialog(QStringLiteral("font.pdf"));
     ASSERT_TRUE(Print());
-    EXPECT_EQ(drukker.tekenfont.pointSize(), 10);
-    EXPECT_TRUE(drukker.tekenfont.bold());
+    EXPECT_EQ(drukker.tekenfont().pointSize(), 10);
+    EXPECT_TRUE(drukker.tekenfont().bold());
 }
 
 TEST_F(PrintTest, PrinterSetupShowsTheDialogOnTheSharedPrinter)
