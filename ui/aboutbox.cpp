@@ -181,7 +181,8 @@ TAboutBox::TAboutBox(Prompter& prompter, QWidget* parent)
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
     for (QLabel* l : Panel1->findChildren<QLabel*>())
-        l->adjustSize();
+        if (l != ProgramIcon)
+            l->adjustSize();
 }
 
 void TAboutBox::FormActivate()

@@ -15,6 +15,7 @@
 #include <QPainterPath>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -49,16 +50,26 @@ bool IsMidiFile(const QString& fileName)
 
 QUrl CdAudioUrl(const QString& fileName)
 {
+    // Always "cdda://<device>#<track>": a bare "cdda://5" would be read by
+    // QUrl as a host name and become "0.0.0.5".
     if (fileName.startsWith(QLatin1String("/dev/")))
-        return QUrl(QStringLiteral("cdda://") + fileName + QStringLiteral("#1"));
+        return QUrl(QStringLiteral("cdda://%1#1").arg(fileName));
+    QString device = QStringLiteral("/dev/cdrom");
     int track = 1;
     if (fileName.endsWith(QLatin1String(".cda"))) {
+        // The track files of a mounted audio CD name their drive.
+        const QFileInfo info(fileName);
+        if (info.exists()) {
+            const QString node = QString::fromLocal8Bit(QStorageInfo(info.absolutePath()).device());
+            if (node.startsWith(QLatin1String("/dev/")))
+                device = node;
+        }
         static const QRegularExpression digits(QStringLiteral("(\\d+)$"));
-        const QRegularExpressionMatch m = digits.match(QFileInfo(fileName).completeBaseName());
+        const QRegularExpressionMatch m = digits.match(info.completeBaseName());
         if (m.hasMatch())
             track = std::max(1, m.captured(1).toInt());
     }
-    return QUrl(QStringLiteral("cdda://%1").arg(track));
+    return QUrl(QStringLiteral("cdda://%1#%2").arg(device).arg(track));
 }
 
 bool MultimediaHasCdSource()
@@ -127,8 +138,7 @@ struct QtMediaBackend::Impl {
 
     QUrl TrackUrl() const
     {
-        return cdDevice.isEmpty() ? QUrl(QStringLiteral("cdda://%1").arg(track))
-                                  : QUrl(QStringLiteral("cdda://%1#%2").arg(cdDevice).arg(track));
+        return QUrl(QStringLiteral("cdda://%1#%2").arg(cdDevice).arg(track));
     }
 };
 
@@ -163,9 +173,8 @@ bool QtMediaBackend::Open(const QString& fileName, DeviceType device)
     d->cd = device == DeviceType::CdAudio;
     if (d->cd) {
         const QUrl url = CdAudioUrl(fileName);
-        const QStringList parts = url.toString().mid(7).split(QLatin1Char('#'));
-        d->cdDevice = parts.size() == 2 ? parts.at(0) : QString();
-        d->track = parts.last().toInt();
+        d->cdDevice = url.path();
+        d->track = url.fragment().toInt();
         d->player.setSource(url);
         return true;
     }
@@ -469,13 +478,20 @@ qint64 FluidSynthBackend::Position() const
 
 void FluidSynthBackend::Poll()
 {
-    if (f && m_state == MediaState::Playing
-        && fluid_player_get_status(f->player) == FLUID_PLAYER_DONE) {
-        m_poll->stop();
-        fluid_synth_all_sounds_off(f->synth, -1);
-        m_pendingSeek = 0;
-        SetState(MediaState::Stopped);
-    }
+    if (!f || m_state != MediaState::Playing)
+        return;
+    // FluidSynth itself reports the end only once the last notes have died
+    // away, seconds later; the element ends with its last event, and the
+    // release of the sounding notes may ring on.
+    const int total = fluid_player_get_total_ticks(f->player);
+    const bool done = fluid_player_get_status(f->player) == FLUID_PLAYER_DONE
+                      || (total > 0 && fluid_player_get_current_tick(f->player) >= total);
+    if (!done)
+        return;
+    m_poll->stop();
+    fluid_player_stop(f->player);
+    m_pendingSeek = 0;
+    SetState(MediaState::Stopped);
 }
 
 // ---------------------------------------------------------------------------

@@ -33,9 +33,10 @@ enum class DeviceType { Automatic, CdAudio };
 DeviceType MediaDeviceType(const QString& fileName);
 // ".mid" / ".midi" in any case.
 bool IsMidiFile(const QString& fileName);
-// The multimedia backend's URL of a CD element: "cdda://<track>" for a
-// ".cda" track file ("Track05.cda" is track 5), "cdda://<device>#1" for a
-// device node, track 1 of the default drive otherwise.
+// The multimedia backend's URL of a CD element, "cdda://<device>#<track>":
+// a ".cda" track file gives its number ("Track05.cda" is track 5) and, when
+// it lies on a mounted CD, that drive; a device node gives track 1 of that
+// drive; otherwise track 1 of /dev/cdrom.
 QUrl CdAudioUrl(const QString& fileName);
 // Whether the multimedia backend in use has a CD source (GStreamer with its
 // cdparanoia plugin); the FFmpeg backend has none.
