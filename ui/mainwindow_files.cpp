@@ -117,7 +117,8 @@ void TForm1::FormCreate()
     QFont font = Editor->font();
     if (!instellingen.editorfont.isEmpty())
         font.setFamily(instellingen.editorfont);
-    font.setPointSize(instellingen.editorgrootte);
+    if (instellingen.editorgrootte > 0)
+        font.setPointSize(instellingen.editorgrootte);
     Editor->setFont(font);
 
     move(0, 0);

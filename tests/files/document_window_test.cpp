@@ -115,6 +115,19 @@ TEST_F(VensterTest, LastFileThatIsGoneGivesTheUntitledDocument)
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+TEST_F(VensterTest, LastRtfFileIsReadAsTextAtStartUpEvenInRichTextMode)
+{
+    QByteArray opties = Opties("Lastfile");
+    opties.replace("Plaintext", "Richtext");
+    Schrijf(Map() + QStringLiteral("Opties.txt"), opties);
+    const QString pad = Doc(QStringLiteral("lied.rtf"));
+    Schrijf(pad, "{\\rtf1 {\\b vet}}");
+    Schrijf(Map() + QStringLiteral("kvn.cfg"), "900\r\n650\r\n200\r\n300\r\n" + pad.toUtf8() + "\r\n");
+    Start();
+    EXPECT_TRUE(w->instellingen.richtext);
+    EXPECT_EQ(Tekst(), QStringLiteral("{\\rtf1 {\\b vet}}"));
+}
+
 TEST_F(VensterTest, MalformedConfigurationGives800By600)
 {
     Schrijf(Map() + QStringLiteral("Opties.txt"), Opties("Empty"));
