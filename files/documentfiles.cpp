@@ -22,6 +22,7 @@ namespace {
 
 // The document's own line break travels with its QTextDocument.
 constexpr const char* kRegelEindeEigenschap = "korvaneRegelEinde";
+constexpr const char* kLeegVolger = "korvaneLeegVolger";
 
 const std::array<QChar, 256>& Cp1252Tabel()
 {
@@ -120,6 +121,15 @@ void LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes)
     editor.setPlainText(tekst);
     QTextDocument& doc = *editor.document();
     ZetRegelEinde(doc, eigen);
+    if (!doc.property(kLeegVolger).toBool()) {
+        // A document emptied completely (New, the wizard, select all and
+        // delete) starts again with CR LF.
+        doc.setProperty(kLeegVolger, true);
+        QObject::connect(&doc, &QTextDocument::contentsChanged, &doc, [d = &doc] {
+            if (d->isEmpty())
+                ZetRegelEinde(*d, RegelEinde::CrLf);
+        });
+    }
     // A block's state records the break in front of it, so a line the user
     // adds with Enter after it gets the document's own break, and the line it
     // was split from keeps its original one.

@@ -220,6 +220,15 @@ TEST_F(DocumentTest, NewDocumentUsesCrLf)
     EXPECT_EQ(Tekst(PlatteTekstBytes(*editor.document()).bytes), "x\r\ny");
 }
 
+TEST_F(DocumentTest, DocumentEmptiedByAnEditStartsAgainWithCrLf)
+{
+    LaadPlatteTekst(editor, "a\nb\n");
+    editor.selectAll();
+    QTest::keyClick(&editor, Qt::Key_Delete);
+    editor.insertPlainText(QStringLiteral("x\ny"));
+    EXPECT_EQ(Tekst(PlatteTekstBytes(*editor.document()).bytes), "x\r\ny");
+}
+
 // --- Characters Windows-1252 cannot hold ---------------------------------------
 
 TEST_F(DocumentTest, UnstorableCharactersAreNamedAndTheSaveCanBeRefused)
