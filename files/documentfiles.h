@@ -7,8 +7,11 @@
 // notes the file's most common break as the document's own and marks every
 // line that follows a different one in its QTextBlock::userState, so a file
 // opened and saved unchanged is written back byte for byte, and lines the
-// user adds get the document's break. A new document uses CR LF. Nothing else
-// may use the editor's block user states.
+// user adds get the document's break. A new document, or one emptied
+// completely, uses CR LF. Nothing else may use the editor's block user states.
+//
+// Characters Windows-1252 cannot hold (typed or pasted) are named to the user
+// before a plain-text save, who may cancel it; otherwise each is written as "?".
 #pragma once
 
 #include "files/prompter.h"
