@@ -33,11 +33,13 @@ MemoryEditor::MemoryEditor()
 MemoryEditor::MemoryEditor(std::string_view bytes)
     : m_lines(SplitLines(bytes))
 {
+    Recount();
 }
 
 void MemoryEditor::SetText(std::string_view bytes)
 {
     m_lines = SplitLines(bytes);
+    Recount();
     m_validStarts = 0;
     m_selStart = 0;
     m_selLength = 0;
@@ -66,9 +68,14 @@ void MemoryEditor::EnsureStarts(int upToLine) const
 
 int MemoryEditor::TextLength() const
 {
-    const int last = static_cast<int>(m_lines.size()) - 1;
-    EnsureStarts(last);
-    return m_starts[last] + static_cast<int>(m_lines[last].size());
+    return m_length;
+}
+
+void MemoryEditor::Recount()
+{
+    m_length = 2 * (static_cast<int>(m_lines.size()) - 1);
+    for (const auto& line : m_lines)
+        m_length += static_cast<int>(line.size());
 }
 
 int MemoryEditor::LineStart(int line) const
@@ -97,9 +104,14 @@ int MemoryEditor::LineFromOffset(int offset) const
     const int last = static_cast<int>(m_lines.size()) - 1;
     if (offset <= 0)
         return 0;
-    EnsureStarts(last);
+    // Extend the known starts only until one lies past the offset: commands
+    // walk down the document, and recomputing to its end after every edit
+    // would make a line-by-line command quadratic.
+    EnsureStarts(0);
+    while (m_validStarts <= last && m_starts[m_validStarts - 1] <= offset)
+        EnsureStarts(m_validStarts);
     const auto begin = m_starts.begin();
-    const auto it = std::upper_bound(begin, begin + last + 1, offset);
+    const auto it = std::upper_bound(begin, begin + m_validStarts, offset);
     return static_cast<int>(it - begin) - 1;
 }
 
@@ -156,6 +168,10 @@ void MemoryEditor::Edit(std::string_view text)
 
     const auto first = m_lines.begin() + from.line;
     const std::size_t replaced = static_cast<std::size_t>(to.line - from.line + 1);
+    for (std::size_t k = 0; k < replaced; ++k)
+        m_length -= static_cast<int>(first[k].size()) + 2;
+    for (const auto& piece : pieces)
+        m_length += static_cast<int>(piece.size()) + 2;
     const std::size_t common = std::min(replaced, pieces.size());
     std::move(pieces.begin(), pieces.begin() + common, first);
     if (pieces.size() > replaced)
@@ -191,6 +207,7 @@ void MemoryEditor::UndoLastEdit()
     if (!m_undo.has_value)
         return;
     m_lines = std::move(m_undo.lines);
+    Recount();
     const int caret = m_undo.selStart;
     m_undo = {};
     m_validStarts = 0;
@@ -207,6 +224,7 @@ void MemoryEditor::PutLine(int i, std::string_view text)
         return;
     }
     m_undo = {};
+    m_length += static_cast<int>(text.size()) - static_cast<int>(m_lines[i].size());
     m_lines[i].assign(text);
     m_validStarts = std::min(m_validStarts, i + 1);
     m_selStart = LineStart(i) + static_cast<int>(text.size());

@@ -58,11 +58,13 @@ private:
     void Edit(std::string_view text);
     void Changed(int firstLine);
     void EnsureStarts(int upToLine) const;
+    void Recount();
 
     std::vector<std::string> m_lines;
     // Offsets of line starts, valid for the first m_validStarts lines.
     mutable std::vector<int> m_starts;
     mutable int m_validStarts = 0;
+    int m_length = 0;
     int m_selStart = 0;
     int m_selLength = 0;
     bool m_modified = false;

@@ -59,6 +59,10 @@ TEST(QtEditor, CodecKeepsTheFiveUndefinedBytes)
 
 int main(int argc, char** argv)
 {
+    // Test discovery runs this binary at build time, without CTest's
+    // environment and possibly without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
