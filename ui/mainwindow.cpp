@@ -79,6 +79,7 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
     BouwToolBars();
     BouwStatusBalk();
     BouwAfdrukken();
+    BouwMedia();
 
     FindDialog1 = new ZoekDialoog(this);
     ReplaceDialog1 = new VervangDialoog(this);

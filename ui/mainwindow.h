@@ -38,6 +38,9 @@ namespace korvane {
 
 class EditorWidget;
 class QtEditor;
+class ExternalTools;
+class MediaPlayer;
+class TAboutBox;
 class Tpreviewform;
 class ZoekDialoog;
 class VervangDialoog;
@@ -184,6 +187,19 @@ public:
     void Printerinstelling1Click();
     void Paginanummering1Click();
     void PrintPreview();
+
+    // --- Media player, outside programs and about box (mainwindow_media.cpp) ---
+    MediaPlayer* MediaPlayer1 = nullptr; // in m_mediaPanel on ToolBar2
+    TAboutBox* AboutBox = nullptr;       // "Info"
+    // Volume control, browser and mail handler; tests put fakes in.
+    std::shared_ptr<ExternalTools> externeProgrammas;
+    void BouwMedia();
+    void OpenMediaClick();
+    void VolumeClick();
+    void internetClick();
+    // Whether the desktop took the mailto address.
+    bool SendEMail(const QString& adres, const QString& onderwerp, const QString& tekst);
+    void Info1Click();
 
 signals:
     // The tuning list gained an entry at `index` / lost the entry at `index`;
