@@ -311,10 +311,14 @@ void FileBrowser::Wissen()
     if (QFileInfo::exists(pad)) {
         if (m_instellingen.reservekopie) {
             // The file lives on under its backup name; the delete below then
-            // finds nothing.
+            // finds nothing. When it cannot get that name it is not deleted
+            // either: the user asked for a copy to survive.
             const QString backup = BackupNaam(pad);
             QFile::remove(backup);
-            QFile::rename(pad, backup);
+            if (!QFile::rename(pad, backup)) {
+                Vernieuw();
+                return;
+            }
         }
         QFile::remove(pad);
     }

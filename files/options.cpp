@@ -133,8 +133,8 @@ TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompte
     hoofd->addLayout(midden);
     hoofd->addStretch();
     hoofd->addLayout(knoppen);
-    setMinimumSize(457, 353);
-    resize(457, 353);
+    // A fixed border: the designed size, or larger where the labels need it.
+    setFixedSize(sizeHint().expandedTo(QSize(457, 353)));
 
     connect(Button1, &QPushButton::clicked, this, [this] { DirButtonClick(); });
     connect(MediadirButton, &QPushButton::clicked, this, [this] { MediadirButtonClick(); });

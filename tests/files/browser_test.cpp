@@ -101,15 +101,6 @@ TEST_F(Browser, ChoosingAFolderInTheTreeMovesTheListAndTheCurrentFolder)
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(Browser, EscReturnsToTheTabFolder)
-{
-    ASSERT_TRUE(browser->ZetMap(tabs + "/blues"));
-    browser->StartbuttonClick();
-    EXPECT_EQ(browser->Map(), QDir::cleanPath(tabs));
-    auto* model = qobject_cast<QFileSystemModel*>(browser->Directorylistbox1->model());
-    EXPECT_EQ(model->filePath(browser->Directorylistbox1->currentIndex()), QDir::cleanPath(tabs));
-}
-
 TEST_F(Browser, AFolderThatCannotBeReadIsNamedAndTheBrowserReturnsToTheTabFolder)
 {
     const QString weg = tmp.filePath("usb");
@@ -234,6 +225,18 @@ INSTANTIATE_TEST_SUITE_P(Gevallen, Wissen,
                                            WisGeval{true, Answer::Yes, false, true},
                                            WisGeval{true, Answer::No, true, false},
                                            WisGeval{false, Answer::No, true, false}));
+
+TEST_F(Browser, AFileThatCannotGetItsBackupNameIsNotDeleted)
+{
+    instellingen.reservekopie = true;
+    // A folder in the way of the backup name.
+    QDir().mkpath(tabs + "/a.~txt/bezet");
+    ASSERT_TRUE(browser->SelecteerBestand("a.txt"));
+    prompter.answers = {Answer::Yes};
+    browser->Wissen();
+    EXPECT_EQ(Lees(tabs + "/a.txt"), QByteArray("inhoud van a.txt"));
+    EXPECT_TRUE(Lijst(lijst()).contains("a.txt"));
+}
 
 TEST_F(Browser, DeleteAndRenameWithoutASelectionOnlyComplain)
 {
