@@ -22,6 +22,8 @@
 
 #include <fluidsynth.h>
 
+#include <mutex>
+
 namespace korvane {
 
 // ---------------------------------------------------------------------------
@@ -129,8 +131,9 @@ QStringList MediaFileFilters()
 // Qt Multimedia
 
 struct QtMediaBackend::Impl {
-    QMediaPlayer player;
+    // The output outlives the player that renders into it.
     QAudioOutput output;
+    QMediaPlayer player;
     bool cd = false;
     int track = 1;
     QString cdDevice;
@@ -242,18 +245,29 @@ qint64 QtMediaBackend::Position() const { return d->player.position(); }
 
 namespace {
 
-// FluidSynth reports its errors through a log function; the last one is
-// the player's message when something fails.
-QString& LastFluidError()
+// FluidSynth reports its errors through a log function, also from its
+// audio thread; the last one is the player's message when something fails.
+std::mutex g_fluidErrorLock;
+QString g_fluidError;
+
+QString LastFluidError()
 {
-    static QString text;
-    return text;
+    std::lock_guard lock(g_fluidErrorLock);
+    return g_fluidError;
+}
+
+void ClearFluidError()
+{
+    std::lock_guard lock(g_fluidErrorLock);
+    g_fluidError.clear();
 }
 
 void FluidLog(int level, const char* message, void*)
 {
-    if (level <= FLUID_ERR)
-        LastFluidError() = QString::fromLocal8Bit(message);
+    if (level > FLUID_ERR)
+        return;
+    std::lock_guard lock(g_fluidErrorLock);
+    g_fluidError = QString::fromLocal8Bit(message);
 }
 
 void InstallFluidLog()
@@ -311,7 +325,7 @@ void FluidSynthBackend::Close()
 bool FluidSynthBackend::Open(const QString& fileName, DeviceType)
 {
     Close();
-    LastFluidError().clear();
+    ClearFluidError();
     const QByteArray path = QFile::encodeName(fileName);
     if (!QFileInfo(fileName).isFile()) {
         m_error = QStringLiteral("Het bestand bestaat niet.");

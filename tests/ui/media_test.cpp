@@ -509,6 +509,20 @@ TEST_F(MidiPlayback, PlayedToTheEndItStopsAndPlaysAgainFromTheStart)
     }, 3000)) << player.Backend()->Position();
 }
 
+TEST_F(MidiPlayback, WithoutAnyAudioOutputTheMessageSaysSo)
+{
+    player.SetBackendFactory([](k::MediaPlayer::BackendKind) {
+        return std::unique_ptr<k::MediaBackend>(std::make_unique<k::FluidSynthBackend>(
+            k::FluidSynthOptions{QString(), {"geen-driver"}, QString()}));
+    });
+    EXPECT_FALSE(player.Open(midi));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_NE(prompter.messages[0].find("FluidSynth vindt geen geluidsuitvoer (geprobeerd: geen-driver)"),
+              std::string::npos)
+        << prompter.messages[0];
+    EXPECT_EQ(player.State(), k::MediaState::NotOpen);
+}
+
 TEST_F(MidiPlayback, AFileThatIsNoMidiIsRefusedAtOnce)
 {
     const QString fake = dir.filePath("nep.mid");
