@@ -361,12 +361,13 @@ bool FluidSynthBackend::Open(const QString& fileName, DeviceType)
     QStringList drivers = m_options.drivers;
     if (drivers.isEmpty()) {
         char* preferred = nullptr;
+        // JACK is left out: its client may start a server of its own.
         if (fluid_settings_dupstr(fluid->settings, "audio.driver", &preferred) == FLUID_OK
             && preferred) {
-            drivers << QString::fromLatin1(preferred);
+            if (QLatin1String(preferred) != QLatin1String("jack"))
+                drivers << QString::fromLatin1(preferred);
             fluid_free(preferred);
         }
-        // JACK is left out: its client may start a server of its own.
         for (const char* d : {"pulseaudio", "alsa", "sdl2"})
             if (!drivers.contains(QLatin1String(d)))
                 drivers << QLatin1String(d);
