@@ -28,7 +28,7 @@ constexpr Commando Sep(Menu m)
 const Commando tabel[] = {
  // menu item               caption                    key          menu            button            hint                                             chk tog  menu btn  theme icon                 own icon                        handler                          button handler
  {"New1",                   "&Nieuw",                  "Ctrl+N",    Menu::Bestand,  "newButton",      "Nieuw (Ctrl+N)",                                N, N,  J, J,  "document-new",            ":/icons/new.svg",              nullptr,                         nullptr},
- {"Wizardnieuwetab1",       "Wizard nieuwe tab",       "Ctrl+W",    Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   ":/icons/wizard.svg",           nullptr,                         nullptr},
+ {"Wizardnieuwetab1",       "Wizard nieuwe tab",       "Ctrl+W",    Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   ":/icons/wizard.svg",           &F::Wizardnieuwetab1Click,       nullptr},
  Sep(Menu::Bestand),
  {"Open1",                  "&Openen",                 "Ctrl+O",    Menu::Bestand,  "OpenButton",     "Open (Ctrl+O)",                                 N, N,  J, J,  "document-open",           ":/icons/open.svg",             nullptr,                         nullptr},
  {"Save1",                  "Opslaan",                 "Ctrl+S",    Menu::Bestand,  "SaveButton",     "Opslaan (Ctrl+S)",                              N, N,  J, J,  "document-save",           ":/icons/save.svg",             nullptr,                         nullptr},
@@ -59,7 +59,7 @@ const Commando tabel[] = {
  Sep(Menu::Bewerken),
  {"AllesSelecteren1",       "Alles Selecteren",        "Ctrl+A",    Menu::Bewerken, nullptr,          nullptr,                                         N, N,  J, J,  "edit-select-all",         nullptr,                        &F::AllesSelecteren1Click,       nullptr},
  Sep(Menu::Bewerken),
- {"Startdirectory1",        "Startdirectory",          "Esc",       Menu::Bewerken, "Startbutton",    "Startdirectory (Esc)",                          N, N,  J, J,  "go-home",                 ":/icons/start.svg",            nullptr,                         nullptr},
+ {"Startdirectory1",        "Startdirectory",          "Esc",       Menu::Bewerken, "Startbutton",    "Startdirectory (Esc)",                          N, N,  J, J,  "go-home",                 ":/icons/start.svg",            &F::StartbuttonClick,            nullptr},
 
  {"Legeregeltab1",          "Lege regel tab",          "Alt+T",     Menu::Invoegen, "insertbutton",   "Lege regel tab invoegen (Alt + T )",            N, N,  J, J,  nullptr,                   ":/icons/staff.svg",            &F::inserttab,                   nullptr},
  {"Maatstreepinvoegen1",    "Maatstreep",              "Alt+B",     Menu::Invoegen, "Maatstreep",     "Maatstreep invoegen (Alt+B)",                   N, N,  J, J,  nullptr,                   ":/icons/barline.svg",          &F::Maatstreepinvoegen1Click,    nullptr},
@@ -87,15 +87,15 @@ const Commando tabel[] = {
  {"Doorlopendetablijnen1",  "Doorlopende tablijnen",   "Alt+-",     Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        nullptr,                         nullptr},
  {"KorvaneformaatnaarAscii1","Kvn formaat naar Ascii", "Alt+\\",    Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        nullptr,                         nullptr},
  Sep(Menu::Opmaak),
- {"Opties1",                "Opties",                  "",          Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  "preferences-system",      nullptr,                        nullptr,                         nullptr},
+ {"Opties1",                "Opties",                  "",          Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  "preferences-system",      nullptr,                        &F::Opties1Click,                nullptr},
 
  {"Info1",                  "Info",                    "",          Menu::Info,     "Info",           "Info",                                          N, N,  J, J,  "help-about",              ":/icons/info.svg",             &F::Info1Click,                  nullptr},
 
- {"Naamwijzigen1",          "Naam wijzigen",           "",          Menu::Popup,    nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        nullptr,                         nullptr},
- {"Bestandwissen1",         "Bestand wissen",          "",          Menu::Popup,    nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        nullptr,                         nullptr},
+ {"Naamwijzigen1",          "Naam wijzigen",           "",          Menu::Popup,    nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Naamwijzigen1Click,          nullptr},
+ {"Bestandwissen1",         "Bestand wissen",          "",          Menu::Popup,    nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Wissen,                      nullptr},
 
  // Tool buttons without a menu item.
- {nullptr,                  nullptr,                   "",          Menu::Geen,     "delete",         "Geselecteerd bestand wissen",                   N, N,  J, J,  "edit-delete",             ":/icons/delete.svg",           nullptr,                         nullptr},
+ {nullptr,                  nullptr,                   "",          Menu::Geen,     "delete",         "Geselecteerd bestand wissen",                   N, N,  J, J,  "edit-delete",             ":/icons/delete.svg",           &F::Wissen,                      nullptr},
  {nullptr,                  nullptr,                   "",          Menu::Geen,     "PlusButton",     "Stemming toevoegen aan lijst",                  N, N,  J, J,  nullptr,                   ":/icons/plus.svg",             &F::PlusButtonClick,             nullptr},
  {nullptr,                  nullptr,                   "",          Menu::Geen,     "Minbutton",      "Stemming verwijderen uit lijst",                N, N,  J, J,  nullptr,                   ":/icons/minus.svg",            &F::MinbuttonClick,              nullptr},
  {nullptr,                  nullptr,                   "",          Menu::Geen,     "savelistbutton", "Lijst met stemmingen opslaan",                  N, N,  J, J,  nullptr,                   ":/icons/savelist.svg",         &F::savelistbuttonClick,         nullptr},

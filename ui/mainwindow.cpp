@@ -78,6 +78,7 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
     BouwMenus();
     BouwToolBars();
     BouwStatusBalk();
+    BouwBrowser();
     BouwAfdrukken();
     BouwMedia();
 

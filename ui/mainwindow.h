@@ -37,7 +37,10 @@ class QToolButton;
 namespace korvane {
 
 class EditorWidget;
+class FileBrowser;
 class QtEditor;
+class TForm2;
+class TTabwizard;
 class ExternalTools;
 class MediaPlayer;
 class TAboutBox;
@@ -200,6 +203,18 @@ public:
     // Whether the desktop took the mailto address.
     bool SendEMail(const QString& adres, const QString& onderwerp, const QString& tekst);
     void Info1Click();
+
+    // --- File browser, options and new-tab wizard (mainwindow_browser.cpp) ---
+    FileBrowser* Browser = nullptr;      // fills Panel1
+    TForm2* Form2 = nullptr;             // "Opties"
+    TTabwizard* Tabwizard = nullptr;     // "Nieuwe tab"
+    void BouwBrowser();
+    void FileListBox1Click(const QString& pad);
+    void Wissen();
+    void Naamwijzigen1Click();
+    void StartbuttonClick();
+    void Opties1Click();
+    void Wizardnieuwetab1Click();
 
 signals:
     // The tuning list gained an entry at `index` / lost the entry at `index`;
