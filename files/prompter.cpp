@@ -135,7 +135,11 @@ std::optional<QColor> QtPrompter::ChooseColor(const QColor& initial)
 bool QtPrompter::PrintDialog(QPrinter& printer, PrintDialogRequest& r)
 {
     QPrintDialog dialog(&printer, m_parent);
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintPageRange;
+    // Printing to a file stays offered: without it the dialog drops a PDF
+    // destination, and a system without printers could not print at all.
+    QAbstractPrintDialog::PrintDialogOptions options =
+        QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile |
+        QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize;
     if (r.allowSelection)
         options |= QAbstractPrintDialog::PrintSelection;
     dialog.setOptions(options);
@@ -146,6 +150,9 @@ bool QtPrompter::PrintDialog(QPrinter& printer, PrintDialogRequest& r)
         dialog.setFromTo(r.fromPage, r.toPage);
         dialog.setPrintRange(QAbstractPrintDialog::PageRange);
     } else {
+        // All pages, with the range fields showing the whole document.
+        if (r.minPage <= r.maxPage)
+            dialog.setFromTo(r.minPage, r.maxPage);
         dialog.setPrintRange(QAbstractPrintDialog::AllPages);
     }
     if (dialog.exec() != QDialog::Accepted)

@@ -6,7 +6,10 @@
 #include "common/scriptedprompter.h"
 #include "printtestutil.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QPrintDialog>
+#include <QTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -339,6 +342,67 @@ TEST(RegelTekst, WindowsBytesBecomeTheirCharacters)
 {
     EXPECT_EQ(RegelTekst("caf\xe9 \x80"), QString::fromUtf8("café €"));
 }
+
+} // namespace
+} // namespace korvane
+
+namespace korvane {
+namespace {
+
+// The desktop's own print dialog, driven while it is open.
+struct EchtGeval {
+    const char* naam;
+    bool fromButton;
+    bool accept;
+};
+
+class RealPrintDialogTest : public ::testing::TestWithParam<EchtGeval> {};
+
+TEST_P(RealPrintDialogTest, OffersThePresetRangesAndPrintsWhatItAccepts)
+{
+    const EchtGeval g = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EigenDrukker eigen;
+    Drukker& drukker = eigen;
+    QFont editorfont(QStringLiteral("DejaVu Sans Mono"));
+    editorfont.setPointSize(28);
+    PaginaStand stand;
+    stand.regelsPerPagina = drukker.Recalc(editorfont);
+    Instellingen instellingen;
+    MemoryEditor editor(NumberedLines(2 * stand.regelsPerPagina + 1));
+    editor.SetCaret(editor.LineStart(1));
+    editor.SetSelectionLength(12);
+    const QString file = dir.filePath(QStringLiteral("echt.pdf"));
+    drukker.printer().setOutputFileName(file);
+
+    QtPrompter prompter;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        EXPECT_EQ(dialog->testOption(QAbstractPrintDialog::PrintSelection), g.fromButton);
+        EXPECT_EQ(dialog->printRange(), QAbstractPrintDialog::AllPages);
+        EXPECT_EQ(dialog->minPage(), 1);
+        EXPECT_EQ(dialog->maxPage(), 3);
+        if (g.accept)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+    AfdrukContext context{editor, prompter, drukker, stand, instellingen, QStringLiteral("lied.tab")};
+    EXPECT_EQ(printtekst(context, g.fromButton), g.accept);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(PdfPages(file).size(), g.accept ? 3 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogen, RealPrintDialogTest,
+                         ::testing::Values(EchtGeval{"menu_afdrukken", false, true},
+                                           EchtGeval{"knop_afdrukken", true, true},
+                                           EchtGeval{"annuleren", false, false}),
+                         [](const auto& info) { return std::string(info.param.naam); });
 
 } // namespace
 } // namespace korvane
