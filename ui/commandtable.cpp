@@ -27,12 +27,12 @@ constexpr Commando Sep(Menu m)
 // clang-format off
 const Commando tabel[] = {
  // menu item               caption                    key          menu            button            hint                                             chk tog  menu btn  theme icon                 own icon                        handler                          button handler
- {"New1",                   "&Nieuw",                  "Ctrl+N",    Menu::Bestand,  "newButton",      "Nieuw (Ctrl+N)",                                N, N,  J, J,  "document-new",            ":/icons/new.svg",              nullptr,                         nullptr},
+ {"New1",                   "&Nieuw",                  "Ctrl+N",    Menu::Bestand,  "newButton",      "Nieuw (Ctrl+N)",                                N, N,  J, J,  "document-new",            ":/icons/new.svg",              &F::New1Click,                   nullptr},
  {"Wizardnieuwetab1",       "Wizard nieuwe tab",       "Ctrl+W",    Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   ":/icons/wizard.svg",           &F::Wizardnieuwetab1Click,       nullptr},
  Sep(Menu::Bestand),
- {"Open1",                  "&Openen",                 "Ctrl+O",    Menu::Bestand,  "OpenButton",     "Open (Ctrl+O)",                                 N, N,  J, J,  "document-open",           ":/icons/open.svg",             nullptr,                         nullptr},
- {"Save1",                  "Opslaan",                 "Ctrl+S",    Menu::Bestand,  "SaveButton",     "Opslaan (Ctrl+S)",                              N, N,  J, J,  "document-save",           ":/icons/save.svg",             nullptr,                         nullptr},
- {"Saveas1",                "Opslaan als",             "",          Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  "document-save-as",        nullptr,                        nullptr,                         nullptr},
+ {"Open1",                  "&Openen",                 "Ctrl+O",    Menu::Bestand,  "OpenButton",     "Open (Ctrl+O)",                                 N, N,  J, J,  "document-open",           ":/icons/open.svg",             &F::Open1Click,                  nullptr},
+ {"Save1",                  "Opslaan",                 "Ctrl+S",    Menu::Bestand,  "SaveButton",     "Opslaan (Ctrl+S)",                              N, N,  J, J,  "document-save",           ":/icons/save.svg",             &F::Save1Click,                  nullptr},
+ {"Saveas1",                "Opslaan als",             "",          Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  "document-save-as",        nullptr,                        &F::Saveas1Click,                nullptr},
  Sep(Menu::Bestand),
  {"Mediabestandopenen1",    "Media bestand openen",    "Ctrl+M",    Menu::Bestand,  "OpenMedia",      "Media bestand openen (Ctrl+M)",                 N, N,  J, J,  nullptr,                   ":/icons/media.svg",            &F::OpenMediaClick,              nullptr},
  Sep(Menu::Bestand),
@@ -82,10 +82,10 @@ const Commando tabel[] = {
  {"Richtext1",              "Rich text",               "",          Menu::Opmaak,   "Richtext",       "Richtext",                                      J, J,  J, J,  nullptr,                   ":/icons/richtext.svg",         &F::RichtextClick,               nullptr},
  Sep(Menu::Opmaak),
  {"Paginanummering1",       "Paginanummering",         "",          Menu::Opmaak,   nullptr,          nullptr,                                         J, N,  J, J,  nullptr,                   nullptr,                        &TForm1::Paginanummering1Click,  nullptr},
- {"Reservekopie1",          "Reservekopie",            "",          Menu::Opmaak,   nullptr,          nullptr,                                         J, N,  J, J,  nullptr,                   nullptr,                        nullptr,                         nullptr},
+ {"Reservekopie1",          "Reservekopie",            "",          Menu::Opmaak,   nullptr,          nullptr,                                         J, N,  J, J,  nullptr,                   nullptr,                        &F::Reservekopie1Click,          nullptr},
  Sep(Menu::Opmaak),
- {"Doorlopendetablijnen1",  "Doorlopende tablijnen",   "Alt+-",     Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        nullptr,                         nullptr},
- {"KorvaneformaatnaarAscii1","Kvn formaat naar Ascii", "Alt+\\",    Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        nullptr,                         nullptr},
+ {"Doorlopendetablijnen1",  "Doorlopende tablijnen",   "Alt+-",     Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::doorlopendelijnenClick,      nullptr},
+ {"KorvaneformaatnaarAscii1","Kvn formaat naar Ascii", "Alt+\\",    Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::KorvaneformaatnaarAscii1Click, nullptr},
  Sep(Menu::Opmaak),
  {"Opties1",                "Opties",                  "",          Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  "preferences-system",      nullptr,                        &F::Opties1Click,                nullptr},
 
@@ -103,7 +103,7 @@ const Commando tabel[] = {
  {nullptr,                  nullptr,                   "",          Menu::Geen,     "Internet",       "Internet",                                      N, N,  J, J,  "internet-web-browser",    ":/icons/internet.svg",         &F::internetClick,               nullptr},
  {nullptr,                  nullptr,                   "",          Menu::Geen,     "FixedButton",    "Alleen fixed fonts",                            N, J,  J, J,  nullptr,                   ":/icons/fixed.svg",            &F::FixedButtonClick,            nullptr},
  {nullptr,                  nullptr,                   "",          Menu::Geen,     "maatsoortbutton","Maatsoorten aan/uit",                           N, J,  J, J,  nullptr,                   ":/icons/maat44.svg",           &F::maatsoortbuttonClick,        nullptr},
- {nullptr,                  nullptr,                   "",          Menu::Geen,     "FullPageButton", "Hele pagina Tab",                               N, N,  J, J,  nullptr,                   ":/icons/fullpage.svg",         nullptr,                         nullptr},
+ {nullptr,                  nullptr,                   "",          Menu::Geen,     "FullPageButton", "Hele pagina Tab",                               N, N,  J, J,  nullptr,                   ":/icons/fullpage.svg",         &F::FullPageButtonClick,                         nullptr},
 };
 // clang-format on
 

@@ -1,4 +1,4 @@
-// EditorWidget: typing modes and shortcut hand-over of the main text area.
+// EditorWidget: the typing modes of the main text area.
 #include "ui/editorwidget.h"
 
 #include <QKeyEvent>
@@ -14,19 +14,6 @@ EditorWidget::EditorWidget(QWidget* parent) : QPlainTextEdit(parent)
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setLineWidth(2);
-}
-
-bool EditorWidget::event(QEvent* e)
-{
-    if (e->type() == QEvent::ShortcutOverride) {
-        auto* ke = static_cast<QKeyEvent*>(e);
-        if (m_commandKeys.contains(ke->keyCombination())) {
-            // Not accepting the override lets the window's shortcut run.
-            e->ignore();
-            return true;
-        }
-    }
-    return QPlainTextEdit::event(e);
 }
 
 void EditorWidget::keyPressEvent(QKeyEvent* e)

@@ -1,6 +1,7 @@
 // Entry point: registers the line font, creates the main window and runs the
 // event loop.
 #include "files/prompter.h"
+#include "files/settings.h"
 #include "ui/linefont.h"
 #include "ui/mainwindow.h"
 
@@ -16,7 +17,9 @@ int main(int argc, char* argv[])
     korvane::OpstartGegevens start;
     const QStringList args = QApplication::arguments();
     start.parameters = args.mid(1);
-    start.programmamap = QDir(QApplication::applicationDirPath()).absolutePath() + u'/';
+    // The executable's folder when it can be written, else the per-user
+    // configuration folder.
+    start.programmamap = korvane::ProgrammaMap();
 
     korvane::QtPrompter prompter;
     korvane::TForm1 Form1(prompter, start);

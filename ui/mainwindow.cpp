@@ -7,6 +7,7 @@
 #include "ui/qteditor.h"
 
 #include "core/staff.h"
+#include "files/documentfiles.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -76,6 +77,7 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
 
     BouwBesturing();
     BouwMenus();
+    OnthoudActies();
     BouwToolBars();
     BouwStatusBalk();
     BouwBrowser();
@@ -97,6 +99,8 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
     VulStemmingLijst(stemmingLijst, nullptr);
     ToonStemmingLijst();
     ComboBox1->setEditText(QString::fromLatin1(standaardStemming));
+
+    FormCreate();
 }
 
 TForm1::~TForm1()
@@ -114,7 +118,7 @@ QAction* TForm1::action(const QString& id) const
 QStringList TForm1::statusTeksten() const
 {
     QStringList out;
-    for (QLabel* l : m_panelen)
+    for (StatusVak* l : m_panelen)
         out << l->text();
     return out;
 }
@@ -178,7 +182,6 @@ void TForm1::BouwBesturing()
     ComboBox1->setFixedWidth(142);
     ComboBox1->setToolTip(QStringLiteral("Stemmingen"));
     ComboBox1->setStatusTip(QStringLiteral("Stemmingen"));
-    ComboBox1->lineEdit()->installEventFilter(this);
 
     Maatcombobox = new QComboBox(this);
     Maatcombobox->setObjectName(QStringLiteral("Maatcombobox"));
@@ -240,7 +243,6 @@ void TForm1::BouwMenus()
     connect(Editor, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu1->popup(Editor->mapToGlobal(p)); });
 
-    QSet<QKeyCombination> toetsen;
     for (const Commando& c : CommandoTabel()) {
         const Handler knop = c.buttonHandler ? c.buttonHandler : c.handler;
         if (c.menuItem && c.menu != Menu::Geen) {
@@ -258,7 +260,7 @@ void TForm1::BouwMenus()
                     a->setShortcut(k);
                     // Shortcuts act wherever the focus is in the window.
                     a->setShortcutContext(Qt::WindowShortcut);
-                    toetsen.insert(k[0]);
+                    m_commandoToetsen.insert(k[0], a);
                 }
                 const Handler h = c.handler;
                 connect(a, &QAction::triggered, this, [this, a, h] {
@@ -286,7 +288,25 @@ void TForm1::BouwMenus()
             m_actions.insert(a->objectName(), a);
         }
     }
-    Editor->SetCommandKeys(std::move(toetsen));
+}
+
+void TForm1::OnthoudActies()
+{
+    // The notifications run on every keystroke; they reach their actions
+    // directly, not by name.
+    auto zoek = [this](std::initializer_list<const char*> namen) {
+        std::vector<QAction*> out;
+        for (const char* n : namen)
+            if (QAction* a = action(QString::fromLatin1(n)))
+                out.push_back(a);
+        return out;
+    };
+    m_tekstActies = zoek({"Zoeken1", "Vervangen1", "Zoeken", "Vervangen", "preview", "Afdrukvoorbeeld1",
+                          "printbutton", "Afdrukken1"});
+    m_undoActies = zoek({"Undo", "Ongedaanmaken1"});
+    m_selectieActies = zoek({"Knippen", "Kopieren", "Knippen1", "Kopiren1", "VerticaalKopiren1",
+                             "VerticaalKnippen1"});
+    m_paginanummering = action(QStringLiteral("Paginanummering1"));
 }
 
 void TForm1::BouwToolBars()
@@ -340,12 +360,9 @@ void TForm1::BouwStatusBalk()
     balk->setFixedHeight(22);
     balk->setSizeGripEnabled(false);
     for (int i = 0; i < aantalPanelen; ++i) {
-        auto* l = new QLabel(QString::fromLatin1(panelen[i].tekst), balk);
+        auto* l = new StatusVak(panelen[i].breedte, panelen[i].uitlijning, balk);
         l->setObjectName(QStringLiteral("Panel%1").arg(i));
-        l->setFixedWidth(panelen[i].breedte);
-        l->setAlignment(panelen[i].uitlijning | Qt::AlignVCenter);
-        l->setFrameShape(QFrame::Panel);
-        l->setFrameShadow(QFrame::Sunken);
+        l->setText(QString::fromLatin1(panelen[i].tekst));
         // The panels give way to a status text (a hint) while one is shown.
         balk->addWidget(l);
         m_panelen[i] = l;
@@ -375,7 +392,8 @@ void TForm1::ToonCaretPositie()
     PaginaStand& p = paginastand;
     p.aantalPaginas = AantalPaginas(m_editor->LineCount(), p.regelsPerPagina);
     p.paginanummering = Paginanummering(instellingen.paginanummers, p.aantalPaginas);
-    SetChecked("Paginanummering1", p.paginanummering);
+    if (m_paginanummering)
+        m_paginanummering->setChecked(p.paginanummering);
     m_panelen[PaneelPositie]->setText(
         QString::asprintf("  Regel: %3d   Kolom: %3d", y + 1, x + 1));
     m_panelen[PaneelPagina]->setText(
@@ -392,50 +410,66 @@ void TForm1::EditorChange()
     DocumentVeranderd(*m_ctx);
     ToonVeranderd(m_editor->Modified());
     const bool t = !Editor->document()->isEmpty();
-    for (const char* naam : {"Zoeken1", "Vervangen1", "Zoeken", "Vervangen", "preview",
-                             "Afdrukvoorbeeld1", "printbutton", "Afdrukken1"})
-        SetEnabled(naam, t);
-    if (t) {
-        SetEnabled("Undo", true);
-        SetEnabled("Ongedaanmaken1", true);
-    }
+    for (QAction* a : m_tekstActies)
+        a->setEnabled(t);
+    if (t)
+        for (QAction* a : m_undoActies)
+            a->setEnabled(true);
 }
 
 void TForm1::EditorSelectionChange()
 {
     ToonCaretPositie();
     const bool s = Editor->textCursor().hasSelection();
-    for (const char* naam : {"Knippen", "Kopieren", "Knippen1", "Kopiren1", "VerticaalKopiren1",
-                             "VerticaalKnippen1"})
-        SetEnabled(naam, s);
+    for (QAction* a : m_selectieActies)
+        a->setEnabled(s);
 }
 
 // --- Keyboard -----------------------------------------------------------------
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        if (watched == ComboBox1->lineEdit()) {
-            auto* ke = static_cast<QKeyEvent*>(event);
-            if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
-                // ComboBox1KeyPress: Enter goes back to the text, not into the list.
-                m_editor->FocusEditor();
-                return true;
-            }
-        }
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (w && w->window() == this) {
-            const bool doorgegeven = event == m_laatsteToets && m_laatsteOntvanger
-                && qobject_cast<QWidget*>(m_laatsteOntvanger.data())
-                && w->isAncestorOf(static_cast<QWidget*>(m_laatsteOntvanger.data()));
-            if (!doorgegeven) {
-                m_laatsteToets = event;
-                m_laatsteOntvanger = w;
-                auto* ke = static_cast<QKeyEvent*>(event);
-                FormKeyDown(ke->key(), ke->modifiers());
-            }
-        }
+    const QEvent::Type soort = event->type();
+    if (soort != QEvent::KeyPress && soort != QEvent::ShortcutOverride && soort != QEvent::KeyRelease)
+        return QMainWindow::eventFilter(watched, event);
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    auto* ke = static_cast<QKeyEvent*>(event);
+    if (soort == QEvent::KeyRelease) {
+        m_laatsteToets = nullptr;
+        return QMainWindow::eventFilter(watched, event);
     }
+    // The menu shortcuts come first, from whichever control has the focus,
+    // also when their command is disabled; Qt's own shortcut handling would
+    // let the focused control or a menu-bar mnemonic (Alt+B) take them.
+    QAction* commando = m_commandoToetsen.value(ke->keyCombination(), nullptr);
+    if (soort == QEvent::ShortcutOverride) {
+        if (commando) {
+            event->accept();
+            return true;
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // A key an inner control ignored goes on to its parents: that is the
+    // same press, seen once.
+    const bool doorgegeven = event == m_laatsteToets && m_laatsteOntvanger && w != m_laatsteOntvanger
+        && w->isAncestorOf(m_laatsteOntvanger);
+    if (doorgegeven)
+        return QMainWindow::eventFilter(watched, event);
+    m_laatsteToets = event;
+    m_laatsteOntvanger = w;
+    if (commando) {
+        if (commando->isEnabled())
+            commando->trigger();
+        return true;
+    }
+    if (w == ComboBox1->lineEdit() && (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)) {
+        // ComboBox1KeyPress: Enter goes back to the text, not into the list.
+        m_editor->FocusEditor();
+        return true;
+    }
+    FormKeyDown(ke->key(), ke->modifiers());
     return QMainWindow::eventFilter(watched, event);
 }
 

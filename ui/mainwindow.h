@@ -14,6 +14,7 @@
 #include "files/prompter.h"
 #include "files/settings.h"
 #include "ui/commandtable.h"
+#include "ui/statusbar.h"
 
 #include <QFont>
 #include <QHash>
@@ -22,6 +23,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -36,15 +38,16 @@ class QToolButton;
 
 namespace korvane {
 
+class DocumentFiles;
 class EditorWidget;
 class FileBrowser;
-class QtEditor;
-class TForm2;
-class TTabwizard;
 class ExternalTools;
 class MediaPlayer;
 class TAboutBox;
+class QtEditor;
+class TForm2;
 class Tpreviewform;
+class TTabwizard;
 class ZoekDialoog;
 class VervangDialoog;
 
@@ -74,7 +77,7 @@ public:
 
     // A menu item or tool button by its object name ("New1", "VetButton").
     QAction* action(const QString& id) const;
-    QLabel* statusPaneel(int index) const { return m_panelen[index]; }
+    StatusVak* statusPaneel(int index) const { return m_panelen[index]; }
     QStringList statusTeksten() const;
 
     // --- Document state of the run -----------------------------------------
@@ -172,6 +175,11 @@ public:
     void VerticaalKnippen1Click();
     void VerticaalKopiren1Click();
     void Verticaalplakken1Click();
+    void doorlopendelijnenClick();
+    void KorvaneformaatnaarAscii1Click();
+    void FullPageButtonClick();
+    // Whether the editor shows the line font "Korvane" (by exact name).
+    bool KorvaneFont() const;
     // Tuning list and staff shape
     void PlusButtonClick();
     void MinbuttonClick();
@@ -182,6 +190,18 @@ public:
 
     ZoekDialoog* FindDialog1 = nullptr;
     VervangDialoog* ReplaceDialog1 = nullptr;
+
+    // --- File browser, options and new-tab wizard (mainwindow_browser.cpp) ---
+    FileBrowser* Browser = nullptr;      // fills Panel1
+    TForm2* Form2 = nullptr;             // "Opties"
+    TTabwizard* Tabwizard = nullptr;     // "Nieuwe tab"
+    void BouwBrowser();
+    void FileListBox1Click(const QString& pad);
+    void Wissen();
+    void Naamwijzigen1Click();
+    void StartbuttonClick();
+    void Opties1Click();
+    void Wizardnieuwetab1Click();
 
     // --- Printing and preview (mainwindow_print.cpp) -------------------------
     Tpreviewform* previewform = nullptr; // "Afdrukvoorbeeld"
@@ -204,17 +224,22 @@ public:
     bool SendEMail(const QString& adres, const QString& onderwerp, const QString& tekst);
     void Info1Click();
 
-    // --- File browser, options and new-tab wizard (mainwindow_browser.cpp) ---
-    FileBrowser* Browser = nullptr;      // fills Panel1
-    TForm2* Form2 = nullptr;             // "Opties"
-    TTabwizard* Tabwizard = nullptr;     // "Nieuwe tab"
-    void BouwBrowser();
-    void FileListBox1Click(const QString& pad);
-    void Wissen();
-    void Naamwijzigen1Click();
-    void StartbuttonClick();
-    void Opties1Click();
-    void Wizardnieuwetab1Click();
+    // --- Documents on disk, settings, start-up and shut-down (mainwindow_files.cpp) ---
+    // The file commands on this window's editor and document identity.
+    DocumentFiles& bestanden();
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void Saveas1Click();
+    void Reservekopie1Click();
+    // True: the document may be abandoned.
+    bool VraagOpslaan();
+    bool FormCloseQuery();
+    // Reads "Opties.txt" and "kvn.cfg", chooses the first document, fills the
+    // tuning list; the constructor's last step.
+    void FormCreate();
+    // Writes "kvn.cfg".
+    void FormClose();
 
 signals:
     // The tuning list gained an entry at `index` / lost the entry at `index`;
@@ -227,10 +252,13 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // FormCloseQuery, then FormClose.
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void BouwMenus();
+    void OnthoudActies();
     void BouwToolBars();
     void BouwStatusBalk();
     void BouwWerkgebied();
@@ -244,6 +272,8 @@ private:
     void Adopt();
     void Recalc();
     void PasStijlToe(int stijl, bool aan);
+    // After a line-font conversion: the modified mark as the conversion left it.
+    void NaOmzetting(bool omgezet);
     void WisselStijl(int stijl, bool vanMenu);
     // The selection's attributes; in Ascii mode those of the whole text.
     QFont SelectieFont() const;
@@ -258,17 +288,25 @@ private:
     bool LaadInEditor(const QString& pad);
 
     QtEditor* m_editor = nullptr;
+    std::unique_ptr<DocumentFiles> m_bestanden;
     std::unique_ptr<TabContext> m_ctx;
     std::unique_ptr<QPrinter> m_printer;
     QHash<QString, QAction*> m_actions;
     QMenu* m_menus[aantalMenus] = {};
-    QLabel* m_panelen[aantalPanelen] = {};
+    StatusVak* m_panelen[aantalPanelen] = {};
     const QAction* m_afzender = nullptr;
     bool m_geactiveerd = false;
     // Key preview: the event last handled and where, so that its propagation
     // to parent widgets is not seen twice.
     const QEvent* m_laatsteToets = nullptr;
-    QPointer<QObject> m_laatsteOntvanger;
+    QPointer<QWidget> m_laatsteOntvanger;
+    // The menu items' shortcut keys.
+    QHash<QKeyCombination, QAction*> m_commandoToetsen;
+    // What the change and selection notifications enable.
+    std::vector<QAction*> m_tekstActies;
+    std::vector<QAction*> m_undoActies;
+    std::vector<QAction*> m_selectieActies;
+    QAction* m_paginanummering = nullptr;
 };
 
 } // namespace korvane

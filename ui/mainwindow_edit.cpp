@@ -4,6 +4,8 @@
 
 #include "core/block.h"
 #include "core/columns.h"
+#include "core/fullpage.h"
+#include "core/linefont.h"
 #include "core/staff.h"
 #include "core/tidy.h"
 #include "ui/editorwidget.h"
@@ -120,6 +122,43 @@ void TForm1::VerticaalKopiren1Click()
 void TForm1::Verticaalplakken1Click()
 {
     korvane::Verticaalplakken1Click(*m_ctx);
+}
+
+bool TForm1::KorvaneFont() const
+{
+    return Editor->font().family() == QStringLiteral("Korvane");
+}
+
+void TForm1::doorlopendelijnenClick()
+{
+    const bool omzetten = KorvaneFont();
+    korvane::doorlopendelijnenClick(*m_ctx, omzetten, tablijnenOmgezet);
+    NaOmzetting(omzetten);
+}
+
+void TForm1::NaOmzetting(bool omgezet)
+{
+    // The conversion is no change of the document. QTextDocument marks the
+    // text modified again when the painting lock's edit block closes, after
+    // the command cleared the flag, so the window clears it once more.
+    if (omgezet)
+        m_editor->SetModified(false);
+    ToonVeranderd(m_editor->Modified());
+}
+
+void TForm1::KorvaneformaatnaarAscii1Click()
+{
+    korvane::KorvaneformaatnaarAscii1Click(*m_ctx, tablijnenOmgezet);
+    ToonVeranderd(m_editor->Modified());
+}
+
+void TForm1::FullPageButtonClick()
+{
+    VulInstellingen();
+    korvane::FullPageButtonClick(
+        *m_ctx, KorvaneFont(), tablijnenOmgezet, [this] { return VraagOpslaan(); },
+        [this] { New1Click(); });
+    NaOmzetting(KorvaneFont() && tablijnenOmgezet);
 }
 
 // --- Tuning list ------------------------------------------------------------------

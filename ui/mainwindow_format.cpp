@@ -2,6 +2,8 @@
 // exit, and the completion of start-up when the window is first shown.
 #include "ui/mainwindow.h"
 
+#include "files/documentfiles.h"
+
 #include "files/rtf.h"
 #include "ui/editorwidget.h"
 #include "ui/qteditor.h"
@@ -272,22 +274,12 @@ void TForm1::ZetTekstsoort(bool rich)
 
 bool TForm1::LaadInEditor(const QString& pad)
 {
-    QFile f(pad);
-    if (!f.open(QIODevice::ReadOnly))
+    // The document loader keeps every byte and line break of a plain file.
+    if (!bestanden().Laden(pad, instellingen.richtext))
         return false;
-    const QByteArray bytes = f.readAll();
-    if (instellingen.richtext && LooksLikeRtf(bytes)) {
-        QTextDocument* doc = Editor->document();
-        if (ReadRtf(bytes, *doc).ok) {
-            Editor->setFont(Editor->font());
-            return true;
-        }
-    }
-    QString tekst = BytesToQString(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    tekst.replace(u'\r', u'\n');
-    Editor->setPlainText(tekst);
-    if (instellingen.richtext)
+    if (bestanden().RtfGelezen())
+        Editor->setFont(Editor->font());
+    else if (instellingen.richtext)
         ZetTekstsoort(true);
     return true;
 }
@@ -346,7 +338,9 @@ void TForm1::FormActivate()
         instellingen.volledigscherm = false;
         Volledigscherm1Click();
     }
-    ZetTekstsoort(in.richtext);
+    // The start-up load was plain text, so only rich-text mode has work to do.
+    if (in.richtext)
+        ZetTekstsoort(true);
     SetChecked("Richtext1", in.richtext);
     SetChecked("Richtext", in.richtext);
     m_panelen[PaneelTekstsoort]->setText(in.richtext ? QStringLiteral("Rich text") : QStringLiteral("Ascii text"));
