@@ -368,7 +368,7 @@ TEST(MediaPlayerControl, ALaterPlayerErrorIsShownOnceAndClosesTheElement)
 // ---------------------------------------------------------------------------
 // Real playback
 
-TEST(QtMultimediaPlayback, AGeneratedWavPlaysPausesStopsAndEnds)
+TEST(QtMultimediaPlayback, AGeneratedWavPlaysPausesStopsAndSkips)
 {
     QTemporaryDir dir;
     const QString wav = dir.filePath("toon.wav");
@@ -400,11 +400,15 @@ TEST(QtMultimediaPlayback, AGeneratedWavPlaysPausesStopsAndEnds)
     ASSERT_TRUE(WaitFor([&] { return player.State() == k::MediaState::Stopped; }, 2000));
     EXPECT_EQ(player.Backend()->Position(), 0);
 
-    // Played to the end the element stops by itself and stays open.
+    // Skipped to the end the element stops by itself and stays open;
+    // previous goes back to the start.
     player.MediaPlayer1Click(k::MediaButton::Play);
-    ASSERT_TRUE(WaitFor([&] { return player.State() == k::MediaState::Playing; }, 2000));
-    EXPECT_TRUE(WaitFor([&] { return player.State() == k::MediaState::Stopped; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return player.Backend()->Position() > 100; }, 2000));
+    player.MediaPlayer1Click(k::MediaButton::Next);
+    EXPECT_TRUE(WaitFor([&] { return player.State() == k::MediaState::Stopped; }, 800));
     EXPECT_EQ(player.FileName(), wav);
+    player.MediaPlayer1Click(k::MediaButton::Prev);
+    EXPECT_TRUE(WaitFor([&] { return player.Backend()->Position() == 0; }, 2000));
     EXPECT_TRUE(prompter.messages.empty());
 }
 
