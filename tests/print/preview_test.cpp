@@ -248,24 +248,15 @@ TEST_F(PreviewTest, ScrollKeysAndTheWheelMoveThePage)
     EXPECT_EQ(Scroll(), 0);
 }
 
-struct SluitGeval {
-    const char* naam;
-    Qt::Key key;
-};
-
-class PreviewCloseTest : public PreviewTest, public ::testing::WithParamInterface<SluitGeval> {};
-
-TEST_P(PreviewCloseTest, ClosesTheWindow)
+TEST_F(PreviewTest, DeleteAndF2CloseTheWindow)
 {
-    Open(10);
-    Show();
-    Key(GetParam().key);
-    EXPECT_FALSE(form.isVisible());
+    for (const Qt::Key key : {Qt::Key_Delete, Qt::Key_F2}) {
+        Open(10);
+        Show();
+        Key(key);
+        EXPECT_FALSE(form.isVisible()) << key;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Toetsen, PreviewCloseTest,
-                         ::testing::Values(SluitGeval{"Delete", Qt::Key_Delete}, SluitGeval{"F2", Qt::Key_F2}),
-                         [](const auto& info) { return std::string(info.param.naam); });
 
 TEST_F(PreviewTest, CtrlPAndTheButtonPrintButPAloneDoesNot)
 {
@@ -329,17 +320,6 @@ TEST_F(PreviewTest, ASizeThatIsNoWholeNumberKeepsTheLastSizeAndSaysSo)
     EXPECT_TRUE(form.Melding->text().isEmpty());
     EXPECT_EQ(form.bodyGrootte(), 14);
     EXPECT_NE(form.paginabeeld(), at10);
-}
-
-TEST_F(PreviewTest, AFontTallerThanThePageGivesOneLinePerPage)
-{
-    QFont huge(QStringLiteral("DejaVu Sans Mono"));
-    huge.setPointSize(400);
-    drukker.Recalc(huge);
-    Open(3);
-    EXPECT_EQ(form.paginaRegels(), 1);
-    EXPECT_EQ(form.paginas(), 4);
-    EXPECT_EQ(form.Label1->text(), QStringLiteral("Pagina   1 van   4"));
 }
 
 TEST_F(PreviewTest, AnEmptyDocumentHasOnePageWithOnlyTheHeader)

@@ -169,45 +169,6 @@ TEST_F(PrintTest, APageRangePrintsOnlyThosePagesWithTheirOwnNumbers)
     EXPECT_FALSE(pages[1].contains(Line(3 * rpp)));
 }
 
-struct DialogGeval {
-    const char* naam;
-    bool fromButton;
-    bool withSelection;
-    bool selectionOffered;
-};
-
-class PrintDialogPresetTest : public PrintTest, public ::testing::WithParamInterface<DialogGeval> {};
-
-TEST_P(PrintDialogPresetTest, OffersAllPagesOrARangeAndTheSelectionOnlyFromTheToolButton)
-{
-    const DialogGeval g = GetParam();
-    editor.SetText(NumberedLines(stand.regelsPerPagina * 2 + 1));
-    stand.aantalPaginas = 99; // stale: the command counts again
-    if (g.withSelection)
-        Select(1, 2);
-    prompter.printAnswers.push_back([this](QPrinter&, PrintDialogRequest& r) {
-        seen = r;
-        return false;
-    });
-    EXPECT_FALSE(Print(g.fromButton));
-
-    EXPECT_EQ(seen.allowSelection, g.selectionOffered);
-    EXPECT_FALSE(seen.selectionOnly);
-    EXPECT_EQ(seen.fromPage, 0); // all pages
-    EXPECT_EQ(seen.minPage, 1);
-    EXPECT_EQ(seen.maxPage, 3);
-    EXPECT_EQ(stand.aantalPaginas, 3);
-    // Cancelled: the selection is untouched.
-    EXPECT_EQ(editor.SelectionLength() > 0, g.withSelection);
-}
-
-INSTANTIATE_TEST_SUITE_P(Bronnen, PrintDialogPresetTest,
-                         ::testing::Values(DialogGeval{"menu_met_selectie", false, true, false},
-                                           DialogGeval{"knop_met_selectie", true, true, true},
-                                           DialogGeval{"knop_zonder_selectie", true, false, false},
-                                           DialogGeval{"menu_zonder_selectie", false, false, false}),
-                         [](const auto& info) { return std::string(info.param.naam); });
-
 TEST_F(PrintTest, ASelectionLongerThanAPageContinuesOnFurtherPagesWithoutHeader)
 {
     const int rpp = stand.regelsPerPagina;
@@ -284,51 +245,15 @@ TEST_F(PrintTest, APrinterThatCannotStartIsReportedInDutch)
     EXPECT_NE(prompter.messages[0].find("bestaat/niet/uit.pdf"), std::string::npos);
 }
 
-TEST_F(PrintTest, PrintingLeavesTheBodyFontAsTheDrawingFont)
+TEST(Kopregel, PageTextEndsInColumn85WhenThereIsRoom)
 {
-    editor.SetText(NumberedLines(3));
-    ToonCaretPositie();
-    AnswerPrintDialog(QStringLiteral("font.pdf"));
-    ASSERT_TRUE(Print());
-    EXPECT_EQ(drukker.tekenfont().pointSize(), 10);
-    EXPECT_TRUE(drukker.tekenfont().bold());
+    const QString pagina = QStringLiteral("Pagina   2 van   3");
+    EXPECT_EQ(Kopregel({}, {}), QString(85, u' '));
+    EXPECT_EQ(Kopregel(QStringLiteral("Liedje"), pagina), QStringLiteral("Liedje") + QString(61, u' ') + pagina);
+    // 66 + 18 = 84 characters leave one space; 67 + 18 = 85 leave none.
+    EXPECT_EQ(Kopregel(QString(66, u'x'), pagina), QString(66, u'x') + u' ' + pagina);
+    EXPECT_EQ(Kopregel(QString(67, u'x'), pagina), QString(67, u'x') + pagina);
 }
-
-TEST_F(PrintTest, PrinterSetupShowsTheDialogOnTheSharedPrinter)
-{
-    Printerinstelling1Click(prompter, drukker);
-    EXPECT_EQ(prompter.printerSetups, 1);
-}
-
-struct KopGeval {
-    const char* titel;
-    const char* paginatekst;
-    const char* verwacht; // '.' stands for n spaces written as a count below
-    int spaties;
-};
-
-class KopregelTest : public ::testing::TestWithParam<KopGeval> {};
-
-TEST_P(KopregelTest, PageTextEndsInColumn85WhenThereIsRoom)
-{
-    const KopGeval g = GetParam();
-    const QString regel = Kopregel(QString::fromUtf8(g.titel), QString::fromUtf8(g.paginatekst));
-    const QString verwacht =
-        QString::fromUtf8(g.titel) + QString(g.spaties, QLatin1Char(' ')) + QString::fromUtf8(g.paginatekst);
-    EXPECT_EQ(regel, verwacht);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Koppen, KopregelTest,
-    ::testing::Values(KopGeval{"", "", "", 85},
-                      KopGeval{"", "Pagina   1 van   3", "", 67},
-                      KopGeval{"Liedje", "Pagina   2 van   3", "", 61},
-                      // 66 + 18 = 84: n = 0, one space
-                      KopGeval{"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-                               "Pagina   2 van   3", "", 1},
-                      // 67 + 18 = 85: no room, no filler
-                      KopGeval{"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-                               "Pagina   2 van   3", "", 0}));
 
 TEST(TitelVan, FileNameWithoutTheLastExtension)
 {
@@ -343,12 +268,6 @@ TEST(RegelTekst, WindowsBytesBecomeTheirCharacters)
     EXPECT_EQ(RegelTekst("caf\xe9 \x80"), QString::fromUtf8("café €"));
 }
 
-} // namespace
-} // namespace korvane
-
-namespace korvane {
-namespace {
-
 // The desktop's own print dialog, driven while it is open.
 struct EchtGeval {
     const char* naam;
@@ -356,27 +275,19 @@ struct EchtGeval {
     bool accept;
 };
 
-class RealPrintDialogTest : public ::testing::TestWithParam<EchtGeval> {};
+class RealPrintDialogTest : public PrintTest, public ::testing::WithParamInterface<EchtGeval> {};
 
 TEST_P(RealPrintDialogTest, OffersThePresetRangesAndPrintsWhatItAccepts)
 {
     const EchtGeval g = GetParam();
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    EigenDrukker eigen;
-    Drukker& drukker = eigen;
-    QFont editorfont(QStringLiteral("DejaVu Sans Mono"));
-    editorfont.setPointSize(28);
-    PaginaStand stand;
-    stand.regelsPerPagina = drukker.Recalc(editorfont);
-    Instellingen instellingen;
-    MemoryEditor editor(NumberedLines(2 * stand.regelsPerPagina + 1));
+    editor.SetText(NumberedLines(2 * stand.regelsPerPagina + 1));
     editor.SetCaret(editor.LineStart(1));
     editor.SetSelectionLength(12);
     const QString file = dir.filePath(QStringLiteral("echt.pdf"));
     drukker.printer().setOutputFileName(file);
+    stand.aantalPaginas = 99; // stale: the command counts again
 
-    QtPrompter prompter;
+    QtPrompter echt;
     bool seen = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
@@ -392,9 +303,10 @@ TEST_P(RealPrintDialogTest, OffersThePresetRangesAndPrintsWhatItAccepts)
         else
             dialog->reject();
     });
-    AfdrukContext context{editor, prompter, drukker, stand, instellingen, QStringLiteral("lied.tab")};
+    AfdrukContext context{editor, echt, drukker, stand, instellingen, bestand};
     EXPECT_EQ(printtekst(context, g.fromButton), g.accept);
     EXPECT_TRUE(seen);
+    EXPECT_EQ(stand.aantalPaginas, 3);
     EXPECT_EQ(PdfPages(file).size(), g.accept ? 3 : 0);
 }
 
