@@ -7,11 +7,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane"));
+    // The installed desktop entry (desktop/): its icon on every window, and
+    // the session ties the windows to the entry.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/korvane/korvane.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
     RegisterLineFont();
 
     korvane::OpstartGegevens start;
