@@ -170,8 +170,11 @@ TAboutBox::TAboutBox(Prompter& prompter, QWidget* parent)
     SizeLabel = label("SizeLabel", 33, 165, CourierBold());
     UsedLabel = label("UsedLabel", 33, 178, CourierBold());
     FreeLabel = label("FreeLabel", 34, 191, CourierBold());
+    // Design-time captions, replaced whenever the box is shown.
     Naamlabel->setText(QStringLiteral("Naam:"));
     balklabel->setText(QStringLiteral("Aantal tab-balken:"));
+    for (QLabel* l : {DriveLabel, SizeLabel, UsedLabel, FreeLabel})
+        l->setText(l->objectName());
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
