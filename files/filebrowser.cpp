@@ -85,6 +85,10 @@ FileBrowser::FileBrowser(Prompter& prompter, const Instellingen& instellingen, Q
     Splitter2->setStretchFactor(0, 0);
     Splitter2->setStretchFactor(1, 1);
 
+    // Once the user drags the splitter, a height still waiting to be
+    // applied is no longer what the panel should remember.
+    connect(Splitter2, &QSplitter::splitterMoved, this, [this](int, int) { m_boomHoogteWacht = -1; });
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Splitter2);
