@@ -5,7 +5,6 @@
 #include "ui/editorwidget.h"
 #include "ui/qteditor.h"
 
-#include "core/analysis.h"
 #include "files/documentfiles.h"
 #include "files/filebrowser.h"
 #include "files/options.h"
@@ -106,30 +105,7 @@ void TForm1::BouwBrowser()
 
 void TForm1::FileListBox1Click(const QString& pad)
 {
-    DocumentIdentiteit document{bestandsnaam, tablijnenOmgezet};
-    DocumentHooks hooks;
-    hooks.titel = [this](const QString& t) { setWindowTitle(t); };
-    hooks.toonVeranderd = [this](bool v) { ToonVeranderd(v); };
-    hooks.modus = [this](bool rich) {
-        ZetTekstsoort(rich);
-        SetChecked("Richtext1", rich);
-        SetChecked("Richtext", rich);
-        m_panelen[PaneelTekstsoort]->setText(ModusTekst(rich));
-    };
-    hooks.bestandslijstVernieuwen = [this] { Browser->Vernieuw(); };
-    hooks.naarMap = [this](const QString& map) { Browser->ZetMap(map); };
-    hooks.caretStatus = [this] { ToonCaretPositie(); };
-    hooks.undoUit = [this] {
-        SetEnabled("Ongedaanmaken1", false);
-        SetEnabled("Undo", false);
-    };
-    hooks.vetIngedrukt = [this] {
-        const QAction* vet = action(QStringLiteral("VetButton"));
-        return vet && vet->isChecked();
-    };
-    hooks.analyse = [this] { analyze(*m_editor, state.analyse); };
-    DocumentFiles files(*Editor, prompter, instellingen, document, hooks);
-    if (files.LaadUitLijst(pad))
+    if (bestanden().LaadUitLijst(pad))
         naamloos = bestandsnaam == korvane::naamloos;
 }
 
