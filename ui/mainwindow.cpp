@@ -132,7 +132,7 @@ QPrinter& TForm1::printer()
 
 QString TForm1::SnarenBestand() const
 {
-    return instellingen.programmamap + QStringLiteral("snaren.txt");
+    return SnarenPad(instellingen.programmamap);
 }
 
 // --- Construction -----------------------------------------------------------
@@ -170,7 +170,7 @@ void TForm1::BouwBesturing()
     SpinEdit2->setRange(20, 90);
     SpinEdit2->setSingleStep(10);
     SpinEdit2->setValue(80);
-    SpinEdit2->setFixedWidth(39 + 16);
+    SpinEdit2->setFixedWidth(39);
     SpinEdit2->setToolTip(QStringLiteral("Tabbreedte"));
     SpinEdit2->setStatusTip(QStringLiteral("Tabbreedte"));
     connect(SpinEdit2, &QSpinBox::valueChanged, this, &TForm1::SpinEdit2Change);
@@ -201,7 +201,7 @@ void TForm1::BouwBesturing()
     spinedit1->setObjectName(QStringLiteral("spinedit1"));
     spinedit1->setEditable(true);
     spinedit1->setInsertPolicy(QComboBox::NoInsert);
-    spinedit1->setFixedWidth(47 + 16);
+    spinedit1->setFixedWidth(47);
     spinedit1->setMaxVisibleItems(12);
     // A size is taken when chosen from the list or confirmed with Enter.
     connect(spinedit1, &QComboBox::activated, this, &TForm1::SpinEdit1Change);

@@ -8,13 +8,13 @@
 #include "core/linefont.h"
 #include "core/staff.h"
 #include "core/tidy.h"
+#include "files/documentfiles.h"
 #include "ui/editorwidget.h"
 #include "ui/findreplace.h"
 #include "ui/qteditor.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QSaveFile>
 
 namespace korvane {
 
@@ -196,12 +196,9 @@ void TForm1::savelistbuttonClick()
     if (!korvane::savelistbuttonClick(prompter))
         return;
     const std::string bytes = SchrijfSnaren(stemmingLijst);
-    QSaveFile f(SnarenBestand());
-    if (!f.open(QIODevice::WriteOnly)
-        || f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
-        || !f.commit()) {
-        prompter.Message("Cannot create file " + SnarenBestand().toStdString());
-    }
+    const QString pad = SnarenBestand();
+    if (!SchrijfBestand(pad, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))).isEmpty())
+        prompter.Message("Cannot create file " + pad.toStdString());
 }
 
 } // namespace korvane

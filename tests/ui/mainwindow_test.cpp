@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontComboBox>
@@ -761,6 +762,19 @@ TEST_F(Window, TuningButtonsKeepTheListAndSaveIt)
     ASSERT_EQ(weg.count(), 1);
     EXPECT_EQ(w->ComboBox1->count(), 1);
     EXPECT_EQ(w->ComboBox1->currentText(), QStringLiteral("EADGBE"));
+}
+
+TEST_F(Window, TuningListThatCannotBeWrittenIsReportedAndKept)
+{
+    // A folder where the file should be: nothing can be created there.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("snaren.txt")));
+    w->ComboBox1->setEditText(QStringLiteral("DADGAD"));
+    Trigger("PlusButton");
+    prompter.answers.push_back(Answer::Yes);
+    Trigger("savelistbutton");
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0], "Cannot create file " + w->SnarenBestand().toStdString());
+    EXPECT_EQ(w->ComboBox1->count(), 2);
 }
 
 TEST_F(Window, EnterInTheTuningBoxGoesBackToTheText)
