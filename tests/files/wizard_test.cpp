@@ -76,23 +76,29 @@ std::vector<std::string> Staf(const std::string& stemming, int maatsoort, int br
 
 struct CentreerGeval {
     int lengte;
-    int blanks;   // -1: the bare title
+    int blanks;
 };
 
 class Centreren : public ::testing::TestWithParam<CentreerGeval> {};
 
 TEST_P(Centreren, TitleStandsCentredInEightyFiveColumns)
 {
-    const std::string titel(GetParam().lengte, 'T');
-    const std::string regel = GecentreerdeRegel(titel);
-    const int blanks = GetParam().blanks < 0 ? 0 : GetParam().blanks;
-    EXPECT_EQ(regel, std::string(blanks, ' ') + titel);
+    Venster v;
+    WizardKeuze k;
+    k.titel = std::string(GetParam().lengte, 'T');
+    k.helePagina = false;
+    TabContext ctx = v.Context();
+    BouwNieuweTab(ctx, k);
+    ASSERT_GE(v.editor.LineCount(), 3);
+    EXPECT_EQ(v.editor.GetLine(0), std::string(85, '='));
+    EXPECT_EQ(v.editor.GetLine(1), std::string(GetParam().blanks, ' ') + k.titel);
+    EXPECT_EQ(v.editor.GetLine(2), std::string(85, '='));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengtes, Centreren,
                          ::testing::Values(CentreerGeval{1, 43}, CentreerGeval{2, 42}, CentreerGeval{84, 1},
-                                           CentreerGeval{85, 1}, CentreerGeval{86, 1}, CentreerGeval{87, -1},
-                                           CentreerGeval{120, -1}));
+                                           CentreerGeval{85, 1}, CentreerGeval{86, 1}, CentreerGeval{87, 0},
+                                           CentreerGeval{120, 0}));
 
 TEST(WizardDocument, TitleArtistCapoAndFourFourFillAWholePage)
 {
