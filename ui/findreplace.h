@@ -61,6 +61,7 @@ public:
     QCheckBox* hoofdletterVak() const { return m_hoofdletters; }
     QPushButton* vervangKnop() const { return m_vervang; }
     QPushButton* allesKnop() const { return m_alles; }
+    QPushButton* volgendeKnop() const { return m_volgende; }
 
 signals:
     // `alles`: replace all was pressed.

@@ -88,6 +88,10 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
     ReplaceDialog1 = new VervangDialoog(this);
     connect(FindDialog1, &ZoekDialoog::VolgendeZoeken, this, &TForm1::FindDialog1Find);
     connect(ReplaceDialog1, &VervangDialoog::Vervang, this, &TForm1::ReplaceDialog1Replace);
+    // The replace dialog's find next searches as find does, with its own text.
+    connect(ReplaceDialog1, &VervangDialoog::VolgendeZoeken, this, [this] {
+        ZoekVolgende(*m_editor, QStringToBytes(ReplaceDialog1->zoektekst()), ReplaceDialog1->hoofdletters());
+    });
 
     m_editor->SetChangeHandler([this] { EditorChange(); });
     connect(Editor, &QPlainTextEdit::cursorPositionChanged, this, &TForm1::EditorSelectionChange);

@@ -602,6 +602,37 @@ TEST_F(Window, ReplaceSkipsTheSelectedOccurrence)
     EXPECT_EQ(w->editor().SelectionLength(), 0);
 }
 
+TEST_F(Window, ReplaceDialogFindsNextThenReplacesTheFollowingOne)
+{
+    Zet(QStringLiteral("ab ab ab"));
+    Caret(5);
+    w->ReplaceDialog1->zoekveld()->setText(QStringLiteral("ab"));
+    w->ReplaceDialog1->vervangveld()->setText(QStringLiteral("X"));
+    w->ReplaceDialog1->volgendeKnop()->click();
+    EXPECT_EQ(w->editor().CaretOffset(), 0);
+    EXPECT_EQ(w->editor().SelectionLength(), 2);
+    w->ReplaceDialog1->vervangKnop()->click();
+    EXPECT_EQ(Tekst(), "ab X ab");
+}
+
+TEST_F(Window, RichTextToggleReloadsASavedDocumentFromItsFile)
+{
+    const QString pad = dir.filePath(QStringLiteral("lied.tab"));
+    QFile f(pad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("E|---3---|\r\n");
+    f.close();
+    w->bestandsnaam = pad;
+    Zet(QStringLiteral("changed since"));
+    QTest::keyClicks(w->Editor, QStringLiteral("!"));
+    Trigger("Richtext1");
+    EXPECT_EQ(Tekst(), "E|---3---|\r\n");
+    EXPECT_EQ(Paneel(PaneelTekstsoort), QStringLiteral("Rich text"));
+    Trigger("Richtext");
+    EXPECT_EQ(Paneel(PaneelTekstsoort), QStringLiteral("Ascii text"));
+    EXPECT_EQ(Tekst(), "E|---3---|\r\n");
+}
+
 // --- Clipboard ------------------------------------------------------------------------
 
 TEST_F(Window, CutAndPasteThroughTheClipboardThenUndo)
