@@ -26,6 +26,8 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +178,19 @@ TEST_F(Window, MenusAndStatusBarAsBuilt)
     for (const char* id : {"Knippen", "Kopieren", "Knippen1", "Kopiren1", "Zoeken1", "Vervangen1",
                            "Ongedaanmaken1", "Undo", "VerticaalKnippen1", "Verticaalplakken1"})
         EXPECT_FALSE(Aan(id)) << id;
+}
+
+TEST_F(Window, AHintReplacesThePanelsUntilItIsEmptyAgain)
+{
+    QWidget* knop = w->ToolBar1->widgetForAction(w->action(QStringLiteral("printbutton")));
+    QStatusTipEvent hint(w->action(QStringLiteral("printbutton"))->statusTip());
+    QApplication::sendEvent(knop, &hint);
+    EXPECT_EQ(w->statusBar()->currentMessage(), QStringLiteral("Bestand afdrukken (Ctrl+P)"));
+    EXPECT_FALSE(w->statusPaneel(PaneelPositie)->isVisible());
+    QStatusTipEvent leeg{QString()};
+    QApplication::sendEvent(knop, &leeg);
+    EXPECT_TRUE(w->statusBar()->currentMessage().isEmpty());
+    EXPECT_TRUE(w->statusPaneel(PaneelPositie)->isVisible());
 }
 
 // --- Typing and the status bar ---------------------------------------------------------
