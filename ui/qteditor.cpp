@@ -121,6 +121,8 @@ template <typename F> void QtEditor::EditOutsideHistory(F&& edit)
     if (undo)
         doc->setUndoRedoEnabled(false);
     edit();
+    if (m_locked)
+        m_lockedModified = true;
     if (undo && !m_locked)
         doc->setUndoRedoEnabled(true);
 }
@@ -264,6 +266,9 @@ void QtEditor::UnlockPainting()
     m_blockCursor = QTextCursor();
     m_widget->document()->setUndoRedoEnabled(true);
     m_locked = false;
+    if (m_lockedModified)
+        m_widget->document()->setModified(*m_lockedModified);
+    m_lockedModified.reset();
     m_widget->setTextCursor(m_lockedCursor);
     m_lockedCursor = QTextCursor();
     if (m_paintRoot)
@@ -284,11 +289,15 @@ void QtEditor::SetBusyCursor(bool on)
 
 bool QtEditor::Modified() const
 {
+    if (m_locked && m_lockedModified)
+        return *m_lockedModified;
     return m_widget->document()->isModified();
 }
 
 void QtEditor::SetModified(bool modified)
 {
+    if (m_locked)
+        m_lockedModified = modified;
     m_widget->document()->setModified(modified);
 }
 

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QTextCursor>
 
+#include <optional>
+
 class QPlainTextEdit;
 class QWidget;
 
@@ -67,6 +69,9 @@ private:
     bool m_updatesWereEnabled = true;
     QTextCursor m_blockCursor;
     QTextCursor m_lockedCursor;
+    // The modified flag as the locked edits leave it: closing the edit block
+    // at the unlock would otherwise set it again after SetModified(false).
+    std::optional<bool> m_lockedModified;
 };
 
 // The document's bytes to and from the widget's text, through the codec.

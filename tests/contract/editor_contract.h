@@ -162,6 +162,21 @@ TYPED_TEST_P(EditorContract, EveryEditRaisesTheChangeNotificationAndSetsModified
     EXPECT_EQ(ed.Text(), "x\r\ny");
 }
 
+TYPED_TEST_P(EditorContract, ModifiedFlagClearedInsideTheLockStaysCleared)
+{
+    EditorOps& ed = this->Make("a\r\nb");
+    ed.LockPainting();
+    ed.PutLine(0, "x");
+    ed.SetModified(false);
+    ed.UnlockPainting();
+    EXPECT_FALSE(ed.Modified());
+    ed.LockPainting();
+    ed.SetModified(false);
+    ed.PutLine(1, "y");
+    ed.UnlockPainting();
+    EXPECT_TRUE(ed.Modified());
+}
+
 TYPED_TEST_P(EditorContract, ChangeRuleMarksAnalysisOnlyWhenLineCountChanges)
 {
     EditorOps& ed = this->Make("E|-----|\r\nB|-----|\r\n");
@@ -232,6 +247,7 @@ REGISTER_TYPED_TEST_SUITE_P(EditorContract, EmptyDocumentHasNoLinesButAStartAtZe
                             DeleteLineRemovesItsBreakExceptOnTheLastLine,
                             EveryNonBreakByteSurvivesPutAndGet,
                             EveryEditRaisesTheChangeNotificationAndSetsModified,
+                            ModifiedFlagClearedInsideTheLockStaysCleared,
                             ChangeRuleMarksAnalysisOnlyWhenLineCountChanges,
                             OwnUndoComesFirstAndCommandEditsLeaveNoHistory,
                             RestorePutsBackSnapshotAndCaretOnce, SelectAllCoversTheWholeText);
