@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -18,6 +21,13 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/korvane/korvane.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
     RegisterLineFont();
+
+    // The program speaks Dutch, so Qt's own dialogs (file, font, colour,
+    // print) do too, whatever the desktop's language.
+    QTranslator qtDutch;
+    if (qtDutch.load(QLocale(QLocale::Dutch, QLocale::Netherlands), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDutch);
 
     korvane::OpstartGegevens start;
     const QStringList args = QApplication::arguments();
