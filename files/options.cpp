@@ -1,5 +1,6 @@
 // The options dialog and its writing of "Opties.txt".
 #include "files/options.h"
+#include "files/textcodec.h"
 
 #include "core/cp1252.h"
 
@@ -24,18 +25,6 @@ namespace {
 
 const char* const opstartItems[3] = {"Leeg scherm", "Wizard nieuwe tab", "Laatste file"};
 
-QByteArray NaarCp1252(const QString& tekst)
-{
-    QByteArray uit;
-    uit.reserve(tekst.size());
-    for (const QChar c : tekst) {
-        const char16_t u = c.unicode();
-        const int b = u < 0x80 ? u : UnicodeToCp1252(u);
-        uit += static_cast<char>(b < 0 ? '?' : b);
-    }
-    return uit;
-}
-
 int Punten(const QFont& font)
 {
     return font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
@@ -49,7 +38,7 @@ bool SchrijfRegels(const QString& pad, const QStringList& regels)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     for (const QString& regel : regels) {
-        const QByteArray bytes = NaarCp1252(regel) + "\r\n";
+        const QByteArray bytes = QByteArray::fromStdString(QStringToBytes(regel)) + "\r\n";
         // Unbuffered in effect: a line that fails leaves the earlier ones.
         if (f.write(bytes) != bytes.size() || !f.flush())
             return false;

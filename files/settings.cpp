@@ -7,6 +7,8 @@
 #include "files/documentfiles.h"
 
 #include <QCoreApplication>
+#include "files/textcodec.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,38 +18,9 @@
 namespace korvane {
 namespace {
 
-QString Cp1252Tekst(const QByteArray& bytes)
-{
-    QString uit(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        uit[i] = QChar(Cp1252ToUnicode(static_cast<unsigned char>(bytes[i])));
-    return uit;
-}
-
-// Text as Windows-1252; nullopt when a character does not fit.
-std::optional<QByteArray> Cp1252Bytes(const QString& tekst)
-{
-    QByteArray uit(tekst.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < tekst.size(); ++i) {
-        const char16_t u = tekst[i].unicode();
-        const int b = u < 0x80 ? u : UnicodeToCp1252(u);
-        if (b < 0)
-            return std::nullopt;
-        uit[i] = static_cast<char>(b);
-    }
-    return uit;
-}
-
 QByteArray Cp1252BytesOfVraagteken(const QString& tekst)
 {
-    if (auto b = Cp1252Bytes(tekst))
-        return *b;
-    QByteArray uit;
-    for (QChar c : tekst) {
-        const int b = c.unicode() < 0x80 ? c.unicode() : UnicodeToCp1252(c.unicode());
-        uit += b < 0 ? '?' : static_cast<char>(b);
-    }
-    return uit;
+    return QByteArray::fromStdString(QStringToBytes(tekst));
 }
 
 std::optional<QByteArray> LeesBestand(const QString& pad)
@@ -161,7 +134,7 @@ QStringList LeesRegels(const QByteArray& bytes)
 {
     QStringList regels;
     for (const QByteArray& r : RuweRegels(bytes))
-        regels << Cp1252Tekst(r);
+        regels << BytesToQString(std::string_view(r.constData(), static_cast<std::size_t>(r.size())));
     return regels;
 }
 
@@ -276,7 +249,7 @@ ConfigStatus LeesConfiguratie(const QString& programmamap, Configuratie& cfg)
         bool hoog = false;
         for (char c : ruw)
             hoog = hoog || static_cast<unsigned char>(c) >= 0x80;
-        cfg.bestandsnaam = hoog && !utf8.hasError() ? alsUtf8 : Cp1252Tekst(ruw);
+        cfg.bestandsnaam = hoog && !utf8.hasError() ? alsUtf8 : BytesToQString(std::string_view(ruw.constData(), static_cast<std::size_t>(ruw.size())));
     }
     return ConfigStatus::Gelezen;
 }
@@ -286,8 +259,8 @@ QByteArray ConfiguratieBytes(const Configuratie& cfg)
     QByteArray uit;
     for (int n : {cfg.vensterbreedte, cfg.vensterhoogte, cfg.paneelbreedte, cfg.boomhoogte})
         uit += QByteArray::number(n) + "\r\n";
-    const std::optional<QByteArray> naam = Cp1252Bytes(cfg.bestandsnaam);
-    uit += naam ? *naam : cfg.bestandsnaam.toUtf8();
+    const std::optional<std::string> naam = QStringToBytesExact(cfg.bestandsnaam);
+    uit += naam ? QByteArray::fromStdString(*naam) : cfg.bestandsnaam.toUtf8();
     uit += "\r\n";
     return uit;
 }

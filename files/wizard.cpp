@@ -1,5 +1,6 @@
 // The new-tab wizard: its dialog and the document it builds.
 #include "files/wizard.h"
+#include "files/textcodec.h"
 
 #include "core/cp1252.h"
 #include "core/staff.h"
@@ -23,19 +24,6 @@ const char* const wizardMaatsoorten[aantalWizardMaatsoorten] = {"Geen", "3/4", "
 
 namespace {
 
-// The fields hold Unicode; the document holds Windows-1252 bytes. A
-// character the code page cannot hold becomes "?".
-std::string NaarBytes(const QString& tekst)
-{
-    std::string uit;
-    uit.reserve(tekst.size());
-    for (const QChar c : tekst) {
-        const char16_t u = c.unicode();
-        const int b = u < 0x80 ? u : UnicodeToCp1252(u);
-        uit += static_cast<char>(b < 0 ? '?' : b);
-    }
-    return uit;
-}
 
 } // namespace
 
@@ -241,10 +229,10 @@ void TTabwizard::CancelbuttonClick()
 WizardKeuze TTabwizard::Keuze() const
 {
     WizardKeuze k;
-    k.titel = NaarBytes(Titelbox->text());
-    k.artiest = NaarBytes(Artistbox->text());
+    k.titel = QStringToBytes(Titelbox->text());
+    k.artiest = QStringToBytes(Artistbox->text());
     k.capo = Capobox->value();
-    k.stemming = NaarBytes(Tuningbox->currentText());
+    k.stemming = QStringToBytes(Tuningbox->currentText());
     k.maatsoort = MaatsoortIndex();
     k.helePagina = Paginabox->isChecked();
     k.aantalregels = Aantalregels->value();

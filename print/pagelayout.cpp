@@ -1,5 +1,6 @@
 // Drawing one page of a document; shared by printing and the preview.
 #include "print/pagelayout.h"
+#include "files/textcodec.h"
 
 #include "core/cp1252.h"
 
@@ -31,11 +32,7 @@ QFont Bodyfont(const QString& naam, int grootte, bool vet)
 
 QString RegelTekst(std::string_view bytes)
 {
-    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char c : bytes)
-        *out++ = QChar(Cp1252ToUnicode(static_cast<unsigned char>(c)));
-    return text;
+    return BytesToQString(bytes);
 }
 
 QString TitelVan(const QString& bestandsnaam)

@@ -12,29 +12,6 @@
 
 namespace korvane {
 
-QString BytesToQString(std::string_view bytes)
-{
-    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar* data = out.data();
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        data[i] = QChar(Cp1252ToUnicode(static_cast<unsigned char>(bytes[i])));
-    return out;
-}
-
-std::string QStringToBytes(const QString& text)
-{
-    std::string out(static_cast<std::size_t>(text.size()), '\0');
-    const QChar* data = text.constData();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = data[i].unicode();
-        // Tab commands only look at ASCII; a character the code page cannot
-        // hold reads as '?' here, and saving reports it before anything is lost.
-        const int b = u < 0x80 ? u : UnicodeToCp1252(u);
-        out[static_cast<std::size_t>(i)] = static_cast<char>(b < 0 ? '?' : b);
-    }
-    return out;
-}
-
 QtEditor::QtEditor(QPlainTextEdit* widget, QWidget* paintRoot)
     : QObject(widget)
     , m_widget(widget)

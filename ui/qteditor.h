@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/editor.h"
+#include "files/textcodec.h"
 
 #include <QObject>
 #include <QPointer>
@@ -73,9 +74,5 @@ private:
     // at the unlock would otherwise set it again after SetModified(false).
     std::optional<bool> m_lockedModified;
 };
-
-// The document's bytes to and from the widget's text, through the codec.
-QString BytesToQString(std::string_view bytes);
-std::string QStringToBytes(const QString& text);
 
 } // namespace korvane
