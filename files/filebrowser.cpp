@@ -112,6 +112,12 @@ FileBrowser::FileBrowser(Prompter& prompter, const Instellingen& instellingen, Q
             return;
         emit FileListBox1Click(QDir(m_map).filePath(item->text()));
     });
+
+    // Until start-up moves it to the tab folder or the last file's folder,
+    // the browser shows the folder the program was started in, so an empty
+    // tab-folder setting does not leave an empty panel.
+    if (LijstNaar(QDir::currentPath()))
+        ZetBoom(m_map);
 }
 
 bool FileBrowser::eventFilter(QObject* watched, QEvent* event)

@@ -8,6 +8,7 @@
 #include "ui/editorwidget.h"
 #include "ui/qteditor.h"
 
+#include <QFontInfo>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -119,7 +120,11 @@ void TForm1::ToonFontInBesturing()
     const QSignalBlocker a(spinedit1);
     const QSignalBlocker b(Fontname);
     spinedit1->setEditText(QString::number(f.pointSize()));
-    const int i = Fontname->findText(f.family(), Qt::MatchFixedString);
+    int i = Fontname->findText(f.family(), Qt::MatchFixedString);
+    // A name from the settings that this desktop lacks ("Courier New") is
+    // shown as the font that is really drawn, not as an empty box.
+    if (i < 0)
+        i = Fontname->findText(QFontInfo(f).family(), Qt::MatchFixedString);
     Fontname->setCurrentIndex(i);
 }
 
