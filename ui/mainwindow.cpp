@@ -448,8 +448,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     // also when their command is disabled; Qt's own shortcut handling would
     // let the focused control or a menu-bar mnemonic (Alt+B) take them.
     QAction* commando = m_commandoToetsen.value(ke->keyCombination(), nullptr);
+    // Qt would let a keypad key stand in for the main keyboard's key of a
+    // shortcut (the keypad minus for Alt+-). Here it is another key, and like
+    // such an Alt key on Windows it types nothing either.
+    const bool blokToets = !commando && (ke->modifiers() & Qt::KeypadModifier)
+        && m_commandoToetsen.contains(
+            QKeyCombination(ke->modifiers() & ~Qt::KeypadModifier, Qt::Key(ke->key())));
     if (soort == QEvent::ShortcutOverride) {
-        if (commando) {
+        if (commando || blokToets) {
             event->accept();
             return true;
         }
@@ -474,6 +480,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     FormKeyDown(ke->key(), ke->modifiers());
+    if (blokToets)
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
