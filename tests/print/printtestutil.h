@@ -1,11 +1,11 @@
-// What the print tests share: documents of numbered lines, a printer that
-// prints into a PDF file of a temporary directory, and the PDF read back as
-// text, one string per page.
+// What the print tests share: documents of numbered lines, the editor font
+// that measures the lines per page, and a PDF read back as text, one string
+// per page.
 #pragma once
 
 #include "core/memoryeditor.h"
 
-#include <QPrinter>
+#include <QFont>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -14,34 +14,37 @@
 
 namespace korvane::test {
 
-// "regel 0000" .. : every line can be found in the printed text.
-inline std::string NumberedLines(int count)
-{
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        char line[32];
-        std::snprintf(line, sizeof line, "regel %04d\r\n", i);
-        text += line;
-    }
-    return text;
-}
-
+// "regel 0000" ..: every line can be found in the printed text.
 inline QString Line(int i)
 {
     return QStringLiteral("regel %1").arg(i, 4, 10, QLatin1Char('0'));
 }
 
-// The pages of a PDF as text (pdftotext -layout); empty when it cannot be read.
+inline std::string NumberedLines(int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += Line(i).toStdString() + "\r\n";
+    return text;
+}
+
+// Large by default, so that short documents span several pages.
+inline QFont Editorfont(int punten = 28)
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setPointSize(punten);
+    return font;
+}
+
+// The pages of a PDF as text; empty when it cannot be read. pdftotext ends
+// every page, a blank one too, with a form feed.
 inline QStringList PdfPages(const QString& path)
 {
     QProcess process;
-    process.start(QStringLiteral("/usr/bin/pdftotext"),
-                  {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                   QStringLiteral("-")});
+    process.start(QStringLiteral("/usr/bin/pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
     QString text = QString::fromUtf8(process.readAllStandardOutput());
-    // pdftotext ends every page, a blank one too, with a form feed.
     if (!text.endsWith(QLatin1Char('\f')))
         return {};
     text.chop(1);
