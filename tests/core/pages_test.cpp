@@ -17,15 +17,14 @@ TEST_P(RegelsPerPaginaTest, PageHeightDivLineHeightMinusTenNeverBelowOne)
     EXPECT_EQ(BerekenRegelsPerPagina(paginaHoogte, regelHoogte), verwacht);
 }
 
+// 88 - 10 by integer division; exactly eleven lines; fewer; no printer page;
+// no font metrics.
 INSTANTIATE_TEST_SUITE_P(Hoogtes, RegelsPerPaginaTest,
-                         ::testing::Values(std::array{6674, 75, 78},   // 88 - 10, integer division
-                                           std::array{825, 75, 1},     // exactly eleven lines
-                                           std::array{800, 75, 1},     // fewer than eleven
-                                           std::array{0, 75, 1},       // no printer page
-                                           std::array{6600, 0, 1}));   // no font metrics
+                         ::testing::Values(std::array{6674, 75, 78}, std::array{825, 75, 1}, std::array{800, 75, 1},
+                                           std::array{0, 75, 1}, std::array{6600, 0, 1}));
 
 // A line count (or a caret line), the lines per page, the page count (or the
-// caret's page).
+// caret's page): not a ceiling, so a full page gets an extra one.
 class AantalPaginasTest : public ::testing::TestWithParam<std::array<int, 3>> {};
 
 TEST_P(AantalPaginasTest, LineDivLinesPerPagePlusOneWithADivisorOfAtLeastOne)
@@ -36,15 +35,11 @@ TEST_P(AantalPaginasTest, LineDivLinesPerPagePlusOneWithADivisorOfAtLeastOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Documenten, AantalPaginasTest,
-                         ::testing::Values(std::array{0, 78, 1},      // empty: one page
-                                           std::array{77, 78, 1},
-                                           std::array{78, 78, 2},     // a full page gets an extra one
-                                           std::array{157, 78, 3},
-                                           std::array{5, 0, 6},
-                                           std::array{5, -7, 6}));
+                         ::testing::Values(std::array{0, 78, 1}, std::array{77, 78, 1}, std::array{78, 78, 2},
+                                           std::array{157, 78, 3}, std::array{5, 0, 6}, std::array{5, -7, 6}));
 
 // Page (0-based), lines per page, line count, and the page's first and last
-// line: laatste < eerste for a page past the end.
+// line: laatste < eerste for a page past the end, such as the extra last page.
 class RegelsVanPaginaTest : public ::testing::TestWithParam<std::array<int, 5>> {};
 
 TEST_P(RegelsVanPaginaTest, LastPageIsCappedAndPagesPastTheEndAreEmpty)
@@ -57,27 +52,8 @@ TEST_P(RegelsVanPaginaTest, LastPageIsCappedAndPagesPastTheEndAreEmpty)
 
 INSTANTIATE_TEST_SUITE_P(Paginas, RegelsVanPaginaTest,
                          ::testing::Values(std::array{0, 10, 25, 0, 9}, std::array{2, 10, 25, 20, 24},
-                                           std::array{2, 10, 20, 20, 19},   // the extra last page
-                                           std::array{0, 10, 0, 0, -1},
+                                           std::array{2, 10, 20, 20, 19}, std::array{0, 10, 0, 0, -1},
                                            std::array{1 << 30, 1 << 30, 100, 100, 99}));
-
-TEST(PaginaTekst, NumbersAreRightAlignedInAtLeastThreeCharacters)
-{
-    EXPECT_EQ(PaginaTekst(12, 345), "Pagina  12 van 345");
-    EXPECT_EQ(PaginaTekst(1000, 1000), "Pagina 1000 van 1000");
-}
-
-TEST(Paginanummering, OnlyWithTheSettingAndMoreThanOnePageAndTheSwitchFlipsBoth)
-{
-    EXPECT_FALSE(Paginanummering(true, 1));
-    EXPECT_TRUE(Paginanummering(true, 2));
-    PaginaStand stand;
-    bool paginanummers = false;
-    EXPECT_TRUE(WisselPaginanummering(stand, paginanummers));
-    EXPECT_TRUE(paginanummers);
-    EXPECT_FALSE(WisselPaginanummering(stand, paginanummers));
-    EXPECT_FALSE(paginanummers);
-}
 
 } // namespace
 } // namespace korvane

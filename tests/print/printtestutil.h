@@ -7,18 +7,12 @@
 
 #include <QFont>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
-
-#include <string>
 
 namespace korvane::test {
 
 // "regel 0000" ..: every line can be found in the printed text.
-inline QString Line(int i)
-{
-    return QStringLiteral("regel %1").arg(i, 4, 10, QLatin1Char('0'));
-}
+inline QString Line(int i) { return QStringLiteral("regel %1").arg(i, 4, 10, QLatin1Char('0')); }
 
 inline std::string NumberedLines(int count)
 {
@@ -36,19 +30,16 @@ inline QFont Editorfont(int punten = 28)
     return font;
 }
 
-// The pages of a PDF as text; empty when it cannot be read. pdftotext ends
-// every page, a blank one too, with a form feed.
+// The pages of a PDF as text; none when it cannot be read.
 inline QStringList PdfPages(const QString& path)
 {
-    QProcess process;
-    process.start(QStringLiteral("/usr/bin/pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
         return {};
-    QString text = QString::fromUtf8(process.readAllStandardOutput());
-    if (!text.endsWith(QLatin1Char('\f')))
-        return {};
-    text.chop(1);
-    return text.split(QLatin1Char('\f'));
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));
+    pages.removeLast(); // what follows the form feed that ends the last page
+    return pages;
 }
 
 } // namespace korvane::test
