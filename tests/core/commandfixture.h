@@ -1,76 +1,281 @@
-// A document as the window holds one, for the staff-command tests: the
-// in-memory buffer with the change notification installed, recording
-// dialogs, and the tab state.
+// The staff commands as rows of (document, command, expected document and
+// caret), shared by the in-memory tests and the widget comparison, and a
+// fixture holding a document as the window holds one. In the texts "\n"
+// stands for the document's CR LF.
 #pragma once
 
 #include "core/analysis.h"
+#include "core/block.h"
+#include "core/columns.h"
+#include "core/linefont.h"
 #include "core/memoryeditor.h"
 #include "core/tabstate.h"
+#include "core/tidy.h"
 
 #include "contract/recordingdialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace korvane::test {
 
+inline std::string Crlf(const std::string& text)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
+}
+
+// A loaded and analysed document with the change notification installed.
 struct CommandFixture {
     MemoryEditor ed;
     RecordingDialogs dialogs;
     TabState state;
     TabContext ctx{ed, dialogs, state};
 
-    CommandFixture()
+    CommandFixture() { ed.SetChangeHandler([this] { DocumentVeranderd(ctx); }); }
+    void Load(const std::string& text)
     {
-        ed.SetChangeHandler([this] { DocumentVeranderd(ctx); });
-    }
-
-    // Lines joined with CR LF and loaded, then analysed, as a load does.
-    void Load(const std::vector<std::string>& lines, bool finalBreak = true)
-    {
-        std::string text;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (i > 0)
-                text += "\r\n";
-            text += lines[i];
-        }
-        if (finalBreak && !lines.empty())
-            text += "\r\n";
-        ed.SetText(text);
+        ed.SetText(Crlf(text));
         analyze(ed, state.analyse);
     }
-
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> out;
-        for (int i = 0; i < ed.LineCount(); ++i)
-            out.push_back(ed.GetLine(i));
-        return out;
-    }
-
     void Caret(int line, int column) { ed.SetCaret(ed.LineStart(line) + column); }
-
-    int CaretLine() const { return ed.LineFromOffset(ed.CaretOffset()); }
-    int CaretColumn() const { return ed.CaretOffset() - ed.LineStart(CaretLine()); }
 };
 
-// Repeats `body` after a one-character label, once per label.
-inline std::vector<std::string> Staff(const std::string& labels, const std::string& body)
+using Command = std::function<void(TabContext&)>;
+
+inline Command At(Command f, int line, int column)
 {
-    std::vector<std::string> out;
-    for (char l : labels)
-        out.push_back(std::string(1, l) + body);
-    return out;
+    return [=](TabContext& c) {
+        c.editor.SetCaret(c.editor.LineStart(line) + column);
+        f(c);
+    };
 }
 
-inline std::vector<std::string> Concat(std::initializer_list<std::vector<std::string>> parts)
+inline Command Select(Command f, int l1, int c1, int l2, int c2)
 {
-    std::vector<std::string> out;
-    for (const auto& p : parts)
-        out.insert(out.end(), p.begin(), p.end());
-    return out;
+    return [=](TabContext& c) {
+        const int a = c.editor.LineStart(l1) + c1;
+        c.editor.SetCaret(a);
+        c.editor.SetSelectionLength(c.editor.LineStart(l2) + c2 - a);
+        f(c);
+    };
 }
+
+inline Command Paste(std::vector<std::string> blok, int line, int column)
+{
+    return At([=](TabContext& c) {
+        c.state.blok = {blok, static_cast<int>(blok.size())};
+        Verticaalplakken1Click(c);
+    }, line, column);
+}
+
+inline Command Tuning(std::string stemming)
+{
+    return [=](TabContext& c) {
+        c.state.instellingen.stemming = stemming;
+        Stemmimg1Click(c);
+    };
+}
+
+// The window's converted flag; the rows look at the text only.
+inline bool omgezet = false;
+inline void Lines(TabContext& c) { doorlopendelijnenClick(c, true, omgezet); }
+inline void Ascii(TabContext& c) { KorvaneformaatnaarAscii1Click(c, omgezet); }
+inline void MakeStale(TabContext& c) { c.editor.InsertLine(0, "new"); }
+
+struct CommandRow {
+    const char* name;
+    std::string before;
+    Command command;
+    std::string after;
+    int line = 0; // the caret afterwards
+    int column = 0;
+    bool undo = false; // the undo right after gives back the text before the command
+    Command prepare = {}; // runs first, outside the command's undo
+};
+
+inline std::ostream& operator<<(std::ostream& os, const CommandRow& r) { return os << r.name; }
+inline std::string RowName(const ::testing::TestParamInfo<CommandRow>& info) { return info.param.name; }
+
+struct Outcome {
+    std::string before, text;
+    int line = 0, column = 0, selection = 0;
+    std::vector<std::string> undoregels;
+    int undostart = 0, undoeind = 0;
+    std::string undone;
+    int undoneCaret = 0;
+};
+
+inline Outcome Perform(EditorOps& ed, const CommandRow& row)
+{
+    RecordingDialogs dialogs;
+    TabState state;
+    TabContext ctx{ed, dialogs, state};
+    ed.SetChangeHandler([&] { DocumentVeranderd(ctx); });
+    DocumentVeranderd(ctx);
+    analyze(ed, state.analyse);
+    if (row.prepare)
+        row.prepare(ctx);
+    Outcome r;
+    r.before = ed.Text();
+    row.command(ctx);
+    r.text = ed.Text();
+    r.line = ed.LineFromOffset(ed.CaretOffset());
+    r.column = ed.CaretOffset() - ed.LineStart(r.line);
+    r.selection = ed.SelectionLength();
+    r.undoregels = state.snapshot.undoregels;
+    r.undostart = state.snapshot.undostart;
+    r.undoeind = state.snapshot.undoeind;
+    ed.SetCaret(1);
+    Herstel(ed, state.snapshot);
+    r.undone = ed.Text();
+    r.undoneCaret = ed.CaretOffset();
+    ed.SetChangeHandler({});
+    return r;
+}
+
+// A count line, a four-line staff and a lyric line.
+inline const std::string staff4 = "T\n | | | | | | \nE|-----|\nB|-----|\nG|-----|\nD|-----|\nly -- ric\n";
+// The same with short staff lines; the tail differs per row.
+inline const std::string shortLines = "h\n | | | | | | \nE|---------|\nB|----\nG|---------|\nD|----";
+
+inline const std::vector<CommandRow> columnRows = {
+    {"BarOnTheBottomLineChangesTheWholeStaff", staff4, At(Maatstreepinvoegen1Click, 5, 4),
+     "T\n | |  | | | | \nE|--|---|\nB|--|---|\nG|--|---|\nD|--|---|\nly -- ric\n", 5, 4, true},
+    {"BeginRepeatAfterABarAddsOneBar", staff4, At(Beginherhalinginvoegen1Click, 3, 2),
+     "T\n |  | | | | | \nE||-----|\nB||*----|\nG||*----|\nD||-----|\nly -- ric\n", 3, 5, true},
+    {"BeginRepeatInsideAddsTwoBars", staff4, At(Beginherhalinginvoegen1Click, 4, 4),
+     "T\n | |   | | | | \nE|--||---|\nB|--||*--|\nG|--||*--|\nD|--||---|\nly -- ric\n", 4, 7, true},
+    {"EndRepeatBeforeABarAddsOneBar", staff4, At(Eindherhalinginvoegen1Click, 2, 6),
+     "T\n | | |  | | | \nE|-----||\nB|----*||\nG|----*||\nD|-----||\nly -- ric\n", 2, 9, true},
+    {"EndRepeatInsideAddsTwoBars", staff4, At(Eindherhalinginvoegen1Click, 5, 4),
+     "T\n | |   | | | | \nE|---||--|\nB|--*||--|\nG|--*||--|\nD|---||--|\nly -- ric\n", 5, 7, true},
+    {"TwoBarsGiveADoubleBarAndUndoTakesBackTheSecond", staff4, Maatstreepinvoegen1Click,
+     "T\n | |   | | | | \nE|--||---|\nB|--||---|\nG|--||---|\nD|--||---|\nly -- ric\n", 4, 4, true,
+     At(Maatstreepinvoegen1Click, 4, 4)},
+    {"ColumnZeroOfATopStaffPutsTheBarBeforeTheLabel", "E|-----|\nB|-----|\n\nx\n", At(Maatstreepinvoegen1Click, 1, 0),
+     "|E|-----|\n|B|-----|\n\nx\n", 1, 0, true},
+    {"ThreeLinesDotTheMiddle", "x\nG|-----|\nD|-----|\nA|-----|\n", At(Beginherhalinginvoegen1Click, 1, 4),
+     "x\nG|--||---|\nD|--||*--|\nA|--||---|\n", 1, 7, true},
+    {"TwoLinesDotBoth", "x\nG|-----|\nD|-----|\n", At(Eindherhalinginvoegen1Click, 2, 4),
+     "x\nG|--*||--|\nD|--*||--|\n", 2, 7, true},
+    {"RepeatOnTheLastCharacterKeepsTheCaretOnItsLine", "E|------||\nB|------||\nnext\n",
+     At(Beginherhalinginvoegen1Click, 1, 9), "E|------||*\nB|------||*\nnext\n", 1, 11, true},
+    {"CountLineShorterThanTheCaretColumnStays", "x\n | | | | | | \nE|------------------|\nB|------------------|\n",
+     At(Maatstreepinvoegen1Click, 3, 16), "x\n | | | | | | \nE|--------------|----|\nB|--------------|----|\n", 3, 16,
+     true},
+    // Staff lines that end before the caret column are padded to it.
+    {"ShortLinesBar", shortLines + "\nafter\n", At(Maatstreepinvoegen1Click, 2, 8),
+     "h\n | | | |  | | \nE|------|---|\nB|----  |\nG|------|---|\nD|----  |\nafter\n", 2, 8, true},
+    {"ShortLinesSpaceAtTheDocumentEnd", shortLines, At(Spatieinvoegen1Click, 2, 8),
+     "h\n | | | |  | | \nE|----------|\nB|----  -\nG|----------|\nD|----  -", 2, 8, true},
+    {"ShortLinesBeginRepeat", shortLines + "\n", At(Beginherhalinginvoegen1Click, 2, 8),
+     "h\n | | | |   | | \nE|------||---|\nB|----  ||*\nG|------||*--|\nD|----  ||-\n", 2, 11, true},
+    {"ShortLinesEndRepeat", shortLines + "\n", At(Eindherhalinginvoegen1Click, 4, 8),
+     "h\n | | | |   | | \nE|-------||--|\nB|----  *||\nG|------*||--|\nD|----  -||\n", 4, 11, true},
+    {"RerunsAStaleAnalysis", staff4, At(Maatstreepinvoegen1Click, 3, 4),
+     "new\nT\n | |  | | | | \nE|--|---|\nB|--|---|\nG|--|---|\nD|--|---|\nly -- ric\n", 3, 4, true, MakeStale},
+    {"KeepsTheAnalysisWhileTheLineCountStays", "abcdefghij\nabcdefghij\nend\n", At(Maatstreepinvoegen1Click, 0, 3),
+     "|---------\n|---------\nend\n", 0, 3, false,
+     [](TabContext& c) {
+         c.editor.PutLine(0, "|---------");
+         c.editor.PutLine(1, "|---------");
+     }},
+};
+
+inline const std::vector<CommandRow> tidyRows = {
+    {"TuningColumnLabelsWhatHasNoLabel",
+     "S\n | | | | | | \ne|-----|\nB|-----|\n\n | | | | | | \n|-----|\n|-----|\n|-----|\n|-----|\n\n"
+     " | | | | | | \ne|-----\n------\n3-----\n",
+     At(Tuning("EADGBE"), 7, 2),
+     "S\n | | | | | | \ne|-----|\nB|-----|\n\n  | | | | | | \nG|-----|\nD|-----|\nA|-----|\nE|-----|\n\n"
+     "   | | | | | | \ne|-----\nA|------\nE|3-----\n"},
+    {"TuningColumnWithASharp",
+     " | | | | | | \n|-----|\n|-----|\n|-----|\n|-----|\n\n | | | | | | \n------\n------\n------\n------\n",
+     Tuning("DADF#AD"),
+     "   | | | | | | \nF#|-----|\nD |-----|\nA |-----|\nD |-----|\n\n"
+     "    | | | | | | \nF#|------\nD |------\nA |------\nD |------\n"},
+    // Lines above the tuning's strings get a blank label, not one left over
+    // from an earlier, longer tuning.
+    {"TuningColumnTallerThanTheTuning", "------\n------\n------\n------\n------\n", Tuning("EAD"),
+     " |------\n |------\nD|------\nA|------\nE|------\n", 0, 0, false,
+     [](TabContext& c) { BerekenStemming("BEADGBE", c.state.stemming); }},
+    {"TuningColumnTallerThanASharpTuning", "|-----\n|-----\n|-----\n|-----\n", Tuning("DF#A"),
+     "  |-----\nA |-----\nF#|-----\nD |-----\n"},
+    {"LineEndsCloseStaffLinesOnly",
+     "  |   |   |   |   |   |\nE|------\nB|----|\nG|-----3-\nD|---|\na - b - c\n---------\n\ntext\n",
+     At(endclosebuttonClick, 1, 2),
+     "  |   |   |   |   |   |\nE|------|\nB|----|\nG|-----3-|\nD|---|\na - b - c\n---------\n\ntext\n"},
+    {"LineEndsRerunAStaleAnalysis", "E|-----\nB|-----\n", At(endclosebuttonClick, 1, 3), "new\nE|-----|\nB|-----|\n", 0,
+     0, false, MakeStale},
+    {"AlignmentRemovesEachLinesIndentationAndTheCountLinesStart",
+     "Title\n       |   |   |   |   |   |\n    E|-----\n  B|-----\n      G|-----\n    lyrics\n\n"
+     "|   |   |   |   |   |   |   |\n  E|-----\n  B|-----\n",
+     At(LinksUitlijnen1Click, 2, 1),
+     "Title\n   |   |   |   |   |   |\nE|-----\nB|-----\nG|-----\n    lyrics\n\n"
+     "  |   |   |   |   |   |   |\nE|-----\nB|-----\n"},
+    {"AlignmentKeepsTheBreakOfAShortCountLine",
+     "top\n | | | | | | \n" + std::string(16, ' ') + "E|--------------------\n" + std::string(16, ' ')
+         + "B|--------------------\nend\n",
+     LinksUitlijnen1Click, "top\n\nE|--------------------\nB|--------------------\nend\n"},
+    {"AlignmentWithoutStaffsMovesTheCaretOnly", "just\ntext\n", At(LinksUitlijnen1Click, 1, 3), "just\ntext\n"},
+};
+
+// Line i is five letters, "<i" and "abcd>tail"; lines 2 and 3 are short.
+inline const std::string blockDoc = "aaaaa<0abcd>tail\nbbbbb<1abcd>tail\nccc\nddddd<3a\neeeee<4abcd>tail\n";
+
+inline const std::vector<CommandRow> blockRows = {
+    {"CutTakesOnlyTheBlockCharacters", blockDoc, Select(VerticaalKnippen1Click, 0, 5, 4, 12),
+     "aaaaatail\nbbbbbtail\nccc\nddddd\neeeeetail\n", 0, 6, true},
+    {"CutLeavingTheFirstLineShort", "abcdefg\nabcdefghijklmnop\nnext\n", Select(VerticaalKnippen1Click, 0, 5, 1, 12),
+     "abcde\nabcdemnop\nnext\n", 0, 5, true},
+    {"CopyThenPasteElsewhere", "E|--3--5--|\nB|--1--0--|\ntext\n",
+     [](TabContext& c) {
+         Select(VerticaalKopiren1Click, 0, 3, 1, 5)(c);
+         At(Verticaalplakken1Click, 0, 9)(c);
+     },
+     "E|--3--5--3|\nB|--1--0--1|\ntext\n", 0, 9, true},
+    {"PasteAgainAndUndoTakesBackTheSecond", "E|--------|\nB|--------|\n", At(Verticaalplakken1Click, 0, 4),
+     "E|--3-------|\nB|--1-------|\n", 0, 4, true, Paste({"3-", "1-"}, 0, 4)},
+    {"PastePadsShortAndEmptyLines", "abcdefghijkl\nab\n\nabcdefghijkl\n", Paste({"XY", "XY", "XY", "XY"}, 0, 6),
+     "abcdefXYhijkl\nab    XY\n      XY\nabcdefXYhijkl\n", 0, 6, true},
+    {"PasteAtLineEndsRemovesNoBreak", "abc\nabc\nz", Paste({"12", "34"}, 0, 3), "abc12\nabc34\nz", 0, 3, true},
+    {"PastePastTheEndAfterAFinalBreak", "abcdefgh\nabcdefgh\n", Paste({"1", "2", "3"}, 1, 4),
+     "abcdefgh\nabcd1fgh\n    2\n    3", 1, 4, true},
+    {"PastePastTheEndWithoutAFinalBreak", "abcdefgh\nabcdefgh", Paste({"1", "2", "3"}, 1, 4),
+     "abcdefgh\nabcd1fgh\n    2\n    3", 1, 4, true},
+    {"PasteIntoAnEmptyDocument", "", Paste({"E|--", "B|--"}, 0, 0), "E|--\nB|--", 0, 0, true},
+    // The cut's snapshot must not inherit the lines the paste appended.
+    {"CutAfterAPasteAppendedLines", "abc\nabc", Select(VerticaalKnippen1Click, 0, 0, 1, 2), "c\nc\n 2\n 3", 0, 1, true,
+     Paste({"1", "2", "3"}, 1, 1)},
+};
+
+// Cp1252 lyrics between two staffs: U-umlaut, u-umlaut, o-umlaut, sharp s;
+// u-grave, y-diaeresis, e-acute, a-grave.
+inline const std::string lyrics = "\xDC" "ber die Br\xFC" "cke, sch\xF6ne Gr\xFC\xDF" "e\n"
+                                  "O\xF9 es-tu, L'Ha\xFF-les-Roses, d\xE9j\xE0\n";
+inline const std::string song =
+    " | | | | | | \nE|--3---|---|\nB|-o+-I-----|\nG|-.-{-----}\n" + lyrics + "A|-----|\nE|--0--|\nla - la | la\n";
+inline const std::string songKvn = " | | | | | | \nE\xF6\xFF\xFF" "3\xFF\xFF\xFF\xFC\xFF\xFF\xFF\xF7\n"
+                                   "B\xFA\xFF\xF5\xFE\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFB\n"
+                                   "G\xF8\xFF\xF5\xFF\xFD\xFF\xFF\xFF\xFF\xFF\xF9\n" + lyrics
+                                 + "A\xF6\xFF\xFF\xFF\xFF\xFF\xF7\nE\xF8\xFF\xFF" "0\xFF\xFF\xF9\nla - la | la\n";
+inline const std::string songAscii =
+    " | | | | | | \nE|--3---|---|\nB|-*|-|-----|\nG|-*-|-----|\n" + lyrics + "A|-----|\nE|--0--|\nla - la | la\n";
+
+inline const std::vector<CommandRow> conversionRows = {
+    {"LinesConvertStaffLinesOnlyAfterAFreshAnalysis", song, At(Lines, 3, 2), "new\n" + songKvn, 3, 2, false, MakeStale},
+    {"LinesTwiceConvertOnce", song, Lines, songKvn, 0, 0, false, Lines},
+    {"AsciiAfterLinesLeavesTheLyrics", song, At(Ascii, 3, 2), songAscii, 0, 0, false, Lines},
+    {"AsciiOfALoadedKvnDocument", songKvn, Ascii, songAscii},
+    {"AsciiOfAPlainDocumentChangesNothing", songAscii, At(Ascii, 1, 1), songAscii},
+};
+
+struct CommandRows : ::testing::TestWithParam<CommandRow> {};
 
 } // namespace korvane::test
