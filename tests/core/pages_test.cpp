@@ -38,22 +38,13 @@ INSTANTIATE_TEST_SUITE_P(Documenten, AantalPaginasTest,
                          ::testing::Values(std::array{0, 78, 1}, std::array{77, 78, 1}, std::array{78, 78, 2},
                                            std::array{157, 78, 3}, std::array{5, 0, 6}, std::array{5, -7, 6}));
 
-// Page (0-based), lines per page, line count, and the page's first and last
-// line: laatste < eerste for a page past the end, such as the extra last page.
-class RegelsVanPaginaTest : public ::testing::TestWithParam<std::array<int, 5>> {};
-
-TEST_P(RegelsVanPaginaTest, LastPageIsCappedAndPagesPastTheEndAreEmpty)
+TEST(WisselPaginanummering, FlipsTheNumberingInEffectAndTheSettingFollowsIt)
 {
-    const auto [pagina, perPagina, regelCount, eerste, laatste] = GetParam();
-    const RegelBereik r = RegelsVanPagina(pagina, perPagina, regelCount);
-    EXPECT_EQ(r.eerste, eerste);
-    EXPECT_EQ(r.laatste, laatste);
+    PaginaStand stand; // one page: no numbers in effect, though they are wanted
+    bool paginanummers = true;
+    EXPECT_TRUE(WisselPaginanummering(stand, paginanummers));
+    EXPECT_TRUE(paginanummers);
 }
-
-INSTANTIATE_TEST_SUITE_P(Paginas, RegelsVanPaginaTest,
-                         ::testing::Values(std::array{0, 10, 25, 0, 9}, std::array{2, 10, 25, 20, 24},
-                                           std::array{2, 10, 20, 20, 19}, std::array{0, 10, 0, 0, -1},
-                                           std::array{1 << 30, 1 << 30, 100, 100, 99}));
 
 } // namespace
 } // namespace korvane

@@ -5,10 +5,8 @@
 #include "printtestutil.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFontComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -21,18 +19,13 @@ namespace {
 
 class PreviewTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void Open(int lines)
     {
         form.ZetLettertype(QStringLiteral("DejaVu Sans Mono"), 10, true, true);
         form.ZetAfdrukken([this] { ++afdrukken; });
-    }
-
-    void Open(int lines)
-    {
         editor.SetText(test::NumberedLines(lines));
         form.Voorbereiden(editor, QStringLiteral("Korvane - Liedje.tab"), true, QStringLiteral("/m/Liedje.tab"));
         form.show();
-        form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
@@ -44,13 +37,14 @@ protected:
     int afdrukken = 0;
 };
 
-// A key pressed on page `start` of four, scrolled to 100, and what it leads to.
+// A key pressed on page `start` of four, scrolled to 100, and what follows:
+// the page, the scroll position (-1: the bottom), whether the window stays
+// open, how often it printed.
 struct Toets {
     const char* naam;
     Qt::Key key;
     Qt::KeyboardModifiers mods;
-    int start, pagina;
-    int scroll = 100; // -1: the bottom
+    int start, pagina, scroll = 100;
     bool open = true;
     int afdrukken = 0;
 };
@@ -63,7 +57,6 @@ TEST_P(PreviewKeyTest, MovesThePageOrTheViewClosesOrPrints)
     Open(3 * regelsPerPagina + 1);
     form.resize(1022, 400); // the page at full size is taller than the view
     QScrollBar* bar = form.ScrollBox1->verticalScrollBar();
-    ASSERT_GT(bar->maximum(), 400);
     for (int p = 1; p < g.start; ++p)
         form.VolgendeClick();
     bar->setValue(100);
@@ -77,25 +70,23 @@ TEST_P(PreviewKeyTest, MovesThePageOrTheViewClosesOrPrints)
     EXPECT_EQ(form.Label1->text(), QStringLiteral("Pagina %1 van   4").arg(g.pagina, 3));
     EXPECT_EQ(form.Vorige->isEnabled(), g.pagina > 1);
     EXPECT_EQ(form.Volgende->isEnabled(), g.pagina < 4);
-    if (g.open)
-        EXPECT_EQ(bar->value(), g.scroll < 0 ? bar->maximum() : g.scroll);
+    EXPECT_EQ(bar->value(), g.scroll < 0 ? bar->maximum() : g.scroll);
 }
 
+constexpr Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
 INSTANTIATE_TEST_SUITE_P(
     Toetsen, PreviewKeyTest,
     ::testing::Values(Toets{"PageDown", Qt::Key_PageDown, {}, 1, 2}, Toets{"PageUp", Qt::Key_PageUp, {}, 3, 2},
                       Toets{"PageUpOpDeEerste", Qt::Key_PageUp, {}, 1, 1},
                       Toets{"PageDownOpDeLaatste", Qt::Key_PageDown, {}, 4, 4},
                       Toets{"ShiftTeltNiet", Qt::Key_PageUp, Qt::ShiftModifier, 4, 3},
-                      Toets{"CtrlPageDown", Qt::Key_PageDown, Qt::ControlModifier, 1, 4},
-                      Toets{"CtrlPageUp", Qt::Key_PageUp, Qt::ControlModifier, 4, 1},
+                      Toets{"CtrlPageDown", Qt::Key_PageDown, ctrl, 1, 4}, Toets{"CtrlPageUp", Qt::Key_PageUp, ctrl, 4, 1},
                       Toets{"Down", Qt::Key_Down, {}, 1, 1, 110}, Toets{"Up", Qt::Key_Up, {}, 1, 1, 90},
                       Toets{"End", Qt::Key_End, {}, 1, 1, 300}, Toets{"Home", Qt::Key_Home, {}, 1, 1, 0},
-                      Toets{"CtrlEnd", Qt::Key_End, Qt::ControlModifier, 1, 1, -1},
-                      Toets{"CtrlHome", Qt::Key_Home, Qt::ControlModifier, 1, 1, 0},
+                      Toets{"CtrlEnd", Qt::Key_End, ctrl, 1, 1, -1}, Toets{"CtrlHome", Qt::Key_Home, ctrl, 1, 1, 0},
                       Toets{"Delete", Qt::Key_Delete, {}, 1, 1, 100, false},
                       Toets{"F2", Qt::Key_F2, {}, 1, 1, 100, false}, Toets{"P", Qt::Key_P, {}, 1, 1},
-                      Toets{"CtrlP", Qt::Key_P, Qt::ControlModifier, 1, 1, 100, true, 1}),
+                      Toets{"CtrlP", Qt::Key_P, ctrl, 1, 1, 100, true, 1}),
     [](const auto& info) { return std::string(info.param.naam); });
 
 TEST_F(PreviewTest, LeftClicksToggleFullSizeAndTheWholePageAndSetTheZoomButtons)
@@ -129,21 +120,17 @@ TEST_F(PreviewTest, TheBodyFontControlsRedrawThePageButKeepThePageBreaks)
     form.pfontname->setCurrentIndex(form.pfontname->findText(QStringLiteral("DejaVu Serif")));
     const QImage serif = form.paginabeeld().copy();
     EXPECT_NE(serif, mono);
-    EXPECT_EQ(form.paginas(), 4);
-    EXPECT_EQ(form.huidigePagina(), 2);
     EXPECT_EQ(form.vanRegel(), regelsPerPagina);
     EXPECT_EQ(form.totRegel(), 2 * regelsPerPagina - 1);
 
     // A size that is no whole number leaves the page as it was, and says so.
-    QLineEdit* edit = form.spinedit1->lineEdit();
-    QTest::keyClicks(edit, QStringLiteral(",5"));
+    QTest::keyClicks(form.spinedit1, QStringLiteral(",5"));
     EXPECT_EQ(form.Melding->text(), QStringLiteral("\"10,5\" is geen geldige lettergrootte (een geheel getal van 1 "
                                                    "tot en met 1000); de pagina blijft in 10 punten getekend."));
     EXPECT_EQ(form.paginabeeld(), serif);
-    edit->clear();
-    QTest::keyClicks(edit, QStringLiteral("14"));
+    form.spinedit1->clearEditText();
+    QTest::keyClicks(form.spinedit1, QStringLiteral("14"));
     EXPECT_EQ(form.Melding->text(), QString());
-    EXPECT_EQ(form.bodyGrootte(), 14);
     EXPECT_NE(form.paginabeeld(), serif);
     EXPECT_EQ(form.totRegel(), 2 * regelsPerPagina - 1);
 }

@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace korvane::test {
@@ -14,21 +15,25 @@ namespace korvane::test {
 // "regel 0000" ..: every line can be found in the printed text.
 inline QString Line(int i) { return QStringLiteral("regel %1").arg(i, 4, 10, QLatin1Char('0')); }
 
-inline std::string NumberedLines(int count)
+inline std::string NumberedLines(int count, int from = 0)
 {
     std::string text;
-    for (int i = 0; i < count; ++i)
+    for (int i = from; i < from + count; ++i)
         text += Line(i).toStdString() + "\r\n";
     return text;
 }
 
-// Large by default, so that short documents span several pages.
-inline QFont Editorfont(int punten = 28)
+// The numbered lines in `text`, in order, as NumberedLines writes them.
+inline std::string Regels(const QString& text)
 {
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setPointSize(punten);
-    return font;
+    std::string regels;
+    for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("regel \\d{4}")).globalMatch(text))
+        regels += m.captured().toStdString() + "\r\n";
+    return regels;
 }
+
+// Large by default, so that short documents span several pages.
+inline QFont Editorfont(int punten = 28) { return QFont(QStringLiteral("DejaVu Sans Mono"), punten); }
 
 // The pages of a PDF as text; none when it cannot be read.
 inline QStringList PdfPages(const QString& path)
