@@ -211,8 +211,9 @@ void Tpreviewform::ZetLettertype(const QString& naam, int grootte, bool vet, boo
     // A name the system lacks ("courier new" on most Linux desktops) stands
     // for the family it resolves to, the one the editor and printer draw with,
     // so that the preview measures its pages in that font.
-    QFont gevraagd(naam);
-    gevraagd.setStyleHint(QFont::TypeWriter);
+    // Resolved exactly as the editor resolves its font name (no style hint),
+    // or the two may land on different substitutes.
+    const QFont gevraagd(naam);
     pfontname->setCurrentFont(QFontDatabase::hasFamily(naam) ? gevraagd : QFont(QFontInfo(gevraagd).family()));
     m_groottesVoor.clear();
     VulGroottes();
