@@ -252,6 +252,41 @@ TEST_F(DocumentTest, SaveKeepsPermissionsAndWritesThroughASymbolicLink)
 
 // --- The save-changes question ---------------------------------------------------
 
+TEST_F(DocumentTest, ConvertedDocumentIsOfferedTheKvnName)
+{
+    Open("lied.tab", "E|---|");
+    omgezet = true;
+    prompter.answers.push_back(Answer::Yes);
+    ASSERT_TRUE(files.Save1Click());
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0].text, "De tablijnen in lied.tab zijn aangepast,         \r\n"
+                                          "normaal bewerken is niet meer mogelijk,\r\n"
+                                          "bestand opslaan als Korvane (.kvn) bestand ?");
+    EXPECT_EQ(bestandsnaam, Pad("lied.kvn"));
+    EXPECT_EQ(Lees(Pad("lied.kvn")), "E|---|");
+    EXPECT_EQ(Lees(Pad("lied.tab")), "E|---|");
+}
+
+// Mended: the document used to be cleared and renamed before the read
+// failed, so a later Save wrote an empty file over the unreadable one.
+TEST_F(DocumentTest, FileThatCannotBeReadLeavesTheDocumentAsItWas)
+{
+    const QString pad = Open("lied.tab", "inhoud");
+    const QString onleesbaar = Pad("geheim.tab");
+    Schrijf(onleesbaar, "geheim");
+    QFile::setPermissions(onleesbaar, QFileDevice::WriteOwner);
+    {
+        ZonderRootRechten rechten;
+        ASSERT_TRUE(rechten.ok);
+        prompter.fileNames.push_back(onleesbaar);
+        files.Open1Click();
+    }
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0], "Kan bestand " + onleesbaar.toStdString() + " niet openen");
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("inhoud"));
+    EXPECT_EQ(bestandsnaam, pad);
+}
+
 TEST_F(DocumentTest, EditsAfterTheLineConversionAreNotThrownAwaySilently)
 {
     Open("lied.tab", "E|---|");
