@@ -59,6 +59,18 @@ QColor TForm1::SelectieKleur() const
     return Editor->palette().color(QPalette::Text);
 }
 
+namespace {
+
+// Rich text: the selection and the typing position both take the format.
+void MengInSelectie(QPlainTextEdit& editor, const QTextCharFormat& f)
+{
+    QTextCursor c = editor.textCursor();
+    c.mergeCharFormat(f);
+    editor.mergeCurrentCharFormat(f);
+}
+
+} // namespace
+
 void TForm1::ZetSelectieFont(const QFont& font)
 {
     if (!instellingen.richtext) {
@@ -67,9 +79,7 @@ void TForm1::ZetSelectieFont(const QFont& font)
     }
     QTextCharFormat f;
     f.setFont(font);
-    QTextCursor c = Editor->textCursor();
-    c.mergeCharFormat(f);
-    Editor->mergeCurrentCharFormat(f);
+    MengInSelectie(*Editor, f);
 }
 
 void TForm1::ZetSelectieKleur(const QColor& kleur)
@@ -82,9 +92,7 @@ void TForm1::ZetSelectieKleur(const QColor& kleur)
     }
     QTextCharFormat f;
     f.setForeground(kleur);
-    QTextCursor c = Editor->textCursor();
-    c.mergeCharFormat(f);
-    Editor->mergeCurrentCharFormat(f);
+    MengInSelectie(*Editor, f);
 }
 
 void TForm1::Collapse()
