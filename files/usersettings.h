@@ -1,0 +1,23 @@
+// Per-user preferences that the fixed lines of "Opties.txt" and "kvn.cfg"
+// have no place for (print fitting, the encoding of new documents, the
+// language). Older settings files stay exactly as they are.
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+#include <memory>
+
+namespace korvane {
+
+// "korvane.ini" in the per-user configuration folder, or in the folder set by
+// ZetGebruikersInstellingenMap. Each call opens the file afresh, so a value
+// written by one window is seen by the next reader.
+std::unique_ptr<QSettings> GebruikersInstellingen();
+
+// Points the per-user settings at another folder; tests use a temporary one so
+// that nothing they do reaches the user's own configuration. Empty restores
+// the per-user configuration folder.
+void ZetGebruikersInstellingenMap(const QString& map);
+
+} // namespace korvane
