@@ -14,15 +14,15 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <new>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,9 +73,13 @@ verticaal gekopieerd is) doen niets. Met --state is de laatste regel op
 standaardfout:
   caret=OFFSET line=R column=K selection=N staffs=B modified=0|1
 
+BESTAND mag hoogstens 1 GiB groot zijn: een groter bestand wordt niet gelezen
+en een invoer zonder einde (een apparaat, een pijp) wordt bij die grens
+afgebroken.
+
 Afsluitcode 0 bij succes; 2 met een reden van een regel bij een ongeldige
-stap, een onleesbaar BESTAND of een onschrijfbaar UIT; dan wordt niets
-geschreven.
+stap, een onleesbaar, te groot of eindeloos BESTAND of een onschrijfbaar UIT;
+dan wordt niets geschreven.
 )";
 
 // A reason for exit status 2.
@@ -382,25 +386,147 @@ void Voer(Document& d, const Stap& stap)
     }
 }
 
-std::string LeesAlles(const std::string& pad)
+// A system error in words the user reads; the runtime's own texts are English.
+std::string Reden(int fout)
 {
-    if (pad == "-") {
-        std::ostringstream s;
-        s << std::cin.rdbuf();
-        if (std::cin.bad())
-            throw Fout{"kan de standaardinvoer niet lezen"};
-        return s.str();
+    switch (fout) {
+    case ENOENT:
+        return "het bestand of de map bestaat niet";
+    case EACCES:
+    case EPERM:
+        return "geen toestemming";
+    case EISDIR:
+        return "het is een map";
+    case ENOTDIR:
+        return "een deel van het pad is geen map";
+    case ELOOP:
+        return "de symbolische koppelingen vormen een kring";
+    case ENAMETOOLONG:
+        return "de naam is te lang";
+    case EIO:
+        return "invoer-/uitvoerfout";
+    case ENOSPC:
+        return "de schijf is vol";
+    case EDQUOT:
+        return "het schijfquotum is op";
+    case EFBIG:
+        return "het bestand wordt te groot";
+    case EROFS:
+        return "het bestandssysteem is alleen-lezen";
+    case EBADF:
+        return "die is gesloten";
+    case ENOMEM:
+        return "onvoldoende geheugen";
+    case EPIPE:
+        return "de ontvanger is gestopt";
+    default:
+        return std::string("systeemfout ") + std::to_string(fout) + " (" + std::strerror(fout) + ")";
     }
-    std::error_code ec;
-    if (std::filesystem::is_directory(pad, ec))
-        throw Fout{"kan bestand " + pad + " niet openen: het is een map"};
-    std::ifstream in(pad, std::ios::binary);
-    if (!in)
-        throw Fout{"kan bestand " + pad + " niet openen: " + std::strerror(errno)};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw Fout{"kan bestand " + pad + " niet lezen"};
-    return bytes;
+}
+
+// Input beyond this is refused: a file by its size before reading, a device
+// or pipe when reading passes it, so an endless input ends too.
+constexpr std::uint64_t standaardInvoerLimiet = std::uint64_t(1) << 30;
+
+std::uint64_t InvoerLimiet()
+{
+    // Tests lower the limit so that they need no gigabyte of input; it is
+    // never raised.
+    if (const char* waarde = std::getenv("KORVANE_CLI_MAX_INVOER")) {
+        std::uint64_t v = 0;
+        const std::string_view s(waarde);
+        const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+        if (ec == std::errc() && p == s.data() + s.size() && v < standaardInvoerLimiet)
+            return v;
+    }
+    return standaardInvoerLimiet;
+}
+
+std::string Omvang(std::uint64_t bytes)
+{
+    for (const auto& [eenheid, naam] : {std::pair(std::uint64_t(1) << 30, " GiB"), std::pair(std::uint64_t(1) << 20, " MiB"),
+                                        std::pair(std::uint64_t(1) << 10, " KiB")})
+        if (bytes >= eenheid && bytes % eenheid == 0)
+            return std::to_string(bytes / eenheid) + naam;
+    return std::to_string(bytes) + " bytes";
+}
+
+// Standard streams that were closed when the program started. They are
+// opened on /dev/null then, so that no file opened later takes their number
+// and receives what was meant for the stream.
+struct GeslotenStromen {
+    bool invoer = false;
+    bool uitvoer = false;
+};
+
+GeslotenStromen OpenGeslotenStromen()
+{
+    GeslotenStromen g;
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        if (fd == STDIN_FILENO)
+            g.invoer = true;
+        if (fd == STDOUT_FILENO)
+            g.uitvoer = true;
+        const int nul = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (nul >= 0 && nul != fd) {
+            ::dup2(nul, fd);
+            ::close(nul);
+        }
+    }
+    return g;
+}
+
+std::string LeesFd(int fd, const std::string& wat, std::uint64_t limiet)
+{
+    const auto kanNiet = [&wat](const std::string& reden) { return Fout{"kan " + wat + " niet lezen: " + reden}; };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        throw kanNiet(Reden(errno));
+    if (S_ISDIR(st.st_mode))
+        throw kanNiet(Reden(EISDIR));
+    const auto teGroot = [&] { return kanNiet("groter dan " + Omvang(limiet)); };
+    if (S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > limiet)
+        throw teGroot();
+    std::string bytes;
+    if (S_ISREG(st.st_mode))
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+    std::vector<char> blok(1 << 16);
+    while (true) {
+        const ssize_t n = ::read(fd, blok.data(), blok.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw kanNiet(Reden(errno));
+        }
+        if (n == 0)
+            return bytes;
+        if (bytes.size() + static_cast<std::uint64_t>(n) > limiet)
+            throw teGroot();
+        bytes.append(blok.data(), static_cast<std::size_t>(n));
+    }
+}
+
+std::string LeesAlles(const std::string& pad, const GeslotenStromen& gesloten)
+{
+    const std::uint64_t limiet = InvoerLimiet();
+    if (pad == "-") {
+        if (gesloten.invoer)
+            throw Fout{"kan de standaardinvoer niet lezen: " + Reden(EBADF)};
+        return LeesFd(STDIN_FILENO, "de standaardinvoer", limiet);
+    }
+    const int fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        throw Fout{"kan bestand " + pad + " niet openen: " + Reden(errno)};
+    try {
+        std::string bytes = LeesFd(fd, "bestand " + pad, limiet);
+        ::close(fd);
+        return bytes;
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
 }
 
 // The first line break decides the style of the whole result.
@@ -481,6 +607,7 @@ void SchrijfBestand(const std::string& opgegeven, std::string_view bytes)
 
 int Hoofd(int argc, char** argv)
 {
+    const GeslotenStromen gesloten = OpenGeslotenStromen();
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {
@@ -516,7 +643,7 @@ int Hoofd(int argc, char** argv)
     if (terug && *bestand == "-")
         throw Fout{"-i kan niet met de standaardinvoer"};
 
-    const std::string bytes = LeesAlles(*bestand);
+    const std::string bytes = LeesAlles(*bestand, gesloten);
     const std::string stijl = RegeleindeStijl(bytes);
 
     Document d;
@@ -533,8 +660,8 @@ int Hoofd(int argc, char** argv)
         SchrijfBestand(*bestand, resultaat);
     else if (uit)
         SchrijfBestand(*uit, resultaat);
-    else if (!SchrijfAlles(STDOUT_FILENO, resultaat))
-        throw Fout{std::string("kan niet naar de standaarduitvoer schrijven: ") + std::strerror(errno)};
+    else if (gesloten.uitvoer || !SchrijfAlles(STDOUT_FILENO, resultaat))
+        throw Fout{"kan niet naar de standaarduitvoer schrijven: " + Reden(gesloten.uitvoer ? EBADF : errno)};
 
     if (toonStaat) {
         const MemoryEditor& ed = d.editor;
@@ -555,6 +682,12 @@ int main(int argc, char** argv)
         return Hoofd(argc, argv);
     } catch (const Fout& f) {
         std::cerr << "korvane-cli: " << f.reden << '\n';
-        return 2;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "korvane-cli: onvoldoende geheugen voor deze invoer\n";
+    } catch (const std::exception& e) {
+        std::cerr << "korvane-cli: onverwachte fout: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "korvane-cli: onverwachte fout\n";
     }
+    return 2;
 }

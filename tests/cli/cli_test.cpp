@@ -2,14 +2,23 @@
 // exit status, standard output and standard error.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -52,6 +61,92 @@ struct Cli : ::testing::Test {
         fs::remove(P(".err"));
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }
+
+    // "@name" stands for that file in the folder.
+    std::string At(const std::string& s) const { return s.rfind('@', 0) == 0 ? P(s.substr(1)) : s; }
+
+    // A run the shell cannot set up. Like a shell, the status of a program
+    // killed by a signal is 128 plus the signal, so an abort shows as 134.
+    struct Launch {
+        std::vector<std::string> args;
+        std::string input; // "@name", a path, "closed", "endless" (a pipe that never ends); none: /dev/null
+        std::string limit; // the lowered input limit, if any
+        bool ordinaryUser = false; // as the folder's owner; root drops to nobody for it
+        rlim_t memory = rlim_t(256) << 20;
+    };
+
+    int Start(const Launch& l)
+    {
+        std::vector<std::string> args{KORVANE_CLI};
+        for (const auto& a : l.args)
+            args.push_back(At(a));
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const std::string outPath = P(".out"), errPath = P(".err"), input = At(l.input);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+            ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+            if (input == "closed") {
+                ::close(0);
+            } else if (input == "endless") {
+                int p[2];
+                if (::pipe(p) != 0)
+                    ::_exit(125);
+                if (::fork() == 0) {
+                    ::close(p[0]);
+                    const std::string x(1 << 16, 'x');
+                    while (::write(p[1], x.data(), x.size()) > 0) {
+                    }
+                    ::_exit(0);
+                }
+                ::dup2(p[0], 0);
+                ::close(p[0]);
+                ::close(p[1]);
+            } else {
+                ::dup2(::open(input.empty() ? "/dev/null" : input.c_str(), O_RDONLY), 0);
+            }
+            if (!l.limit.empty())
+                ::setenv("KORVANE_CLI_MAX_INVOER", l.limit.c_str(), 1);
+            // Yesterday's faults ate memory or never ended: fail, never hang.
+            const rlimit memory{l.memory, l.memory}, cpu{20, 20};
+            ::setrlimit(RLIMIT_AS, &memory);
+            ::setrlimit(RLIMIT_CPU, &cpu);
+            if (l.ordinaryUser && ::geteuid() == 0
+                && (::setgroups(0, nullptr) != 0 || ::setgid(Nobody().second) != 0 || ::setuid(Nobody().first) != 0))
+                ::_exit(126);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        out = Read(outPath);
+        err = Read(errPath);
+        fs::remove(outPath);
+        fs::remove(errPath);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+    static std::pair<uid_t, gid_t> Nobody()
+    {
+        const passwd* pw = ::getpwnam("nobody");
+        return pw ? std::pair(pw->pw_uid, pw->pw_gid) : std::pair(uid_t(65534), gid_t(65534));
+    }
+
+    // The folder and what is in it go to the user an ordinary run runs as.
+    void GiveToOrdinaryUser()
+    {
+        if (::geteuid() != 0)
+            return;
+        const auto [uid, gid] = Nobody();
+        ASSERT_EQ(::lchown(dir.c_str(), uid, gid), 0);
+        for (const auto& e : fs::directory_iterator(dir))
+            ASSERT_EQ(::lchown(e.path().c_str(), uid, gid), 0);
+    }
+
+    std::size_t Entries() const { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
 };
 
 // Windows-1252 lyrics between the staffs: u-umlaut 0xFC, o-umlaut 0xF6,
@@ -133,7 +228,7 @@ TEST_P(BadStep, ExitsWithTwoAndWritesNothing)
     EXPECT_EQ(err.rfind("korvane-cli: ", 0), 0u) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_FALSE(fs::exists(P("out.tab")));
-    EXPECT_EQ(Run({P("in.tab"), "-i", "caret=0,3", "bar", GetParam()}), 2);
+    EXPECT_EQ(Run({P("in.tab"), "-i", "caret=0,4", "bar", GetParam()}), 2);
     EXPECT_EQ(Read(P("in.tab")), original);
 }
 
@@ -161,5 +256,160 @@ TEST_F(Cli, StateLineAndMessagesGoToStandardError)
     EXPECT_EQ(out.find('-'), std::string::npos) << "the page is converted";
     EXPECT_NE(err.find("modified=0"), std::string::npos) << err;
 }
+
+// Faults of input and output: the exit status, the message and the target's
+// bytes before and after (nullopt: no such file). Owner and mode of a target
+// that exists afterwards are those it had before.
+struct FaultRow {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input; // as for Launch
+    std::string limit;
+    int exit;
+    std::string message; // a part of standard error
+    const char* target;
+    std::optional<std::string> before, after;
+    bool ordinaryUser = false;
+    mode_t mode = 0644;
+    enum Owner { Runner, Root, Nobody } owner = Runner; // of the target
+    void (*prepare)(const fs::path& dir) = nullptr;
+    const char* link = nullptr; // still a symbolic link afterwards
+};
+
+std::ostream& operator<<(std::ostream& os, const FaultRow& r) { return os << r.name; }
+
+const std::string tab = "E|-----|\nB|-----|\n";
+const std::string barred = "E|--|---|\nB|--|---|\n";
+
+const FaultRow faultRows[] = {
+    {"StandardInputThatIsAFolder", {"-", "-o", "@song.tab"}, "@", "", 2, "kan de standaardinvoer niet lezen: het is een map",
+     "song.tab", tab, tab},
+    {"StandardInputThatIsClosed", {"-", "-o", "@song.tab"}, "closed", "", 2, "kan de standaardinvoer niet lezen",
+     "song.tab", tab, tab},
+    {"ReadErrorHalfway", {"/proc/self/mem", "-o", "@song.tab"}, "", "", 2, "kan bestand /proc/self/mem niet lezen",
+     "song.tab", tab, tab},
+    {"EndlessDeviceStopsAtTheLimit", {"/dev/zero", "-o", "@song.tab"}, "", "1048576", 2, "groter dan 1 MiB",
+     "song.tab", tab, tab},
+    {"EndlessPipeStopsAtTheLimit", {"-", "-o", "@song.tab"}, "endless", "1048576", 2, "groter dan 1 MiB", "song.tab",
+     tab, tab},
+    {"EndlessDeviceBeyondTheMemory", {"/dev/zero", "-o", "@song.tab"}, "", "", 2, "onvoldoende geheugen", "song.tab",
+     tab, tab},
+    // Sparse: a gigabyte the disk does not hold and the program must not read.
+    {"FileOverTheLimitIsNotRead", {"@big.tab", "-i"}, "", "", 2, "groter dan 1 GiB", "in.tab", tab, tab, false, 0644,
+     FaultRow::Runner, [](const fs::path& d) {
+         std::ofstream(d / "big.tab").flush();
+         fs::resize_file(d / "big.tab", (std::uintmax_t(1) << 30) + 1);
+     }},
+    {"FileAtTheLimitIsRead", {"@in.tab", "-i", "caret=0,4", "bar"}, "", std::to_string(tab.size()), 0, "", "in.tab",
+     tab, barred},
+    {"FileOneOverTheLimit", {"@in.tab", "-i", "caret=0,4", "bar"}, "", std::to_string(tab.size() - 1), 2,
+     "groter dan " + std::to_string(tab.size() - 1) + " bytes", "in.tab", tab, tab},
+};
+
+struct Faults : Cli, ::testing::WithParamInterface<FaultRow> {};
+
+TEST_P(Faults, ExitWithTheirMessageAndLeaveTheTargetAsExpected)
+{
+    const FaultRow& r = GetParam();
+    if (r.owner != FaultRow::Runner && ::geteuid() != 0) {
+        GTEST_SKIP() << "files of two users need root";
+    }
+    Write("in.tab", tab);
+    if (r.before)
+        Write(r.target, *r.before);
+    if (r.prepare)
+        r.prepare(dir);
+    if (r.ordinaryUser)
+        GiveToOrdinaryUser();
+    if (r.owner == FaultRow::Root) {
+        ASSERT_EQ(::lchown(P(r.target).c_str(), 0, 0), 0);
+    } else if (r.owner == FaultRow::Nobody) {
+        ASSERT_EQ(::lchown(P(r.target).c_str(), Nobody().first, Nobody().second), 0);
+    }
+    struct stat before {};
+    if (r.before) {
+        ASSERT_EQ(::chmod(P(r.target).c_str(), r.mode), 0);
+    }
+    ::stat(P(r.target).c_str(), &before);
+
+    EXPECT_EQ(Start({r.args, r.input, r.limit, r.ordinaryUser}), r.exit) << err;
+    if (r.exit != 0) {
+        EXPECT_EQ(err.rfind("korvane-cli: ", 0), 0u) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    }
+    EXPECT_NE(err.find(r.message), std::string::npos) << err;
+    if (r.after) {
+        EXPECT_EQ(Read(P(r.target)), *r.after);
+        struct stat after {};
+        ASSERT_EQ(::stat(P(r.target).c_str(), &after), 0);
+        if (r.before) {
+            EXPECT_EQ(after.st_mode, before.st_mode);
+            EXPECT_EQ(after.st_uid, before.st_uid);
+            EXPECT_EQ(after.st_gid, before.st_gid);
+        }
+    } else {
+        std::error_code loop;
+        EXPECT_FALSE(fs::exists(P(r.target), loop));
+    }
+    if (r.link) {
+        EXPECT_TRUE(fs::is_symlink(P(r.link)));
+    }
+    for (const auto& e : fs::directory_iterator(dir))
+        EXPECT_EQ(e.path().filename().string().find(".korvane-"), std::string::npos) << "temporary left behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, Faults, ::testing::ValuesIn(faultRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every step on input that cannot be read, never ends or is too big: exit 2,
+// nothing written, no abort.
+struct BadInput {
+    const char* name;
+    const char* file;
+    const char* input;
+    const char* limit;
+};
+
+std::ostream& operator<<(std::ostream& os, const BadInput& b) { return os << b.name; }
+
+const BadInput badInputs[] = {
+    {"StandardInputFolder", "-", "@", ""},
+    {"StandardInputClosed", "-", "closed", ""},
+    {"Folder", "@", "", ""},
+    {"Missing", "@missing.tab", "", ""},
+    {"ReadError", "/proc/self/mem", "", ""},
+    {"EndlessDevice", "/dev/zero", "", "65536"},
+    {"EndlessPipe", "-", "endless", "65536"},
+    {"Oversized", "@big.tab", "", ""},
+};
+
+const char* const everyStep[] = {
+    "caret=0,0", "select=0,0,0,0", "type=x", "tuning=EADGBE", "width=40", "time=4/4", "staff", "bar",
+    "space", "repeat-begin", "repeat-end", "tuning-column", "line-ends", "left-align", "vcopy", "vcut",
+    "vpaste", "undo", "lines", "ascii", "full-page", "analyze",
+};
+
+struct StepOnBadInput : Cli, ::testing::WithParamInterface<std::tuple<const char*, BadInput>> {};
+
+TEST_P(StepOnBadInput, ExitsWithTwoAndWritesNothing)
+{
+    const auto& [step, bad] = GetParam();
+    Write("out.tab", "old");
+    Write("big.tab", "");
+    fs::resize_file(P("big.tab"), (std::uintmax_t(1) << 30) + 1);
+    const std::size_t entries = Entries();
+    EXPECT_EQ(Start({{bad.file, "-o", "@out.tab", step}, bad.input, bad.limit}), 2) << err;
+    EXPECT_EQ(err.rfind("korvane-cli: ", 0), 0u) << err;
+    EXPECT_EQ(Read(P("out.tab")), "old");
+    EXPECT_EQ(Entries(), entries);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, StepOnBadInput, ::testing::Combine(::testing::ValuesIn(everyStep), ::testing::ValuesIn(badInputs)),
+                         [](const auto& info) {
+                             std::string name = std::string(std::get<1>(info.param).name) + "_";
+                             for (const char c : std::string(std::get<0>(info.param)))
+                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return name;
+                         });
 
 } // namespace
