@@ -75,7 +75,10 @@ standaardfout:
 
 BESTAND mag hoogstens 1 GiB groot zijn: een groter bestand wordt niet gelezen
 en een invoer zonder einde (een apparaat, een pijp) wordt bij die grens
-afgebroken.
+afgebroken. Is UIT een symbolische koppeling, dan wordt geschreven naar het
+bestand waarnaar ze verwijst, ook als dat nog niet bestaat. Een bestand dat u
+niet mag wijzigen wordt niet vervangen; een vervangen bestand houdt eigenaar,
+groep en rechten.
 
 Afsluitcode 0 bij succes; 2 met een reden van een regel bij een ongeldige
 stap, een onleesbaar, te groot of eindeloos BESTAND of een onschrijfbaar UIT;
@@ -567,41 +570,79 @@ bool SchrijfAlles(int fd, std::string_view bytes)
     return true;
 }
 
+// The file a name stands for: through symbolic links to the file they name,
+// also one that does not exist yet, so that the link survives the write.
+std::string Doel(const std::string& opgegeven)
+{
+    std::string pad = opgegeven;
+    // As many links as the system itself follows in one name.
+    for (int sprongen = 0; sprongen <= 40; ++sprongen) {
+        struct stat st {};
+        if (::lstat(pad.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return pad;
+        std::error_code ec;
+        const std::filesystem::path naar = std::filesystem::read_symlink(pad, ec);
+        if (ec)
+            throw Fout{"kan bestand " + opgegeven + " niet schrijven: " + Reden(ec.value())};
+        pad = naar.is_absolute() ? naar.string() : (std::filesystem::path(pad).parent_path() / naar).string();
+    }
+    throw Fout{"kan bestand " + opgegeven + " niet schrijven: " + Reden(ELOOP)};
+}
+
 // Through a temporary file beside the target, renamed over it, so that a
 // failed write never leaves a half-written tab behind.
 void SchrijfBestand(const std::string& opgegeven, std::string_view bytes)
 {
-    // Through a symbolic link to the file it names, so the link survives.
-    std::error_code ec;
-    const std::filesystem::path echt = std::filesystem::weakly_canonical(opgegeven, ec);
-    const std::string pad = ec ? opgegeven : echt.string();
+    const std::string pad = Doel(opgegeven);
+    const auto kanNiet = [&opgegeven](const std::string& reden) {
+        return Fout{"kan bestand " + opgegeven + " niet schrijven: " + reden};
+    };
     struct stat st {};
     const bool bestaat = ::stat(pad.c_str(), &st) == 0;
+    if (!bestaat && errno != ENOENT)
+        throw kanNiet(Reden(errno));
     if (bestaat && S_ISDIR(st.st_mode))
-        throw Fout{"kan bestand " + pad + " niet maken: het is een map"};
+        throw kanNiet(Reden(EISDIR));
     if (bestaat && !S_ISREG(st.st_mode)) {
         // A device or pipe cannot be renamed over; write to it directly.
-        const int fd = ::open(pad.c_str(), O_WRONLY);
+        const int fd = ::open(pad.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
         if (fd < 0 || !SchrijfAlles(fd, bytes) || ::close(fd) != 0)
-            throw Fout{"kan bestand " + pad + " niet schrijven: " + std::strerror(errno)};
+            throw kanNiet(Reden(errno));
         return;
+    }
+    if (bestaat) {
+        // A file the user may not change stays as it is, although its folder
+        // would let a new file be renamed over it. Opening it is the test
+        // the system itself applies, for root and owner alike.
+        const int proef = ::open(pad.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
+        if (proef < 0)
+            throw kanNiet(errno == EACCES || errno == EPERM ? "het is schrijfbeveiligd" : Reden(errno));
+        ::close(proef);
     }
     std::string sjabloon = pad + ".korvane-XXXXXX";
     const int fd = ::mkstemp(sjabloon.data());
     if (fd < 0)
-        throw Fout{"kan bestand " + pad + " niet maken: " + std::strerror(errno)};
+        throw kanNiet(bestaat ? "de map laat er geen nieuw bestand naast maken (" + Reden(errno) + ")" : Reden(errno));
+    const auto weg = [&](const Fout& fout) {
+        ::close(fd);
+        ::unlink(sjabloon.c_str());
+        return fout;
+    };
+    // The replacement belongs to whom the file belonged. Only root may give
+    // a file away; anyone else would take over a file that is not theirs.
+    if (bestaat && ::fchown(fd, st.st_uid, st.st_gid) != 0)
+        throw weg(Fout{"kan bestand " + opgegeven + " niet vervangen: eigenaar en groep zouden veranderen"});
     const mode_t modus = bestaat ? (st.st_mode & 07777) : static_cast<mode_t>(0666 & ~[] {
         const mode_t m = ::umask(0);
         ::umask(m);
         return m;
     }());
-    bool goed = ::fchmod(fd, modus) == 0 && SchrijfAlles(fd, bytes) && ::fsync(fd) == 0;
-    const int fout = errno;
-    goed = ::close(fd) == 0 && goed;
-    if (!goed || ::rename(sjabloon.c_str(), pad.c_str()) != 0) {
-        const int reden = goed ? errno : fout;
+    if (::fchmod(fd, modus) != 0 || !SchrijfAlles(fd, bytes) || ::fsync(fd) != 0)
+        throw weg(kanNiet(Reden(errno)));
+    if (::close(fd) != 0 || ::rename(sjabloon.c_str(), pad.c_str()) != 0) {
+        const int reden = errno;
         ::unlink(sjabloon.c_str());
-        throw Fout{"kan bestand " + pad + " niet schrijven: " + std::strerror(reden)};
+        throw kanNiet(Reden(reden));
     }
 }
 

@@ -304,6 +304,24 @@ const FaultRow faultRows[] = {
      tab, barred},
     {"FileOneOverTheLimit", {"@in.tab", "-i", "caret=0,4", "bar"}, "", std::to_string(tab.size() - 1), 2,
      "groter dan " + std::to_string(tab.size() - 1) + " bytes", "in.tab", tab, tab},
+    {"WriteProtectedFileInPlace", {"@in.tab", "-i", "caret=0,4", "bar"}, "", "", 2, "schrijfbeveiligd", "in.tab", tab,
+     tab, true, 0444},
+    {"WriteProtectedOutput", {"@in.tab", "-o", "@out.tab", "caret=0,4", "bar"}, "", "", 2, "schrijfbeveiligd",
+     "out.tab", "old", "old", true, 0444},
+    {"SomeoneElsesFileInPlace", {"@in.tab", "-i", "caret=0,4", "bar"}, "", "", 2, "eigenaar", "in.tab", tab, tab,
+     true, 0666, FaultRow::Root},
+    {"InPlaceKeepsAnotherOwnersFileTheirs", {"@in.tab", "-i", "caret=0,4", "bar"}, "", "", 0, "", "in.tab", tab,
+     barred, false, 0640, FaultRow::Nobody},
+    {"DanglingLinkGetsItsTarget", {"@in.tab", "-o", "@out.tab", "caret=0,4", "bar"}, "", "", 0, "", "new.tab",
+     std::nullopt, barred, false, 0644, FaultRow::Runner,
+     [](const fs::path& d) { fs::create_symlink("new.tab", d / "out.tab"); }, "out.tab"},
+    {"LinkLoop", {"@in.tab", "-o", "@a.tab"}, "", "", 2, "kring", "a.tab", std::nullopt, std::nullopt, false, 0644,
+     FaultRow::Runner,
+     [](const fs::path& d) {
+         fs::create_symlink("b.tab", d / "a.tab");
+         fs::create_symlink("a.tab", d / "b.tab");
+     },
+     "a.tab"},
 };
 
 struct Faults : Cli, ::testing::WithParamInterface<FaultRow> {};
