@@ -154,37 +154,54 @@ std::vector<int> Getallen(std::string_view s, std::size_t aantal, const std::str
     return uit;
 }
 
-// UTF-8 from the command line to the document's Windows-1252 bytes.
+// UTF-8 from the command line to the document's Windows-1252 bytes. Only
+// the shortest form of a scalar value counts as UTF-8: an overlong one could
+// slip a NUL or a line break past every check on the text.
 std::string NaarCp1252(std::string_view s, const std::string& stap)
 {
+    const Fout geenUtf8{"ongeldige stap '" + stap + "': tekst is geen geldige UTF-8"};
     std::string uit;
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
         char32_t c;
+        char32_t kleinste;
         std::size_t n;
         if (b < 0x80) {
             c = b;
+            kleinste = 0;
             n = 1;
         } else if ((b & 0xE0) == 0xC0) {
             c = b & 0x1F;
+            kleinste = 0x80;
             n = 2;
         } else if ((b & 0xF0) == 0xE0) {
             c = b & 0x0F;
+            kleinste = 0x800;
             n = 3;
+        } else if ((b & 0xF8) == 0xF0) {
+            c = b & 0x07;
+            kleinste = 0x10000;
+            n = 4;
         } else {
-            throw Fout{"ongeldige stap '" + stap + "': tekst is geen geldige UTF-8"};
+            throw geenUtf8;
         }
         if (i + n > s.size())
-            throw Fout{"ongeldige stap '" + stap + "': tekst is geen geldige UTF-8"};
+            throw geenUtf8;
         for (std::size_t k = 1; k < n; ++k) {
             const auto v = static_cast<unsigned char>(s[i + k]);
             if ((v & 0xC0) != 0x80)
-                throw Fout{"ongeldige stap '" + stap + "': tekst is geen geldige UTF-8"};
+                throw geenUtf8;
             c = (c << 6) | (v & 0x3F);
         }
-        const int byte = UnicodeToCp1252(static_cast<char16_t>(c));
-        if (byte < 0)
-            throw Fout{"ongeldige stap '" + stap + "': teken buiten Windows-1252"};
+        if (c < kleinste || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            throw geenUtf8;
+        const int byte = c <= 0xFFFF ? UnicodeToCp1252(static_cast<char16_t>(c)) : -1;
+        if (byte < 0) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+            throw Fout{"ongeldige stap '" + stap + "': het teken " + code
+                       + " bestaat niet in Windows-1252, de tekenset van het document"};
+        }
         uit += static_cast<char>(byte);
         i += n;
     }

@@ -322,6 +322,14 @@ const FaultRow faultRows[] = {
          fs::create_symlink("a.tab", d / "b.tab");
      },
      "a.tab"},
+    {"OverlongNulIsNoUtf8", {"@in.tab", "-o", "@out.tab", "type=\xC0\x80"}, "", "", 2, "geen geldige UTF-8", "out.tab",
+     std::nullopt, std::nullopt},
+    {"SurrogateIsNoUtf8", {"@in.tab", "-o", "@out.tab", "type=\xED\xA0\x80"}, "", "", 2, "geen geldige UTF-8",
+     "out.tab", std::nullopt, std::nullopt},
+    {"CharacterOutsideTheDocumentsCharacterSet", {"@in.tab", "-o", "@out.tab", "type=\xF0\x9F\x8E\xB8"}, "", "", 2,
+     "het teken U+1F3B8 bestaat niet in Windows-1252", "out.tab", std::nullopt, std::nullopt},
+    {"EuroSignIsItsWindows1252Byte", {"@in.tab", "-o", "@out.tab", "type=\xE2\x82\xAC"}, "", "", 0, "", "out.tab",
+     std::nullopt, "\x80" + tab},
 };
 
 struct Faults : Cli, ::testing::WithParamInterface<FaultRow> {};
