@@ -110,7 +110,7 @@ struct Cli : ::testing::Test {
             }
             if (!l.limit.empty())
                 ::setenv("KORVANE_CLI_MAX_INVOER", l.limit.c_str(), 1);
-            // Yesterday's faults ate memory or never ended: fail, never hang.
+            // A run that eats memory or never ends fails the test, never hangs it.
             const rlimit memory{l.memory, l.memory}, cpu{20, 20};
             ::setrlimit(RLIMIT_AS, &memory);
             ::setrlimit(RLIMIT_CPU, &cpu);
@@ -295,7 +295,8 @@ const FaultRow faultRows[] = {
     {"EndlessDeviceBeyondTheMemory", {"/dev/zero", "-o", "@song.tab"}, "", "", 2, "onvoldoende geheugen", "song.tab",
      tab, tab},
     // Sparse: a gigabyte the disk does not hold and the program must not read.
-    {"FileOverTheLimitIsNotRead", {"@big.tab", "-i"}, "", "", 2, "groter dan 1 GiB", "in.tab", tab, tab, false, 0644,
+    {"FileOverTheLimitIsNotRead", {"@big.tab", "-o", "@song.tab"}, "", "", 2, "groter dan 1 GiB", "song.tab", tab, tab,
+     false, 0644,
      FaultRow::Runner, [](const fs::path& d) {
          std::ofstream(d / "big.tab").flush();
          fs::resize_file(d / "big.tab", (std::uintmax_t(1) << 30) + 1);
