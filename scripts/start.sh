@@ -3,7 +3,9 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$here/scripts/setup.sh"
-bash "$here/scripts/build.sh"
+# Only the window program and what it needs (the line font); the tests and
+# benchmarks are built by scripts/test.sh.
+bash "$here/scripts/build.sh" korvane
 build="${KORVANE_BUILD_DIR:-$here/build}"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Korvane is built ($build/ui/korvane) but needs a graphical session to start:" >&2
