@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <string_view>
@@ -55,16 +56,13 @@ public:
     PaginaOpmaak(QPaintDevice* device, const QFont& kopfont, const QFont& bodyfont,
                  Stapeling stapeling);
 
-    // Draws the header block and the body lines bereik.eerste..laatste (none
-    // when empty), fetched through `regel`, with the painter's origin at the
-    // top-left of the page.
-    void TekenPagina(QPainter& painter, const PaginaKop& kop, RegelBereik bereik,
-                     const std::function<QString(int)>& regel) const;
+    // Draws the header block and the body rows, with the painter's origin at
+    // the top-left of the page.
+    void TekenPagina(QPainter& painter, const PaginaKop& kop, const QStringList& rijen) const;
 
-    // Body lines only, from y = `y`, one body line height apart; returns the
-    // y below the last line.
-    int TekenRegels(QPainter& painter, int y, RegelBereik bereik,
-                    const std::function<QString(int)>& regel) const;
+    // Body rows only, from y = `y`, one body line height apart, each after
+    // kantlijn; returns the y below the last row.
+    int TekenRegels(QPainter& painter, int y, const QStringList& rijen) const;
 
     int KopRegelHoogte() const { return m_kopHoogte; }
     int BodyRegelHoogte() const { return m_bodyHoogte; }
