@@ -150,7 +150,7 @@ public:
             }
             for (const auto& blok : g.blokken) {
                 const int n = static_cast<int>(blok.size());
-                if (n > Ruimte())
+                if (n <= m_perPagina ? n > Ruimte() : MinderBrekenOpNieuwePagina(n))
                     NieuwePagina();
                 Regels(blok);
             }
@@ -170,6 +170,17 @@ public:
     }
 
 private:
+    // A block taller than a page is split anyway; it moves to a new page only
+    // when that splits it fewer times than starting in the room left here.
+    bool MinderBrekenOpNieuwePagina(int n) const
+    {
+        const int ruimte = Ruimte();
+        if (ruimte <= 0)
+            return false;
+        const int hier = (n - ruimte + m_perPagina - 1) / m_perPagina;
+        const int nieuw = (n + m_perPagina - 1) / m_perPagina - 1;
+        return nieuw < hier;
+    }
     int Ruimte() const { return m_perPagina - static_cast<int>(m_paginas.back().size()); }
     void NieuwePagina()
     {
