@@ -2,6 +2,7 @@
 // for tidying a collection of tab files and for black-box tests. The steps
 // run the same core functions as the window's handlers, with the same change
 // notification, so the analysis goes stale and fresh exactly as it does there.
+#include "cli/export.h"
 #include "core/block.h"
 #include "core/columns.h"
 #include "core/cp1252.h"
@@ -33,6 +34,7 @@ using namespace korvane;
 namespace {
 
 const char* const gebruik = R"(Gebruik: korvane-cli BESTAND [-o UIT | -i] [--state] STAP...
+       korvane-cli BESTAND --export UIT.pdf [--page-size A4|Letter] [STAP...]
 
 Leest BESTAND (- = standaardinvoer) als bytes, voert de stappen in volgorde
 uit en schrijft het resultaat naar UIT, met -i terug naar BESTAND (via een
@@ -72,6 +74,11 @@ uitgeschakeld zouden zijn (vcopy en vcut zonder selectie, vpaste voordat iets
 verticaal gekopieerd is) doen niets. Met --state is de laatste regel op
 standaardfout:
   caret=OFFSET line=R column=K selection=N staffs=B modified=0|1
+
+Met --export worden de pagina's na de stappen afgedrukt naar UIT.pdf, met
+dezelfde opmaak als Afdrukken in het venster (papier A4 tenzij --page-size
+Letter; lettertype en grootte uit "Opties.txt" als dat er is). Zonder -o of
+-i gaat de tekst dan nergens heen.
 
 Afsluitcode 0 bij succes; 2 met een reden van een regel bij een ongeldige
 stap, een onleesbaar BESTAND of een onschrijfbaar UIT; dan wordt niets
@@ -492,6 +499,8 @@ int Hoofd(int argc, char** argv)
     std::optional<std::string> uit;
     bool terug = false;
     bool toonStaat = false;
+    std::optional<std::string> pdf;
+    std::string papier = "A4";
     std::vector<Stap> stappen;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -503,6 +512,10 @@ int Hoofd(int argc, char** argv)
             terug = true;
         } else if (a == "--state") {
             toonStaat = true;
+        } else if (a == "--export" || a == "--page-size") {
+            if (i + 1 >= args.size())
+                throw Fout{a + " zonder waarde"};
+            (a == "--export" ? pdf.emplace() : papier) = args[++i];
         } else if (!bestand) {
             bestand = a;
         } else {
@@ -528,12 +541,19 @@ int Hoofd(int argc, char** argv)
     for (const Stap& stap : stappen)
         Voer(d, stap);
 
+    if (pdf) {
+        const std::string fout = ExporteerPdf(d.editor, *bestand, *pdf, papier);
+        if (!fout.empty())
+            throw Fout{fout};
+    }
+
     const std::string resultaat = Resultaat(d.editor, stijl);
     if (terug)
         SchrijfBestand(*bestand, resultaat);
     else if (uit)
         SchrijfBestand(*uit, resultaat);
-    else if (!SchrijfAlles(STDOUT_FILENO, resultaat))
+    // With only a PDF asked for, the text goes nowhere.
+    else if (!pdf && !SchrijfAlles(STDOUT_FILENO, resultaat))
         throw Fout{std::string("kan niet naar de standaarduitvoer schrijven: ") + std::strerror(errno)};
 
     if (toonStaat) {

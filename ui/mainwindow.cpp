@@ -395,13 +395,14 @@ void TForm1::ToonCaretPositie()
     const int y = blok.blockNumber();
     const int x = c.selectionEnd() - blok.position();
     PaginaStand& p = paginastand;
-    // Counted on the pages as printed; a stale layout is refreshed shortly.
-    if (m_indelingTimer && (!m_indelingVers || m_indelingSleutel != IndelingSleutel())) {
-        if (m_afdrukindeling.paginas.empty()) {
+    // Counted on the pages as printed. New print settings lay them out at
+    // once; after typing the layout follows shortly, not on every key.
+    if (m_indelingTimer) {
+        if (m_afdrukindeling.paginas.empty() || m_indelingSleutel != IndelingSleutel()) {
             BerekenAfdrukindeling();
             return;
         }
-        if (!m_indelingTimer->isActive())
+        if (!m_indelingVers && !m_indelingTimer->isActive())
             m_indelingTimer->start();
     }
     p.aantalPaginas = m_indelingTimer ? m_afdrukindeling.AantalPaginas()
