@@ -39,9 +39,10 @@ QString TitelVan(const QString& bestandsnaam);
 // text ends in column 85. Without room the page text follows the title.
 QString Kopregel(const QString& titel, const QString& paginatekst);
 
-// Where the body lines go. Printing stacks them directly under the five
-// header-font lines; the preview puts body line k on row 5 + k of the body
-// font's line height.
+// Where the body lines go. Afdruk, used by printing and by the preview that
+// shows the printed page, stacks them directly under the five header-font
+// lines; Voorbeeld puts body line k on row 5 + k of the body font's line
+// height.
 enum class Stapeling { Afdruk, Voorbeeld };
 
 struct PaginaKop {

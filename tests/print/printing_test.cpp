@@ -142,9 +142,18 @@ TEST_P(TabPrintTest, EveryCharacterReachesThePaperAndNoStaffIsSplit)
         editor.SetCaret(editor.LineStart(eerste));
         editor.SetSelectionLength(editor.TextLength() - editor.LineStart(eerste));
     }
-    const QStringList pages = Print(QStringLiteral("tab.pdf"),
-                                    [&](PrintDialogRequest& r) { r.selectionOnly = g.selectie; }, g.selectie);
+    int bereik = 0;
+    const QStringList pages = Print(
+        QStringLiteral("tab.pdf"),
+        [&](PrintDialogRequest& r) {
+            bereik = r.maxPage;
+            r.selectionOnly = g.selectie;
+        },
+        g.selectie);
     ASSERT_FALSE(pages.isEmpty());
+    // The dialog offers the pages that are printed.
+    if (!g.selectie)
+        EXPECT_EQ(bereik, pages.size());
     const QString pdf = dir.filePath(QStringLiteral("tab.pdf"));
     const QPageLayout blad = drukker.printer().pageLayout();
     const double rand = blad.paintRect(QPageLayout::Point).right() / blad.fullRect(QPageLayout::Point).width();
