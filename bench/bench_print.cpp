@@ -82,6 +82,10 @@ int main(int argc, char** argv)
     // The floor draws the same rows in the same (possibly shrunk) font.
     const AfdrukPlan plan = DocumentPlan(drukker, instellingen, stand.regelsPerPagina, editor, {});
     const QFont body = plan.body;
+    // What the status bar pays after a pause in typing.
+    const double indeling = MedianMs(runs, nullptr, [&] {
+        DocumentPlan(drukker, instellingen, stand.regelsPerPagina, editor, {});
+    });
     const std::vector<QStringList> lijnen = Getekend(plan);
 
     // Printing through the print command, dialog answered at once.
@@ -131,6 +135,7 @@ int main(int argc, char** argv)
 
     std::printf("Document: %d lines, %d printed pages of %d rows in %d points, %d preview pages\n", regels,
                 stand.aantalPaginas, plan.regelsPerPagina, plan.body.pointSize(), paginas);
+    std::printf("Layout alone:   %8.1f ms\n", indeling);
     std::printf("Print to PDF:   %8.1f ms, floor %8.1f ms, ratio %.2f (target <= 1.5)\n", print, printVloer,
                 print / printVloer);
     std::printf("Preview pages:  %8.1f ms, floor %8.1f ms, ratio %.2f (target <= 1.5)\n", voorbeeld,
