@@ -84,6 +84,47 @@ TEST(WindowPrint, PrintedPagesMatchThePreview)
         EXPECT_TRUE(pages[p].contains(labels[p])) << labels[p].toStdString();
 }
 
+// korvane-cli with its per-user preferences in `dir`; the exit code, and the
+// standard error in `fout`.
+int Cli(const QTemporaryDir& dir, const QStringList& args, QString* fout = nullptr)
+{
+    QProcess cli;
+    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+    omgeving.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    cli.setProcessEnvironment(omgeving);
+    cli.start(QStringLiteral(KORVANE_CLI), args);
+    if (!cli.waitForFinished(60000))
+        return -1;
+    if (fout)
+        *fout = QString::fromUtf8(cli.readAllStandardError());
+    return cli.exitCode();
+}
+
+TEST(CliExport, AnUnknownPaperOrAnUnwritablePdfExitsWithTwoAndWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString tab = dir.filePath(QStringLiteral("lied.tab"));
+    {
+        QFile f(tab);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("E|-----|\r\nB|-----|\r\n");
+    }
+    const QString pdf = dir.filePath(QStringLiteral("uit.pdf"));
+    QString fout;
+    EXPECT_EQ(Cli(dir, {tab, QStringLiteral("--export"), pdf, QStringLiteral("--page-size"), QStringLiteral("A5")},
+                  &fout),
+              2);
+    EXPECT_EQ(fout, QStringLiteral("korvane-cli: onbekend papierformaat 'A5' (A4 of Letter)\n"));
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(Cli(dir, {tab, QStringLiteral("--export"), dir.filePath(QStringLiteral("geen/uit.pdf"))}, &fout), 2);
+    EXPECT_TRUE(fout.endsWith(QStringLiteral("korvane-cli: kan PDF ") + dir.filePath(QStringLiteral("geen/uit.pdf")) +
+                              QStringLiteral(" niet schrijven\n")))
+        << fout.toStdString();
+    // Only the PDF was asked for: nothing on standard output, the staff on paper.
+    EXPECT_EQ(Cli(dir, {tab, QStringLiteral("--export"), pdf}), 0);
+    EXPECT_TRUE(test::PdfPages(pdf).value(0).contains(QStringLiteral("E|-----|")));
+}
+
 // Wide tabs: the status bar counts the pages the window prints, and the
 // command line's PDF export prints the same pages.
 class WindowTabPrint : public ::testing::TestWithParam<std::pair<int, int>> {};
@@ -124,12 +165,9 @@ TEST_P(WindowTabPrint, StatusBarAndCommandLineAgreeWithThePrintedPages)
     // window runs with the defaults as well.
     const bool letter = w.printer().pageLayout().pageSize().id() == QPageSize::Letter;
     const QString cliPdf = dir.filePath(QStringLiteral("cli.pdf"));
-    QProcess cli;
-    cli.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-    cli.start(QStringLiteral(KORVANE_CLI), {tab, QStringLiteral("--export"), cliPdf, QStringLiteral("--page-size"),
-                                           letter ? QStringLiteral("Letter") : QStringLiteral("A4")});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_EQ(Cli(dir, {tab, QStringLiteral("--export"), cliPdf, QStringLiteral("--page-size"),
+                        letter ? QStringLiteral("Letter") : QStringLiteral("A4")}),
+              0);
     EXPECT_EQ(test::PdfPages(cliPdf), pages);
 }
 
