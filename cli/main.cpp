@@ -2,6 +2,7 @@
 // for tidying a collection of tab files and for black-box tests. The steps
 // run the same core functions as the window's handlers, with the same change
 // notification, so the analysis goes stale and fresh exactly as it does there.
+#include "cli/export.h"
 #include "core/block.h"
 #include "core/columns.h"
 #include "core/cp1252.h"
@@ -33,6 +34,7 @@ using namespace korvane;
 namespace {
 
 const char* const gebruik = R"(Gebruik: korvane-cli BESTAND [-o UIT | -i] [--state] STAP...
+       korvane-cli BESTAND --export UIT.pdf [--page-size A4|Letter] [STAP...]
 
 Leest BESTAND (- = standaardinvoer) als bytes, voert de stappen in volgorde
 uit en schrijft het resultaat naar UIT, met -i terug naar BESTAND (via een
@@ -79,6 +81,11 @@ afgebroken. Is UIT een symbolische koppeling, dan wordt geschreven naar het
 bestand waarnaar ze verwijst, ook als dat nog niet bestaat. Een bestand dat u
 niet mag wijzigen wordt niet vervangen; een vervangen bestand houdt eigenaar,
 groep en rechten.
+
+Met --export worden de pagina's na de stappen afgedrukt naar UIT.pdf, met
+dezelfde opmaak als Afdrukken in het venster (papier A4 tenzij --page-size
+Letter; lettertype en grootte uit "Opties.txt" als dat er is). Zonder -o of
+-i gaat de tekst dan nergens heen.
 
 Afsluitcode 0 bij succes; 2 met een reden van een regel bij een ongeldige
 stap, een onleesbaar, te groot of eindeloos BESTAND of een onschrijfbaar UIT;
@@ -677,6 +684,8 @@ int Hoofd(int argc, char** argv)
     std::optional<std::string> uit;
     bool terug = false;
     bool toonStaat = false;
+    std::optional<std::string> pdf;
+    std::string papier = "A4";
     std::vector<Stap> stappen;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -688,6 +697,10 @@ int Hoofd(int argc, char** argv)
             terug = true;
         } else if (a == "--state") {
             toonStaat = true;
+        } else if (a == "--export" || a == "--page-size") {
+            if (i + 1 >= args.size())
+                throw Fout{a + " zonder waarde"};
+            (a == "--export" ? pdf.emplace() : papier) = args[++i];
         } else if (!bestand) {
             bestand = a;
         } else {
@@ -713,12 +726,19 @@ int Hoofd(int argc, char** argv)
     for (const Stap& stap : stappen)
         Voer(d, stap);
 
+    if (pdf) {
+        const std::string fout = ExporteerPdf(d.editor, *bestand, *pdf, papier);
+        if (!fout.empty())
+            throw Fout{fout};
+    }
+
     const std::string resultaat = Resultaat(d.editor, stijl);
     if (terug)
         SchrijfBestand(*bestand, resultaat);
     else if (uit)
         SchrijfBestand(*uit, resultaat);
-    else if (gesloten.uitvoer || !SchrijfAlles(STDOUT_FILENO, resultaat))
+    // With only a PDF asked for, the text goes nowhere.
+    else if (!pdf && (gesloten.uitvoer || !SchrijfAlles(STDOUT_FILENO, resultaat)))
         throw Fout{"kan niet naar de standaarduitvoer schrijven: " + Reden(gesloten.uitvoer ? EBADF : errno)};
 
     if (toonStaat) {

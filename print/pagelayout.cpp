@@ -70,8 +70,7 @@ int PaginaOpmaak::BodyBegin() const
     return m_stapeling == Stapeling::Afdruk ? 5 * m_kopHoogte : 5 * m_bodyHoogte;
 }
 
-void PaginaOpmaak::TekenPagina(QPainter& painter, const PaginaKop& kop, RegelBereik bereik,
-                               const std::function<QString(int)>& regel) const
+void PaginaOpmaak::TekenPagina(QPainter& painter, const PaginaKop& kop, const QStringList& rijen) const
 {
     // The three empty lines and the one below the header line hold only
     // kantlijn, which leaves no mark on the paper; only their height counts.
@@ -81,16 +80,15 @@ void PaginaOpmaak::TekenPagina(QPainter& painter, const PaginaKop& kop, RegelBer
     const int kopY = 3 * m_kopHoogte;
     painter.drawText(QPoint(m_kantlijnBreedte + linkerMarge, kopY + m_kopAscent),
                      Kopregel(kop.titel, kop.paginatekst));
-    TekenRegels(painter, BodyBegin(), bereik, regel);
+    TekenRegels(painter, BodyBegin(), rijen);
 }
 
-int PaginaOpmaak::TekenRegels(QPainter& painter, int y, RegelBereik bereik,
-                              const std::function<QString(int)>& regel) const
+int PaginaOpmaak::TekenRegels(QPainter& painter, int y, const QStringList& rijen) const
 {
     painter.setFont(m_bodyfont);
     const QString marge = QString::fromLatin1(kantlijn.data(), static_cast<qsizetype>(kantlijn.size()));
-    for (int i = bereik.eerste; i <= bereik.laatste; ++i) {
-        painter.drawText(QPoint(linkerMarge, y + m_bodyAscent), marge + regel(i));
+    for (const QString& rij : rijen) {
+        painter.drawText(QPoint(linkerMarge, y + m_bodyAscent), marge + rij);
         y += m_bodyHoogte;
     }
     return y;

@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <string_view>
@@ -38,9 +39,10 @@ QString TitelVan(const QString& bestandsnaam);
 // text ends in column 85. Without room the page text follows the title.
 QString Kopregel(const QString& titel, const QString& paginatekst);
 
-// Where the body lines go. Printing stacks them directly under the five
-// header-font lines; the preview puts body line k on row 5 + k of the body
-// font's line height.
+// Where the body lines go. Afdruk, used by printing and by the preview that
+// shows the printed page, stacks them directly under the five header-font
+// lines; Voorbeeld puts body line k on row 5 + k of the body font's line
+// height.
 enum class Stapeling { Afdruk, Voorbeeld };
 
 struct PaginaKop {
@@ -55,16 +57,13 @@ public:
     PaginaOpmaak(QPaintDevice* device, const QFont& kopfont, const QFont& bodyfont,
                  Stapeling stapeling);
 
-    // Draws the header block and the body lines bereik.eerste..laatste (none
-    // when empty), fetched through `regel`, with the painter's origin at the
-    // top-left of the page.
-    void TekenPagina(QPainter& painter, const PaginaKop& kop, RegelBereik bereik,
-                     const std::function<QString(int)>& regel) const;
+    // Draws the header block and the body rows, with the painter's origin at
+    // the top-left of the page.
+    void TekenPagina(QPainter& painter, const PaginaKop& kop, const QStringList& rijen) const;
 
-    // Body lines only, from y = `y`, one body line height apart; returns the
-    // y below the last line.
-    int TekenRegels(QPainter& painter, int y, RegelBereik bereik,
-                    const std::function<QString(int)>& regel) const;
+    // Body rows only, from y = `y`, one body line height apart, each after
+    // kantlijn; returns the y below the last row.
+    int TekenRegels(QPainter& painter, int y, const QStringList& rijen) const;
 
     int KopRegelHoogte() const { return m_kopHoogte; }
     int BodyRegelHoogte() const { return m_bodyHoogte; }

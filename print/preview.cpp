@@ -7,6 +7,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
+#include <QPrinter>
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QFontDatabase>
@@ -141,6 +143,15 @@ Tpreviewform::Tpreviewform(const Drukker& drukker, QWidget* parent)
         vet.setBold(true);
         BoldButton->setFont(vet);
     }
+    const IndelingOpties opties = LeesIndelingOpties();
+    Passend = new QCheckBox(QStringLiteral("Passend maken"), panel);
+    Passend->setObjectName(QStringLiteral("Passend"));
+    Passend->setChecked(opties.passend);
+    Passend->setFocusPolicy(Qt::NoFocus);
+    BalkenHeel = new QCheckBox(QStringLiteral("Notenbalken heel houden"), panel);
+    BalkenHeel->setObjectName(QStringLiteral("BalkenHeel"));
+    BalkenHeel->setChecked(opties.balkenHeel);
+    BalkenHeel->setFocusPolicy(Qt::NoFocus);
     Melding = new QLabel(panel);
     Melding->setObjectName(QStringLiteral("Melding"));
     for (QWidget* w : {static_cast<QWidget*>(SpeedButton1), static_cast<QWidget*>(Vorige),
@@ -148,7 +159,8 @@ Tpreviewform::Tpreviewform(const Drukker& drukker, QWidget* parent)
                        static_cast<QWidget*>(Zoomin), static_cast<QWidget*>(Zoomout),
                        static_cast<QWidget*>(Sluiten), static_cast<QWidget*>(Fixedbutton),
                        static_cast<QWidget*>(pfontname), static_cast<QWidget*>(spinedit1),
-                       static_cast<QWidget*>(BoldButton), static_cast<QWidget*>(Melding)})
+                       static_cast<QWidget*>(BoldButton), static_cast<QWidget*>(Passend),
+                       static_cast<QWidget*>(BalkenHeel), static_cast<QWidget*>(Melding)})
         rij->addWidget(w);
     rij->addStretch(1);
 
@@ -183,6 +195,8 @@ Tpreviewform::Tpreviewform(const Drukker& drukker, QWidget* parent)
     connect(Sluiten, &QPushButton::clicked, this, &Tpreviewform::SluitenClick);
     connect(Fixedbutton, &QToolButton::clicked, this, &Tpreviewform::FixedbuttonClick);
     connect(BoldButton, &QToolButton::clicked, this, &Tpreviewform::BoldButtonClick);
+    connect(Passend, &QCheckBox::clicked, this, &Tpreviewform::IndelingClick);
+    connect(BalkenHeel, &QCheckBox::clicked, this, &Tpreviewform::IndelingClick);
     connect(pfontname, &QFontComboBox::currentFontChanged, this, &Tpreviewform::pfontnameChange);
     // A size picked from the list behaves as a font-name change; a size being
     // typed redraws too but keeps the focus, or no two-digit size could be
@@ -255,28 +269,50 @@ void Tpreviewform::Voorbereiden(const EditorOps& editor, const QString& titel, b
         Image1->ZetBeeld(&m_beeld);
     }
 
-    // Measured in the printer's drawing font as it stands, with the name
-    // chosen here.
-    QFont meetfont = m_drukker.tekenfont();
-    meetfont.setFamily(pfontname->currentFont().family());
-    m_paginaRegels = m_drukker.RegelsPerPagina(meetfont);
-
-    const int regelCount = editor.LineCount();
-    m_paginas = AantalPaginas(regelCount, m_paginaRegels);
-    m_voorbeeldRegels.clear();
-    m_voorbeeldRegels.reserve(regelCount);
-    editor.VisitLines(0, regelCount,
-                      [this](int, std::string_view tekst) { m_voorbeeldRegels.append(RegelTekst(tekst)); });
-    m_laatsteRegel = regelCount - 1;
-    const RegelBereik bereik = RegelsVanPagina(0, m_paginaRegels, regelCount);
-    m_vanRegel = bereik.eerste;
-    m_totRegel = bereik.laatste;
+    m_voorbeeldRegels = LeesBronRegels(editor, 0, editor.LineCount() - 1);
+    MaakPlan();
+    ZetPaginaBereik(1);
 
     m_zoomstand = 2;
     setWindowTitle(titel);
     ZetKnoppen();
     TekenPagina();
     ZetZoom(m_zoomstand);
+}
+
+void Tpreviewform::ZetAfdruk(const QFont& body, int regelsPerPagina)
+{
+    m_afdrukFont = body;
+    m_afdrukRegels = regelsPerPagina;
+}
+
+void Tpreviewform::MaakPlan()
+{
+    QFont body = m_afdrukFont;
+    int regels = m_afdrukRegels;
+    if (regels <= 0) {
+        // Measured in the printer's drawing font as it stands, with the name
+        // chosen here.
+        QFont meetfont = m_drukker.tekenfont();
+        meetfont.setFamily(pfontname->currentFont().family());
+        regels = m_drukker.RegelsPerPagina(meetfont);
+        body = Bodyfont(pfontname->currentFont().family(), m_geldigeGrootte, BoldButton->isChecked());
+    }
+    m_planGrootte = body.pointSize();
+    IndelingOpties opties;
+    opties.passend = Passend->isChecked();
+    opties.balkenHeel = BalkenHeel->isChecked();
+    m_plan = MaakAfdrukPlan(&m_drukker.printer(), m_drukker.PaginaBreedte(), m_drukker.PaginaHoogte(), body, regels,
+                            m_voorbeeldRegels, 0, opties, AfdrukSoort::Document);
+    m_paginas = m_plan.AantalPaginas();
+}
+
+void Tpreviewform::IndelingClick()
+{
+    BewaarIndelingOpties({Passend->isChecked(), BalkenHeel->isChecked()});
+    MaakPlan();
+    ZetPagina(std::min(m_huidigePagina, m_paginas));
+    ScrollBox1->setFocus();
 }
 
 void Tpreviewform::ToonVoorbeeld(const EditorOps& editor, const QString& titel, bool paginanummers,
@@ -336,18 +372,20 @@ void Tpreviewform::TekenPagina()
     if (!m_beeld.isNull()) {
         m_beeld.fill(Qt::white);
         QPainter painter(&m_beeld);
-        const QFont body = Bodyfont(pfontname->currentFont().family(), m_geldigeGrootte,
+        // Shrunk by as many points as printing shrinks its font to fit.
+        const int krimp = m_planGrootte - m_plan.body.pointSize();
+        const QFont body = Bodyfont(pfontname->currentFont().family(), std::max(1, m_geldigeGrootte - krimp),
                                     BoldButton->isChecked());
-        const PaginaOpmaak opmaak(&m_beeld, Kopfont(), body, Stapeling::Voorbeeld);
+        const PaginaOpmaak opmaak(&m_beeld, Kopfont(), body, Stapeling::Afdruk);
         PaginaKop kop;
         if (m_metPaginanummers) {
             kop.paginatekst = QString::fromStdString(PaginaTekst(m_huidigePagina, m_paginas));
             if (m_huidigePagina > 1)
                 kop.titel = m_titel;
         }
-        kop.onderstreept = m_huidigePagina > 1;
-        opmaak.TekenPagina(painter, kop, {m_vanRegel, m_totRegel},
-                           [this](int i) { return m_voorbeeldRegels.at(i); });
+        // As printed: underlined after the first page when numbered.
+        kop.onderstreept = m_huidigePagina > 1 && m_metPaginanummers;
+        opmaak.TekenPagina(painter, kop, m_plan.Rijen(m_huidigePagina - 1));
     }
     Image1->update();
     ZetZoom(m_zoomstand);
@@ -396,12 +434,22 @@ void Tpreviewform::ToonPaginaLabel()
 
 void Tpreviewform::ZetPagina(int pagina)
 {
-    m_huidigePagina = pagina;
-    const RegelBereik bereik = RegelsVanPagina(pagina - 1, m_paginaRegels, m_laatsteRegel + 1);
-    m_vanRegel = bereik.eerste;
-    m_totRegel = bereik.laatste;
+    ZetPaginaBereik(pagina);
     ZetKnoppen();
     TekenPagina();
+}
+
+void Tpreviewform::ZetPaginaBereik(int pagina)
+{
+    m_huidigePagina = pagina;
+    // The first and last source line that have a row on the page.
+    const std::size_t p = static_cast<std::size_t>(pagina - 1);
+    m_vanRegel = 0;
+    m_totRegel = -1;
+    if (p < m_plan.indeling.paginas.size() && !m_plan.indeling.paginas[p].empty()) {
+        m_vanRegel = m_plan.indeling.paginas[p].front().bron;
+        m_totRegel = m_plan.indeling.paginas[p].back().bron;
+    }
 }
 
 void Tpreviewform::VolgendeClick()

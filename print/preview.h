@@ -5,6 +5,7 @@
 
 #include "core/editor.h"
 #include "print/printer.h"
+#include "print/printplan.h"
 
 #include <QDialog>
 #include <QImage>
@@ -12,6 +13,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QFontComboBox;
 class QLabel;
@@ -48,6 +50,10 @@ public:
     // The main window's presets at its first showing: body font name (and
     // the fixed-pitch filter), size and bold.
     void ZetLettertype(const QString& naam, int grootte, bool vet, bool alleenFixed);
+    // The pages are those printing makes from this body font and these lines
+    // per page; without them the preview's own font and the printer's
+    // drawing font measure the pages.
+    void ZetAfdruk(const QFont& body, int regelsPerPagina);
     // What "Afdrukken" and Ctrl+P run: the main window's print command.
     void ZetAfdrukken(std::function<void()> afdrukken) { m_afdrukken = std::move(afdrukken); }
 
@@ -78,11 +84,16 @@ public:
     void pfontnameChange();
     void SpinEdit1Change();
     void BoldButtonClick();
+    // "Passend maken" and "Notenbalken heel houden": lay the pages out again
+    // and remember the choice for the next preview and print.
+    void IndelingClick();
 
     // State, read by the main window's tests and the benchmark.
     int huidigePagina() const { return m_huidigePagina; }
     int paginas() const { return m_paginas; }
-    int paginaRegels() const { return m_paginaRegels; }
+    int paginaRegels() const { return m_plan.regelsPerPagina; }
+    // The pages as laid out, the same as printing makes.
+    const AfdrukPlan& plan() const { return m_plan; }
     int vanRegel() const { return m_vanRegel; }
     int totRegel() const { return m_totRegel; }
     int zoomstand() const { return m_zoomstand; }
@@ -102,6 +113,8 @@ public:
     QFontComboBox* pfontname;
     QComboBox* spinedit1;
     QToolButton* BoldButton;
+    QCheckBox* Passend;
+    QCheckBox* BalkenHeel;
     QLabel* Melding; // says when the size text cannot be used
     QScrollArea* ScrollBox1;
     PaginaBeeld* Image1;
@@ -114,10 +127,12 @@ protected:
 private:
     void FormKeyDown(QKeyEvent* event);
     void ZetPagina(int pagina);
+    void ZetPaginaBereik(int pagina);
     void ZetKnoppen();
     void VulGroottes();
     void Schuif(int stap);
     void PlaatsBeeld();
+    void MaakPlan();
 
     Drukker m_drukker;
     std::function<void()> m_afdrukken;
@@ -128,9 +143,11 @@ private:
     int m_paginaBreed = 0;
     int m_paginaHoog = 0;
     int m_zoomstand = 2;
-    QStringList m_voorbeeldRegels;
-    int m_laatsteRegel = -1;
-    int m_paginaRegels = 1;
+    std::vector<std::string> m_voorbeeldRegels;
+    AfdrukPlan m_plan;
+    QFont m_afdrukFont;
+    int m_afdrukRegels = 0;     // 0: measure in the preview's own font
+    int m_planGrootte = 9;      // body size the plan started from, before fitting
     int m_paginas = 1;
     int m_huidigePagina = 1;
     int m_vanRegel = 0;

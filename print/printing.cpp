@@ -13,22 +13,13 @@ namespace korvane {
 
 namespace {
 
-// The texts of lines bereik.eerste..laatste, read in one pass.
-std::vector<QString> LeesRegels(const EditorOps& editor, RegelBereik bereik)
+QFont BodyVan(const Instellingen& in)
 {
-    std::vector<QString> regels;
-    if (bereik.Leeg())
-        return regels;
-    regels.reserve(static_cast<std::size_t>(bereik.laatste - bereik.eerste + 1));
-    editor.VisitLines(bereik.eerste, bereik.laatste + 1,
-                      [&](int, std::string_view tekst) { regels.push_back(RegelTekst(tekst)); });
-    return regels;
+    return Bodyfont(in.printerfont, in.printergrootte, in.printervet);
 }
 
-bool BeginOpdracht(AfdrukContext& c, QPainter& painter)
+void MeldNietBegonnen(AfdrukContext& c)
 {
-    if (painter.begin(&c.drukker.printer()))
-        return true;
     const QPrinter& printer = c.drukker.printer();
     const QString waar = printer.outputFileName().isEmpty() ? printer.printerName()
                                                             : printer.outputFileName();
@@ -36,65 +27,78 @@ bool BeginOpdracht(AfdrukContext& c, QPainter& painter)
                                       "beschikbaar.")
                            .arg(waar)
                            .toStdString());
-    return false;
 }
 
 // The lines from the selection's first line to its last, under a top margin of
-// four body lines and without a header. What does not fit on a page goes on
-// the next one, with the same margin.
-void DrukSelectie(AfdrukContext& c, QPainter& painter, QPrinter& printer, const QFont& body)
+// four body lines and without a header, laid out as the pages are. What does
+// not fit on a page goes on the next one, with the same margin.
+bool DrukSelectie(AfdrukContext& c, QPrinter& printer, const QFont& body)
 {
     EditorOps& ed = c.editor;
     const int first = ed.LineFromOffset(ed.CaretOffset());
-    ed.SetCaret(ed.CaretOffset() + ed.SelectionLength());
+    const int einde = ed.CaretOffset() + ed.SelectionLength();
     // The empty line after a final line break is no line of the document.
-    const int last = std::min(ed.LineFromOffset(ed.CaretOffset()), ed.LineCount() - 1);
+    const int last = std::min(ed.LineFromOffset(einde), ed.LineCount() - 1);
 
-    const PaginaOpmaak opmaak(&printer, Kopfont(), body, Stapeling::Afdruk);
-    const int hoogte = opmaak.BodyRegelHoogte();
-    const int top = 4 * hoogte;
-    const int perPagina = std::max(minRegelsPerPagina,
-                                   hoogte > 0 ? (c.drukker.PaginaHoogte() - top) / hoogte : 0);
-    const std::vector<QString> regels = LeesRegels(ed, {first, last});
-    const auto regel = [&](int i) { return regels[static_cast<std::size_t>(i - first)]; };
-    for (int van = first; van <= last; van += perPagina) {
-        if (van > first)
+    const AfdrukPlan plan = MaakAfdrukPlan(&printer, c.drukker.PaginaBreedte(), c.drukker.PaginaHoogte(), body,
+                                           c.stand.regelsPerPagina, LeesBronRegels(ed, first, last), first,
+                                           c.opties, AfdrukSoort::Selectie);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // The selection is dropped and the caret stands at its former end.
+    ed.SetCaret(einde);
+    const PaginaOpmaak opmaak(&printer, Kopfont(), plan.body, Stapeling::Afdruk);
+    for (int p = 0; p < plan.AantalPaginas(); ++p) {
+        if (p > 0)
             printer.newPage();
-        opmaak.TekenRegels(painter, top, {van, std::min(last, van + perPagina - 1)}, regel);
+        opmaak.TekenRegels(painter, 4 * opmaak.BodyRegelHoogte(), plan.Rijen(p));
     }
-}
-
-void DrukPaginas(AfdrukContext& c, QPainter& painter, QPrinter& printer, const QFont& body,
-                 int vanPagina, int totPagina)
-{
-    const int regelCount = c.editor.LineCount();
-    const PaginaStand& stand = c.stand;
-    const PaginaOpmaak opmaak(&printer, Kopfont(), body, Stapeling::Afdruk);
-    const QString titel = TitelVan(c.bestandsnaam);
-    for (int p = vanPagina - 1; p <= totPagina - 1; ++p) {
-        PaginaKop kop;
-        if (stand.paginanummering) {
-            kop.paginatekst = QString::fromStdString(PaginaTekst(p + 1, stand.aantalPaginas));
-            if (p > 0)
-                kop.titel = titel;
-        }
-        kop.onderstreept = p > 0 && c.instellingen.paginanummers;
-        const RegelBereik bereik = RegelsVanPagina(p, stand.regelsPerPagina, regelCount);
-        const std::vector<QString> regels = LeesRegels(c.editor, bereik);
-        opmaak.TekenPagina(painter, kop, bereik, [&](int i) {
-            return regels[static_cast<std::size_t>(i - bereik.eerste)];
-        });
-        if (p < totPagina - 1)
-            printer.newPage();
-    }
+    return true;
 }
 
 } // namespace
 
+AfdrukPlan DocumentPlan(const Drukker& drukker, const Instellingen& in, int regelsPerPagina,
+                        const EditorOps& editor, IndelingOpties opties)
+{
+    return MaakAfdrukPlan(&drukker.printer(), drukker.PaginaBreedte(), drukker.PaginaHoogte(), BodyVan(in),
+                          regelsPerPagina, LeesBronRegels(editor, 0, editor.LineCount() - 1), 0, opties,
+                          AfdrukSoort::Document);
+}
+
+bool DrukPlan(QPrinter& printer, const AfdrukPlan& plan, const QString& bestandsnaam, bool paginanummers,
+              int vanPagina, int totPagina)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const int aantal = plan.AantalPaginas();
+    const bool nummering = Paginanummering(paginanummers, aantal);
+    const PaginaOpmaak opmaak(&printer, Kopfont(), plan.body, Stapeling::Afdruk);
+    const QString titel = TitelVan(bestandsnaam);
+    for (int p = vanPagina - 1; p <= totPagina - 1; ++p) {
+        PaginaKop kop;
+        if (nummering) {
+            kop.paginatekst = QString::fromStdString(PaginaTekst(p + 1, aantal));
+            if (p > 0)
+                kop.titel = titel;
+        }
+        kop.onderstreept = p > 0 && paginanummers;
+        opmaak.TekenPagina(painter, kop, plan.Rijen(p));
+        if (p < totPagina - 1)
+            printer.newPage();
+    }
+    return true;
+}
+
 bool printtekst(AfdrukContext& c, bool vanKnop)
 {
     EditorOps& ed = c.editor;
-    c.stand.aantalPaginas = AantalPaginas(ed.LineCount(), c.stand.regelsPerPagina);
+    const Instellingen& in = c.instellingen;
+    // The pages are counted as they will be printed, font fitting included.
+    const AfdrukPlan plan = DocumentPlan(c.drukker, in, c.stand.regelsPerPagina, ed, c.opties);
+    c.stand.aantalPaginas = plan.AantalPaginas();
 
     PrintDialogRequest request;
     request.allowSelection = vanKnop && ed.SelectionLength() > 0;
@@ -107,8 +111,6 @@ bool printtekst(AfdrukContext& c, bool vanKnop)
     if (!c.prompter.PrintDialog(printer, request))
         return false;
 
-    const Instellingen& in = c.instellingen;
-    const QFont body = Bodyfont(in.printerfont, in.printergrootte, in.printervet);
     const bool selectie = request.allowSelection && request.selectionOnly;
     int van = 1;
     int tot = c.stand.aantalPaginas;
@@ -117,16 +119,14 @@ bool printtekst(AfdrukContext& c, bool vanKnop)
         tot = std::clamp(request.toPage, van, c.stand.aantalPaginas);
     }
 
-    QPainter painter;
-    if (!BeginOpdracht(c, painter))
+    const bool begonnen = selectie ? DrukSelectie(c, printer, BodyVan(in))
+                                   : DrukPlan(printer, plan, c.bestandsnaam, in.paginanummers, van, tot);
+    if (!begonnen) {
+        MeldNietBegonnen(c);
         return false;
-    if (selectie)
-        DrukSelectie(c, painter, printer, body);
-    else
-        DrukPaginas(c, painter, printer, body, van, tot);
-    painter.end();
+    }
     // The drawing font keeps the body font until the next font command.
-    c.drukker.tekenfont() = body;
+    c.drukker.tekenfont() = BodyVan(in);
     return true;
 }
 

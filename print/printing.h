@@ -1,6 +1,6 @@
 // The print command and its two menu companions: the printer set-up and the
-// page-numbering switch. Printing lays the document's lines out on pages of
-// regelsPerPagina lines (print/pagelayout.h) after the print dialog.
+// page-numbering switch. Printing lays the document's lines out on pages
+// (print/printplan.h) after the print dialog.
 #pragma once
 
 #include "core/editor.h"
@@ -8,6 +8,7 @@
 #include "files/prompter.h"
 #include "files/settings.h"
 #include "print/printer.h"
+#include "print/printplan.h"
 
 #include <QString>
 
@@ -21,7 +22,13 @@ struct AfdrukContext {
     PaginaStand& stand;              // aantalPaginas is refreshed
     const Instellingen& instellingen; // printerfont, printergrootte, printervet, paginanummers
     QString bestandsnaam;
+    IndelingOpties opties{};
 };
+
+// The pages the whole document prints on, as printing, the preview and the
+// status bar count them.
+AfdrukPlan DocumentPlan(const Drukker& drukker, const Instellingen& instellingen, int regelsPerPagina,
+                        const EditorOps& editor, IndelingOpties opties);
 
 // The print command. The print dialog offers all pages or a page range, and
 // the selection too when `vanKnop` (the tool button, not the menu, Ctrl+P or
@@ -29,6 +36,11 @@ struct AfdrukContext {
 // printed (dialog cancelled, or the printer could not start; then a message
 // says so).
 bool printtekst(AfdrukContext& context, bool vanKnop);
+
+// Draws pages van..tot (1-based) of a document plan on the printer, which
+// must be free to begin a job; false when it cannot begin.
+bool DrukPlan(QPrinter& printer, const AfdrukPlan& plan, const QString& bestandsnaam, bool paginanummers,
+              int vanPagina, int totPagina);
 
 // The printer set-up dialog on the shared printer; nothing else.
 void Printerinstelling1Click(Prompter& prompter, const Drukker& drukker);

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QSpinBox>
@@ -394,14 +395,27 @@ void TForm1::ToonCaretPositie()
     const int y = blok.blockNumber();
     const int x = c.selectionEnd() - blok.position();
     PaginaStand& p = paginastand;
-    p.aantalPaginas = AantalPaginas(m_editor->LineCount(), p.regelsPerPagina);
+    // Counted on the pages as printed. New print settings lay them out at
+    // once; after typing the layout follows shortly, not on every key.
+    if (m_indelingTimer) {
+        if (m_afdrukindeling.paginas.empty() || m_indelingSleutel != IndelingSleutel()) {
+            BerekenAfdrukindeling();
+            return;
+        }
+        if (!m_indelingVers && !m_indelingTimer->isActive())
+            m_indelingTimer->start();
+    }
+    p.aantalPaginas = m_indelingTimer ? m_afdrukindeling.AantalPaginas()
+                                      : AantalPaginas(m_editor->LineCount(), p.regelsPerPagina);
     p.paginanummering = Paginanummering(instellingen.paginanummers, p.aantalPaginas);
     if (m_paginanummering)
         m_paginanummering->setChecked(p.paginanummering);
     m_panelen[PaneelPositie]->setText(
         QString::asprintf("  Regel: %3d   Kolom: %3d", y + 1, x + 1));
     m_panelen[PaneelPagina]->setText(
-        QString::fromStdString(PaginaTekst(PaginaVanRegel(y, p.regelsPerPagina), p.aantalPaginas)));
+        QString::fromStdString(PaginaTekst(m_indelingTimer ? m_afdrukindeling.PaginaVanRegel(y)
+                                                           : PaginaVanRegel(y, p.regelsPerPagina),
+                                           p.aantalPaginas)));
 }
 
 void TForm1::ToonVeranderd(bool veranderd)
@@ -411,6 +425,7 @@ void TForm1::ToonVeranderd(bool veranderd)
 
 void TForm1::EditorChange()
 {
+    m_indelingVers = false;
     DocumentVeranderd(*m_ctx);
     ToonVeranderd(m_editor->Modified());
     const bool t = !Editor->document()->isEmpty();

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/pages.h"
+#include "core/printlayout.h"
 #include "core/tabstate.h"
 #include "core/tuning.h"
 #include "files/prompter.h"
@@ -35,6 +36,8 @@ class QSpinBox;
 class QSplitter;
 class QToolBar;
 class QToolButton;
+
+class QTimer;
 
 namespace korvane {
 
@@ -96,6 +99,11 @@ public:
     int invoegmodus = 1;
     // regelsPerPagina, aantalPaginas, paginanummering.
     PaginaStand paginastand;
+    // The pages the document prints on, as the status bar counts them; laid
+    // out again shortly after the text or the print settings change, so that
+    // typing in a long document does not wait for it.
+    const AfdrukIndeling& afdrukindeling() const { return m_afdrukindeling; }
+    void BerekenAfdrukindeling();
 
     // --- Controls --------------------------------------------------------
     EditorWidget* Editor = nullptr;
@@ -291,6 +299,12 @@ private:
     std::unique_ptr<DocumentFiles> m_bestanden;
     std::unique_ptr<TabContext> m_ctx;
     std::unique_ptr<QPrinter> m_printer;
+    AfdrukIndeling m_afdrukindeling;
+    QString m_indelingSleutel;      // the print settings it was laid out for
+    bool m_indelingVers = false;    // no text change since
+    QTimer* m_indelingTimer = nullptr;
+    IndelingOpties m_indelingOpties;
+    QString IndelingSleutel();
     QHash<QString, QAction*> m_actions;
     QMenu* m_menus[aantalMenus] = {};
     StatusVak* m_panelen[aantalPanelen] = {};

@@ -4,11 +4,14 @@
 #include "ui/mainwindow.h"
 
 #include "files/documentfiles.h"
+#include "print/pagelayout.h"
 #include "print/preview.h"
 #include "print/printing.h"
 #include "ui/qteditor.h"
 
 #include <QAction>
+#include <QPrinter>
+#include <QTimer>
 
 namespace korvane {
 
@@ -19,10 +22,15 @@ Drukker DrukkerVan(TForm1& venster)
     return Drukker(venster.printer(), venster.printerLettertype);
 }
 
+QFont AfdrukBody(const Instellingen& in)
+{
+    return Bodyfont(in.printerfont, in.printergrootte, in.printervet);
+}
+
 void Druk(TForm1& venster, bool vanKnop)
 {
     AfdrukContext context{venster.editor(), venster.prompter, DrukkerVan(venster), venster.paginastand,
-                          venster.instellingen, venster.bestandsnaam};
+                          venster.instellingen, venster.bestandsnaam, LeesIndelingOpties()};
     printtekst(context, vanKnop);
 }
 
@@ -30,6 +38,11 @@ void Druk(TForm1& venster, bool vanKnop)
 
 void TForm1::BouwAfdrukken()
 {
+    m_indelingOpties = LeesIndelingOpties();
+    m_indelingTimer = new QTimer(this);
+    m_indelingTimer->setSingleShot(true);
+    m_indelingTimer->setInterval(250);
+    connect(m_indelingTimer, &QTimer::timeout, this, &TForm1::BerekenAfdrukindeling);
     previewform = new Tpreviewform(DrukkerVan(*this), this);
     previewform->ZetAfdrukken([this] { Druk(*this, false); });
     // The preview's font controls start from the printer settings once the
@@ -38,6 +51,33 @@ void TForm1::BouwAfdrukken()
         previewform->ZetLettertype(instellingen.printerfont, instellingen.printergrootte,
                                    instellingen.printervet, instellingen.alleenfixed);
     });
+}
+
+QString TForm1::IndelingSleutel()
+{
+    const Instellingen& in = instellingen;
+    const IndelingOpties o = m_indelingOpties;
+    const Drukker drukker = DrukkerVan(*this);
+    return QStringLiteral("%1|%2|%3|%4|%5x%6|%7%8")
+        .arg(in.printerfont)
+        .arg(in.printergrootte)
+        .arg(in.printervet)
+        .arg(paginastand.regelsPerPagina)
+        .arg(drukker.PaginaBreedte())
+        .arg(drukker.PaginaHoogte())
+        .arg(o.passend)
+        .arg(o.balkenHeel);
+}
+
+void TForm1::BerekenAfdrukindeling()
+{
+    m_indelingTimer->stop();
+    m_afdrukindeling = DocumentPlan(DrukkerVan(*this), instellingen, paginastand.regelsPerPagina, editor(),
+                                    m_indelingOpties)
+                           .indeling;
+    m_indelingSleutel = IndelingSleutel();
+    m_indelingVers = true;
+    ToonCaretPositie();
 }
 
 void TForm1::printtekst()
@@ -62,8 +102,14 @@ void TForm1::Paginanummering1Click()
 
 void TForm1::PrintPreview()
 {
+    // The preview lays out its pages as printing does.
+    previewform->ZetAfdruk(AfdrukBody(instellingen), paginastand.regelsPerPagina);
+    BerekenAfdrukindeling();
     previewform->ToonVoorbeeld(editor(), VensterTitel(bestandsnaam), paginastand.paginanummering,
                                bestandsnaam);
+    // Its layout switches may have changed.
+    m_indelingOpties = LeesIndelingOpties();
+    BerekenAfdrukindeling();
 }
 
 } // namespace korvane

@@ -1,6 +1,9 @@
 // Test entry for the files/ tests: a QApplication exists for the whole run,
 // because text documents with fonts and the dialogs need one.
+#include "files/usersettings.h"
+
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +14,9 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Per-user preferences go to a folder of the run's own, never the user's.
+    QTemporaryDir instellingen;
+    korvane::ZetGebruikersInstellingenMap(instellingen.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

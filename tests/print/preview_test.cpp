@@ -5,6 +5,7 @@
 #include "printtestutil.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontComboBox>
 #include <QLabel>
 #include <QScrollArea>
@@ -133,6 +134,51 @@ TEST_F(PreviewTest, TheBodyFontControlsRedrawThePageButKeepThePageBreaks)
     EXPECT_EQ(form.Melding->text(), QString());
     EXPECT_NE(form.paginabeeld(), serif);
     EXPECT_EQ(form.totRegel(), 2 * regelsPerPagina - 1);
+}
+
+// "Passend maken" and "Notenbalken heel houden": both on at first; switched
+// off, the pages are laid out again and the next preview starts that way.
+TEST_F(PreviewTest, TheLayoutSwitchesChangeThePagesAndAreRemembered)
+{
+    form.ZetLettertype(QStringLiteral("DejaVu Sans Mono"), 10, true, true);
+    editor.SetText(test::TabTekst(test::Tab(40, 200)));
+    form.Voorbereiden(editor, QStringLiteral("Korvane - tab"), true, QStringLiteral("/m/tab.tab"));
+    ASSERT_TRUE(form.Passend->isChecked());
+    ASSERT_TRUE(form.BalkenHeel->isChecked());
+    const auto rijen = [&] {
+        int n = 0;
+        for (const AfdrukPagina& p : form.plan().indeling.paginas)
+            n += static_cast<int>(p.size());
+        return n;
+    };
+    const int gebroken = rijen();
+    const QImage passend = form.paginabeeld().copy();
+    // Nothing runs off the right edge of the page picture either.
+    int rechts = -1;
+    for (int y = 0; y < passend.height(); ++y)
+        for (int x = passend.width() - 1; x > rechts; --x)
+            if (qGray(passend.pixel(x, y)) < 128)
+                rechts = x;
+    EXPECT_GT(rechts, 0);
+    EXPECT_LT(rechts, passend.width() - 2);
+    form.EindClick();
+    QTest::mouseClick(form.Passend, Qt::LeftButton);
+    // Unbroken: one row a line, and the page is drawn again.
+    EXPECT_EQ(rijen(), editor.LineCount());
+    EXPECT_LE(form.huidigePagina(), form.paginas());
+    EXPECT_GT(gebroken, rijen());
+    form.BeginClick();
+    EXPECT_NE(form.paginabeeld(), passend);
+    QTest::mouseClick(form.BalkenHeel, Qt::LeftButton);
+    // Without whole staffs every page but the last is full.
+    for (int p = 0; p + 1 < form.paginas(); ++p)
+        EXPECT_EQ(form.plan().indeling.paginas[p].size(), static_cast<std::size_t>(form.paginaRegels())) << p;
+
+    const IndelingOpties bewaard = LeesIndelingOpties();
+    EXPECT_EQ(std::pair(bewaard.passend, bewaard.balkenHeel), std::pair(false, false));
+    Tpreviewform volgende{drukker};
+    EXPECT_EQ(std::pair(volgende.Passend->isChecked(), volgende.BalkenHeel->isChecked()), std::pair(false, false));
+    BewaarIndelingOpties({});
 }
 
 } // namespace

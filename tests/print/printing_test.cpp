@@ -1,6 +1,7 @@
 // Printing for real: the print command writes a PDF through Qt's printer into
 // a temporary directory, and the PDF is read back with pdftotext.
 #include "print/pagelayout.h"
+#include "print/preview.h"
 #include "print/printing.h"
 
 #include "common/scriptedprompter.h"
@@ -8,6 +9,8 @@
 
 #include <QPrinter>
 #include <QTemporaryDir>
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -116,6 +119,124 @@ TEST_F(PrintTest, ASelectionLongerThanAPageGoesOnOverFurtherPagesWithoutHeader)
     EXPECT_FALSE(all.contains(QLatin1String("Pagina")));
     EXPECT_EQ(editor.SelectionLength(), 0);
     EXPECT_EQ(editor.CaretOffset(), editor.LineStart(last));
+}
+
+// A tab printed whole or as a selection of its staffs.
+struct TabGeval {
+    const char* naam;
+    int balken, kolommen;
+    bool selectie;
+    bool heel; // every line fits beside its label once the font is shrunk
+};
+
+class TabPrintTest : public PrintTest, public ::testing::WithParamInterface<TabGeval> {};
+
+TEST_P(TabPrintTest, EveryCharacterReachesThePaperAndNoStaffIsSplit)
+{
+    const TabGeval g = GetParam();
+    const std::vector<std::string> tab = test::Tab(g.balken, g.kolommen);
+    editor.SetText(test::TabTekst(tab));
+    // The selection runs from the first staff's chord line to the end.
+    const int eerste = g.selectie ? 2 : 0;
+    if (g.selectie) {
+        editor.SetCaret(editor.LineStart(eerste));
+        editor.SetSelectionLength(editor.TextLength() - editor.LineStart(eerste));
+    }
+    int bereik = 0;
+    const QStringList pages = Print(
+        QStringLiteral("tab.pdf"),
+        [&](PrintDialogRequest& r) {
+            bereik = r.maxPage;
+            r.selectionOnly = g.selectie;
+        },
+        g.selectie);
+    ASSERT_FALSE(pages.isEmpty());
+    // The dialog offers the pages that are printed.
+    if (!g.selectie)
+        EXPECT_EQ(bereik, pages.size());
+    const QString pdf = dir.filePath(QStringLiteral("tab.pdf"));
+    const QPageLayout blad = drukker.printer().pageLayout();
+    const double rand = blad.paintRect(QPageLayout::Point).right() / blad.fullRect(QPageLayout::Point).width();
+
+    const QString snaren = QStringLiteral("eBGDAE");
+    std::map<char, std::vector<std::string>> stukken; // each string's printed pieces, in order
+    for (int p = 0; p < pages.size(); ++p) {
+        SCOPED_TRACE(p + 1);
+        QString labels;
+        for (const QString& rij : test::Rijen(pages[p])) {
+            if (rij.size() > 1 && rij[1] == u'|' && snaren.contains(rij[0])) {
+                labels += rij[0];
+                stukken[rij[0].toLatin1()].push_back(rij.toStdString());
+            }
+        }
+        // Whole staffs only: on every page the strings come in complete sets.
+        EXPECT_EQ(labels, snaren.repeated(labels.size() / 6));
+        const double inkt = test::RechtsteInkt(pdf, p + 1);
+        EXPECT_GT(inkt, 0);
+        EXPECT_LE(inkt, rand + 0.01);
+    }
+    for (const QChar snaar : snaren) {
+        SCOPED_TRACE(snaar.toLatin1());
+        const std::vector<std::string>& delen = stukken[snaar.toLatin1()];
+        std::size_t i = 0;
+        for (int r = eerste; r < static_cast<int>(tab.size()); ++r) {
+            const std::string& bron = tab[static_cast<std::size_t>(r)];
+            if (bron.empty() || bron[0] != snaar.toLatin1() || i >= delen.size())
+                continue;
+            // A piece ends after a bar line; the next one repeats the label.
+            std::string lijn = delen[i++];
+            while (lijn.size() < bron.size() && i < delen.size()) {
+                EXPECT_EQ(lijn.back(), '|') << lijn;
+                EXPECT_EQ(delen[i].substr(0, 2), bron.substr(0, 2));
+                lijn += delen[i++].substr(2);
+            }
+            EXPECT_EQ(lijn, bron);
+        }
+        EXPECT_EQ(i, delen.size());
+        if (g.heel)
+            EXPECT_EQ(delen.size(), static_cast<std::size_t>(g.balken));
+        else
+            EXPECT_GT(delen.size(), static_cast<std::size_t>(g.balken));
+    }
+    if (g.selectie)
+        return;
+    // The preview has the same pages, row for row.
+    Tpreviewform form{drukker};
+    form.ZetAfdruk(Bodyfont(instellingen.printerfont, instellingen.printergrootte, instellingen.printervet),
+                   stand.regelsPerPagina);
+    form.Voorbereiden(editor, QStringLiteral("Korvane - tab"), true, bestand);
+    ASSERT_EQ(form.paginas(), pages.size());
+    for (int p = 0; p < pages.size(); ++p) {
+        QStringList rijen;
+        for (const QString& rij : form.plan().Rijen(p))
+            if (!rij.trimmed().isEmpty())
+                rijen.append(rij.trimmed());
+        EXPECT_EQ(rijen, test::Rijen(pages[p]))
+            << p + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, TabPrintTest,
+                         ::testing::Values(TabGeval{"kolommen102", 30, 102, false, true},
+                                           TabGeval{"kolommen200", 12, 200, false, false},
+                                           TabGeval{"selectie200", 12, 200, true, false}),
+                         [](const auto& info) { return std::string(info.param.naam); });
+
+// A staff taller than a page: printed from where it stands when moving it
+// to a new page would not save a break, else from the top of a new page.
+TEST_F(PrintTest, AStaffTallerThanAPageIsSplitOnlyWhereItMust)
+{
+    stand.regelsPerPagina = 6;
+    editor.SetText(test::TabTekst(test::Tab(2, 40)));
+    QStringList labels;
+    for (const QString& page : Print(QStringLiteral("hoog.pdf"))) {
+        labels.append(QString());
+        for (const QString& rij : test::Rijen(page))
+            if (rij.size() > 1 && rij[1] == u'|')
+                labels.back() += rij[0];
+    }
+    EXPECT_EQ(labels, (QStringList{QStringLiteral("eB"), QStringLiteral("GDAE"), QStringLiteral("eBGD"),
+                                   QStringLiteral("AE")}));
 }
 
 TEST_F(PrintTest, APrinterThatCannotStartIsReportedInDutch)

@@ -9,9 +9,11 @@
 #include "ui/qteditor.h"
 
 #include <QAction>
+#include <QFile>
 #include <QApplication>
 #include <QLabel>
 #include <QPrinter>
+#include <QProcess>
 #include <QTimer>
 #include <QToolButton>
 #include <QTemporaryDir>
@@ -81,6 +83,97 @@ TEST(WindowPrint, PrintedPagesMatchThePreview)
     for (int p = 0; p < 3; ++p)
         EXPECT_TRUE(pages[p].contains(labels[p])) << labels[p].toStdString();
 }
+
+// korvane-cli with its per-user preferences in `dir`; the exit code, and the
+// standard error in `fout`.
+int Cli(const QTemporaryDir& dir, const QStringList& args, QString* fout = nullptr)
+{
+    QProcess cli;
+    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+    omgeving.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    cli.setProcessEnvironment(omgeving);
+    cli.start(QStringLiteral(KORVANE_CLI), args);
+    if (!cli.waitForFinished(60000))
+        return -1;
+    if (fout)
+        *fout = QString::fromUtf8(cli.readAllStandardError());
+    return cli.exitCode();
+}
+
+TEST(CliExport, AnUnknownPaperOrAnUnwritablePdfExitsWithTwoAndWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString tab = dir.filePath(QStringLiteral("lied.tab"));
+    {
+        QFile f(tab);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("E|-----|\r\nB|-----|\r\n");
+    }
+    const QString pdf = dir.filePath(QStringLiteral("uit.pdf"));
+    QString fout;
+    EXPECT_EQ(Cli(dir, {tab, QStringLiteral("--export"), pdf, QStringLiteral("--page-size"), QStringLiteral("A5")},
+                  &fout),
+              2);
+    EXPECT_EQ(fout, QStringLiteral("korvane-cli: onbekend papierformaat 'A5' (A4 of Letter)\n"));
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(Cli(dir, {tab, QStringLiteral("--export"), dir.filePath(QStringLiteral("geen/uit.pdf"))}, &fout), 2);
+    EXPECT_TRUE(fout.endsWith(QStringLiteral("korvane-cli: kan PDF ") + dir.filePath(QStringLiteral("geen/uit.pdf")) +
+                              QStringLiteral(" niet schrijven\n")))
+        << fout.toStdString();
+    // Only the PDF was asked for: nothing on standard output, the staff on paper.
+    EXPECT_EQ(Cli(dir, {tab, QStringLiteral("--export"), pdf}), 0);
+    EXPECT_TRUE(test::PdfPages(pdf).value(0).contains(QStringLiteral("E|-----|")));
+}
+
+// Wide tabs: the status bar counts the pages the window prints, and the
+// command line's PDF export prints the same pages.
+class WindowTabPrint : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(WindowTabPrint, StatusBarAndCommandLineAgreeWithThePrintedPages)
+{
+    const auto [balken, kolommen] = GetParam();
+    QTemporaryDir dir;
+    test::ScriptedPrompter prompter;
+    TForm1 w(prompter, OpstartGegevens{{}, dir.path() + u'/'});
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const std::string tekst = test::TabTekst(test::Tab(balken, kolommen));
+    const QString tab = dir.filePath(QStringLiteral("lied.tab"));
+    {
+        QFile f(tab);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tekst.data(), qint64(tekst.size()));
+    }
+    w.Editor->setPlainText(QString::fromStdString(tekst).remove(u'\r'));
+    w.bestandsnaam = tab;
+    // The caret on the last line: its page is the last page.
+    w.editor().SetCaret(w.editor().LineStart(w.editor().LineCount() - 1));
+    QTest::qWait(400); // the layout follows the typing shortly
+    const QString status = w.statusPaneel(PaneelPagina)->text();
+
+    const QString pdf = dir.filePath(QStringLiteral("venster.pdf"));
+    prompter.printAnswers = {[&](QPrinter& printer, PrintDialogRequest&) {
+        printer.setOutputFileName(pdf);
+        return true;
+    }};
+    w.action(QStringLiteral("Afdrukken1"))->trigger();
+    const QStringList pages = test::PdfPages(pdf);
+    ASSERT_GT(pages.size(), 1);
+    EXPECT_EQ(status, QStringLiteral("Pagina %1 van %2").arg(pages.size(), 3).arg(pages.size(), 3));
+
+    // The export reads no "Opties.txt" beside it in the build tree, so the
+    // window runs with the defaults as well.
+    const bool letter = w.printer().pageLayout().pageSize().id() == QPageSize::Letter;
+    const QString cliPdf = dir.filePath(QStringLiteral("cli.pdf"));
+    EXPECT_EQ(Cli(dir, {tab, QStringLiteral("--export"), cliPdf, QStringLiteral("--page-size"),
+                        letter ? QStringLiteral("Letter") : QStringLiteral("A4")}),
+              0);
+    EXPECT_EQ(test::PdfPages(cliPdf), pages);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, WindowTabPrint,
+                         ::testing::Values(std::pair{30, 102}, std::pair{12, 200}),
+                         [](const auto& info) { return std::to_string(info.param.second) + "kolommen"; });
 
 } // namespace
 } // namespace korvane

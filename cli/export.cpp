@@ -1,0 +1,63 @@
+// PDF export through the print layout, on Qt's offscreen platform when there
+// is no display: fonts and a PDF printer need a GUI application, not a screen.
+#include "cli/export.h"
+
+#include "core/pages.h"
+#include "files/settings.h"
+#include "print/printer.h"
+#include "print/printing.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPrinter>
+
+#include <memory>
+
+namespace korvane {
+
+std::string ExporteerPdf(const EditorOps& editor, const std::string& bestandsnaam, const std::string& uit,
+                         const std::string& papier)
+{
+    QPageSize::PageSizeId maat = QPageSize::A4;
+    if (papier == "Letter")
+        maat = QPageSize::Letter;
+    else if (papier != "A4")
+        return "onbekend papierformaat '" + papier + "' (A4 of Letter)";
+
+    // Only the export pays for a GUI application; the other steps stay
+    // toolkit-free.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QGuiApplication> app;
+    if (!QGuiApplication::instance()) {
+        static int argc = 1;
+        static char naam[] = "korvane-cli";
+        static char* argv[] = {naam, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+
+    Instellingen in;
+    LeesOpties(ProgrammaMap(), in);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(uit));
+    printer.setPageSize(QPageSize(maat));
+
+    // Lines per page as the window's Recalc measures them, in the editor font.
+    QFont editorfont(in.editorfont);
+    if (in.editorgrootte > 0)
+        editorfont.setPointSize(in.editorgrootte);
+    editorfont.setBold(in.editorvet);
+    QFont tekenfont;
+    const Drukker drukker(printer, tekenfont);
+    const int regelsPerPagina = drukker.Recalc(editorfont);
+
+    const AfdrukPlan plan = DocumentPlan(drukker, in, regelsPerPagina, editor, LeesIndelingOpties());
+    if (!DrukPlan(printer, plan, QString::fromStdString(bestandsnaam), in.paginanummers, 1, plan.AantalPaginas()))
+        return "kan PDF " + uit + " niet schrijven";
+    return {};
+}
+
+} // namespace korvane
