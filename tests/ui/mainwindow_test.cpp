@@ -353,6 +353,34 @@ INSTANTIATE_TEST_SUITE_P(Window, Vervangen,
                                            std::pair{"EnterEnRichText", Weg::EnterEnRichText}),
                          [](const auto& info) { return std::string(info.param.first); });
 
+// One typed key is one undo step and one redo step, also when it overwrites.
+class Typen : public Window, public ::testing::WithParamInterface<std::tuple<bool, const char*, const char*>> {};
+
+TEST_P(Typen, EveryKeyIsOneUndoAndOneRedoStep)
+{
+    const auto [overschrijven, getypt, naEenUndo] = GetParam();
+    Zet(QString::fromLatin1(kStaff));
+    const std::string voor = w->editor().GetLine(0);
+    if (overschrijven)
+        Toets(Qt::Key_Insert);
+    Caret(Op(0, 3));
+    QTest::keyClicks(w->Editor, QStringLiteral("56"));
+    EXPECT_EQ(w->editor().GetLine(0), getypt);
+    Toets(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w->editor().GetLine(0), naEenUndo);
+    w->Editor->undo();
+    EXPECT_EQ(w->editor().GetLine(0), voor);
+    w->Editor->redo();
+    EXPECT_EQ(w->editor().GetLine(0), naEenUndo);
+    w->Editor->redo();
+    EXPECT_EQ(w->editor().GetLine(0), getypt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Typen,
+                         ::testing::Values(std::tuple{false, "e|-56----------------|", "e|-5----------------|"},
+                                           std::tuple{true, "e|-56--------------|", "e|-5---------------|"}),
+                         [](const auto& info) { return std::get<0>(info.param) ? "Overschrijven" : "Invoegen"; });
+
 // --- Find and replace
 
 enum class Knop { Zoek, VervangZoek, Vervang, Alles };
