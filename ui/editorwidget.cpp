@@ -25,7 +25,7 @@ void EditorWidget::keyPressEvent(QKeyEvent* e)
         return;
     }
     const QString tekst = e->text();
-    if (!tekst.isEmpty() && tekst.front().isPrint()) {
+    if (!tekst.isEmpty() && (tekst.front().isPrint() || tekst.front() == u'\t')) {
         // Overwriting removes a character and inserts one, which the document
         // would keep as two undo steps (undo once and the line is a character
         // short); and it would merge a run of typed characters into one step.
@@ -35,6 +35,8 @@ void EditorWidget::keyPressEvent(QKeyEvent* e)
         blok.beginEditBlock();
         QPlainTextEdit::keyPressEvent(e);
         blok.endEditBlock();
+        // The layout caught up only now; keep the caret in view after it.
+        ensureCursorVisible();
         return;
     }
     QPlainTextEdit::keyPressEvent(e);
