@@ -325,6 +325,7 @@ struct Document {
 void New1Click(Document& d)
 {
     d.editor.SetText("");
+    DocumentVervangen(d.state);
     d.editor.SetModified(false);
     d.editor.ClearUndo();
     d.tablijnenOmgezet = false;

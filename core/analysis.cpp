@@ -97,6 +97,7 @@ void analyze(const EditorOps& editor, TabAnalyse& a)
         i = j - 1;
     }
     a.analyseNodig = false;
+    a.nieuweTekst = false;
 }
 
 void RegelsVeranderd(const EditorOps& editor, TabAnalyse& a)
@@ -111,6 +112,12 @@ void RegelsVeranderd(const EditorOps& editor, TabAnalyse& a)
 void AnalyseerIndienNodig(const EditorOps& editor, TabAnalyse& a)
 {
     if (a.analyseNodig)
+        analyze(editor, a);
+}
+
+void AnalyseerNaVervanging(const EditorOps& editor, TabAnalyse& a)
+{
+    if (a.nieuweTekst)
         analyze(editor, a);
 }
 

@@ -27,6 +27,10 @@ struct TabAnalyse {
     std::int32_t aantalbalken = 0;
     bool analyseNodig = false;
     std::int32_t vorigAantalRegels = 0;
+    // The text was replaced as a whole since the last analysis. The staff
+    // jumps otherwise use whatever the last analysis left; staffs of another
+    // file are of no use to them.
+    bool nieuweTekst = false;
 
     // Index -1 and anything past the tables count as false, as consumers that
     // walk off either end of a staff expect.
@@ -48,5 +52,8 @@ void RegelsVeranderd(const EditorOps& editor, TabAnalyse& analyse);
 
 // Reruns the analysis when it is out of date; the first step of most commands.
 void AnalyseerIndienNodig(const EditorOps& editor, TabAnalyse& analyse);
+
+// Reruns it only when the text was replaced; the first step of the jumps.
+void AnalyseerNaVervanging(const EditorOps& editor, TabAnalyse& analyse);
 
 } // namespace korvane

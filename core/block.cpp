@@ -51,6 +51,7 @@ bool VerticaalKopiren(TabContext& ctx, bool cut)
         snap.undostart = blokStartRegel;
         snap.undoeind = blokEindRegel;
         snap.toegevoegd = 0;
+        snap.aantalRegels = ed.LineCount();
         snap.undomogelijk = true;
         for (int i = blokStartRegel, k = 0; i <= blokEindRegel; ++i, ++k) {
             snap.undoregels.push_back(ed.GetLine(i));
@@ -122,6 +123,7 @@ void Verticaalplakken1Click(TabContext& ctx)
     if (snap.undoeind < snap.undostart)
         snap.undoregels.clear();
     ed.SetCaret(p);
+    snap.aantalRegels = ed.LineCount();
     snap.undomogelijk = true;
     ed.ClearUndo();
 }

@@ -52,6 +52,7 @@ void invoegen(TabContext& ctx, int soort, int kolom, int regel)
     snap.undostart = eerste;
     snap.undoeind = laatste;
     snap.toegevoegd = 0;
+    snap.aantalRegels = ed.LineCount();
     snap.undomogelijk = true;
 
     if (eerste >= 1 && a.IsMarkeerLijn(eerste - 1)) {

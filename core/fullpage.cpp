@@ -16,6 +16,7 @@ void FullPageButtonClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgez
     ed.SetBusyCursor(true);
     ed.LockPainting();
     New1Click();
+    DocumentVervangen(ctx.state);
     for (int i = 0; i < 8; ++i) {
         inserttab(ctx);
         if (i < 7)

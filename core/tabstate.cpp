@@ -1,6 +1,8 @@
 // The line snapshot and its restore.
 #include "core/tabstate.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 void NeemSnapshot(const EditorOps& editor, LineSnapshot& s, int first, int last)
@@ -11,7 +13,16 @@ void NeemSnapshot(const EditorOps& editor, LineSnapshot& s, int first, int last)
     s.undostart = first;
     s.undoeind = last;
     s.toegevoegd = 0;
+    s.aantalRegels = editor.LineCount();
     s.undomogelijk = true;
+}
+
+void DocumentVervangen(TabState& state)
+{
+    state.snapshot.undomogelijk = false;
+    state.snapshot.toegevoegd = 0;
+    state.analyse.analyseNodig = true;
+    state.analyse.nieuweTekst = true;
 }
 
 void Herstel(EditorOps& editor, LineSnapshot& s)
@@ -23,6 +34,11 @@ void Herstel(EditorOps& editor, LineSnapshot& s)
     }
     if (!s.undomogelijk)
         return;
+    if (editor.LineCount() != s.aantalRegels) {
+        // Lines moved without a change notification reaching the snapshot.
+        s.undomogelijk = false;
+        return;
+    }
     const int caret = editor.CaretOffset();
     const int count = static_cast<int>(s.undoregels.size());
     for (int k = 0; k <= s.undoeind - s.undostart && k < count; ++k)
@@ -40,7 +56,12 @@ void Herstel(EditorOps& editor, LineSnapshot& s)
         }
         s.toegevoegd = 0;
     }
-    editor.SetCaret(caret);
+    // The restored lines may be shorter than the ones the caret stood in: an
+    // offset that now falls between CR and LF goes to the end of its line,
+    // where the widget would show it.
+    const int regel = editor.LineFromOffset(caret);
+    const int eind = editor.LineStart(regel) + static_cast<int>(editor.GetLine(regel).size());
+    editor.SetCaret(std::min(caret, eind));
     s.undomogelijk = false;
     editor.ClearUndo();
 }

@@ -23,6 +23,10 @@ struct LineSnapshot {
     // Lines a vertical paste appended after undoeind; Restore removes them
     // again, so undo gives back exactly the text before the paste.
     int toegevoegd = 0;
+    // The line count the command left behind. Any other count means lines
+    // have moved under the snapshot, and writing it back would land on the
+    // wrong lines.
+    int aantalRegels = 0;
 };
 
 // The vertical clipboard of block copy and paste.
@@ -62,7 +66,15 @@ struct TabContext {
 inline void DocumentVeranderd(TabContext& ctx)
 {
     RegelsVeranderd(ctx.editor, ctx.state.analyse);
+    LineSnapshot& s = ctx.state.snapshot;
+    if (s.undomogelijk && ctx.editor.LineCount() != s.aantalRegels)
+        s.undomogelijk = false;
 }
+
+// The whole text was replaced (new, opened, loaded, generated): the snapshot
+// holds lines of the old text, and the analysis describes it even when both
+// texts have as many lines.
+void DocumentVervangen(TabState& state);
 
 // Restore: the widget's own undo first, else the line snapshot.
 void Herstel(EditorOps& editor, LineSnapshot& snapshot);

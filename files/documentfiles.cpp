@@ -361,6 +361,8 @@ bool DocumentFiles::Laden(const QString& pad, bool richtext)
     } else {
         LaadPlatteTekst(m_editor, bytes);
     }
+    if (m_hooks.vervangen)
+        m_hooks.vervangen();
     return true;
 }
 
@@ -395,6 +397,8 @@ void DocumentFiles::New1Click()
 {
     m_editor.clear();
     ZetRegelEinde(*m_editor.document(), RegelEinde::CrLf);
+    if (m_hooks.vervangen)
+        m_hooks.vervangen();
     m_document.bestandsnaam = naamloos;
     WerkTitelBij();
     MarkeerOpgeslagen();

@@ -88,6 +88,7 @@ struct DocumentHooks {
     std::function<void(bool)> reservekopieVinkje;       // Reservekopie1 check mark
     std::function<bool()> vetIngedrukt;                 // VetButton is down
     std::function<void()> analyse;                      // run the tab analysis
+    std::function<void()> vervangen;                    // the whole text was replaced
 };
 
 class DocumentFiles {

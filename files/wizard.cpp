@@ -77,7 +77,7 @@ void BouwNieuweTab(TabContext& ctx, const WizardKeuze& keuze)
 
     // The line snapshot and the widget's undo belong to the document that
     // was just replaced; undoing them here would write its lines into this one.
-    ctx.state.snapshot.undomogelijk = false;
+    DocumentVervangen(ctx.state);
     ed.ClearUndo();
     ed.SetModified(false);
     ed.SetCaret(0);

@@ -2,6 +2,7 @@
 #include "ui/editorwidget.h"
 
 #include <QKeyEvent>
+#include <QTextCursor>
 
 namespace korvane {
 
@@ -21,6 +22,21 @@ void EditorWidget::keyPressEvent(QKeyEvent* e)
     if (e->key() == Qt::Key_Insert && e->modifiers() == Qt::NoModifier) {
         setOverwriteMode(!overwriteMode());
         e->accept();
+        return;
+    }
+    const QString tekst = e->text();
+    if (!tekst.isEmpty() && (tekst.front().isPrint() || tekst.front() == u'\t')) {
+        // Overwriting removes a character and inserts one, which the document
+        // would keep as two undo steps (undo once and the line is a character
+        // short); and it would merge a run of typed characters into one step.
+        // One edit block per keystroke makes every typed key one undo and one
+        // redo step, in both modes.
+        QTextCursor blok(document());
+        blok.beginEditBlock();
+        QPlainTextEdit::keyPressEvent(e);
+        blok.endEditBlock();
+        // The layout caught up only now; keep the caret in view after it.
+        ensureCursorVisible();
         return;
     }
     QPlainTextEdit::keyPressEvent(e);

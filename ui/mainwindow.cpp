@@ -526,6 +526,7 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
         return;
     }
     if ((key == Qt::Key_Down || key == Qt::Key_Up) && (shift & Qt::AltModifier)) {
+        AnalyseerNaVervanging(*m_editor, state.analyse);
         const TabAnalyse& an = state.analyse;
         const int caret = m_editor->CaretOffset();
         const int r = m_editor->LineFromOffset(caret);

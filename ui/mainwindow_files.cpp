@@ -52,6 +52,7 @@ DocumentFiles& TForm1::bestanden()
             return vet && vet->isChecked();
         };
         h.analyse = [this] { analyze(*m_editor, state.analyse); };
+        h.vervangen = [this] { DocumentVervangen(state); };
         m_bestanden = std::make_unique<DocumentFiles>(*Editor, prompter, instellingen,
                                                       DocumentIdentiteit{bestandsnaam, tablijnenOmgezet},
                                                       std::move(h));

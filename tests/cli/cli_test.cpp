@@ -205,6 +205,17 @@ TEST_P(Runs, GiveTheExpectedOutputInTheFilesOwnBreaks)
 INSTANTIATE_TEST_SUITE_P(Files, Runs, ::testing::ValuesIn(runRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The full page replaces the document: an undo after it has no lines of the
+// old one to write into the page.
+TEST_F(Cli, UndoAfterAFullPageLeavesThePage)
+{
+    Write("in.tab", block);
+    ASSERT_EQ(Run({"-", "full-page"}, "in.tab"), 0) << err;
+    const std::string page = out;
+    ASSERT_EQ(Run({"-", "caret=0,3", "bar", "full-page", "undo"}, "in.tab"), 0) << err;
+    EXPECT_EQ(out, page);
+}
+
 TEST_F(Cli, InPlaceThroughALinkRewritesTheTargetKeepingLinkAndPermissions)
 {
     Write("real.tab", "  E|-----\n  B|-----\n");

@@ -6,6 +6,7 @@
 
 #include "core/editor.h"
 #include "core/tabstate.h"
+#include "contract/recordingdialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,50 @@ TYPED_TEST_P(EditorContract, RestorePutsBackSnapshotAndCaretOnce)
     EXPECT_EQ(ed.GetLine(0), "changed");
 }
 
+// Restored lines can be shorter than the ones the caret stood in.
+TYPED_TEST_P(EditorContract, RestoreNeverLeavesTheCaretInsideALineBreak)
+{
+    EditorOps& ed = this->Make("top\r\nend");
+    LineSnapshot snapshot;
+    NeemSnapshot(ed, snapshot, 0, 0);
+    ed.PutLine(0, "top--");
+    ed.ClearUndo();
+    ed.SetCaret(4);  // where the restored line has the LF of its break
+    Herstel(ed, snapshot);
+    EXPECT_EQ(ed.Text(), "top\r\nend");
+    EXPECT_EQ(ed.CaretOffset(), 3);
+}
+
+TYPED_TEST_P(EditorContract, SnapshotGoesWhenLinesMoveOrTheDocumentIsReplaced)
+{
+    EditorOps& ed = this->Make("top\r\nE|---|\r\nB|---|\r\nend");
+    RecordingDialogs dialogs;
+    TabState state;
+    TabContext ctx{ed, dialogs, state};
+    ed.SetChangeHandler([&] { DocumentVeranderd(ctx); });
+    const auto kolomCommando = [&] {
+        NeemSnapshot(ed, state.snapshot, 1, 2);
+        ed.PutLine(1, "E|-|-|");
+        ed.PutLine(2, "B|-|-|");
+        ed.ClearUndo();
+    };
+    kolomCommando();
+    ed.InsertLine(0, "new");
+    ed.DeleteLine(4);  // back to four lines, all but the first moved
+    const std::string verschoven = ed.Text();
+    Herstel(ed, state.snapshot);
+    EXPECT_EQ(ed.Text(), verschoven);
+
+    kolomCommando();
+    ed.SelectAll();
+    ed.ReplaceSelection("another\r\nfile\r\nof four\r\nlines");
+    DocumentVervangen(state);
+    Herstel(ed, state.snapshot);
+    EXPECT_EQ(ed.Text(), "another\r\nfile\r\nof four\r\nlines");
+    EXPECT_TRUE(state.analyse.analyseNodig) << "the analysis describes the old text";
+    ed.SetChangeHandler({});
+}
+
 TYPED_TEST_P(EditorContract, SelectAllCoversTheWholeText)
 {
     EditorOps& ed = this->Make("ab\r\ncd\r\n");
@@ -250,6 +295,7 @@ REGISTER_TYPED_TEST_SUITE_P(EditorContract, EmptyDocumentHasNoLinesButAStartAtZe
                             ModifiedFlagClearedInsideTheLockStaysCleared,
                             ChangeRuleMarksAnalysisOnlyWhenLineCountChanges,
                             OwnUndoComesFirstAndCommandEditsLeaveNoHistory,
-                            RestorePutsBackSnapshotAndCaretOnce, SelectAllCoversTheWholeText);
+                            RestorePutsBackSnapshotAndCaretOnce, RestoreNeverLeavesTheCaretInsideALineBreak,
+                            SnapshotGoesWhenLinesMoveOrTheDocumentIsReplaced, SelectAllCoversTheWholeText);
 
 } // namespace korvane::test

@@ -180,6 +180,14 @@ inline const std::vector<CommandRow> columnRows = {
      "h\n | | | |   | | \nE|-------||--|\nB|----  *||\nG|------*||--|\nD|----  -||\n", 4, 11, true},
     {"RerunsAStaleAnalysis", staff4, At(Maatstreepinvoegen1Click, 3, 4),
      "new\nT\n | |  | | | | \nE|--|---|\nB|--|---|\nG|--|---|\nD|--|---|\nly -- ric\n", 3, 4, true, MakeStale},
+    // A line inserted after the command moves the staff away from the lines
+    // the snapshot holds: undo must not write them over other lines.
+    {"LinesMovedAfterTheCommandLeaveNothingToUndo", staff4,
+     [](TabContext& c) {
+         At(Maatstreepinvoegen1Click, 3, 4)(c);
+         MakeStale(c);
+     },
+     "new\nT\n | |  | | | | \nE|--|---|\nB|--|---|\nG|--|---|\nD|--|---|\nly -- ric\n", 1, 0, false},
     {"KeepsTheAnalysisWhileTheLineCountStays", "abcdefghij\nabcdefghij\nend\n", At(Maatstreepinvoegen1Click, 0, 3),
      "|---------\n|---------\nend\n", 0, 3, false,
      [](TabContext& c) {

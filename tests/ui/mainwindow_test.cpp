@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -276,6 +277,109 @@ TEST_F(Window, UndoRestoresAColumnCommandOrVerticalPasteOnceElseUsesTheWidget)
     EXPECT_EQ(Tekst(), naBalk);
     EXPECT_FALSE(w->state.snapshot.undomogelijk);
 }
+
+// A replaced document, or lines that moved after a column command, leave the
+// snapshot nothing to write back; a loaded file is analysed before the next
+// staff command or jump, also when it has as many lines as the old one.
+enum class Weg { LegeRegelTab, Nieuw, Openen, Bestandslijst, HelePagina, EnterEnRichText };
+
+class Vervangen : public Window, public ::testing::WithParamInterface<std::pair<const char*, Weg>> {};
+
+TEST_P(Vervangen, UndoWritesNoLinesIntoMovedLinesOrAnotherDocument)
+{
+    const Weg weg = GetParam().second;
+    const QString tekst = QStringLiteral("la la la\nla la la\nla la la\nla la la");
+    // Eleven lines each: here the staff is at lines 1..6, in the other file
+    // at lines 4..9, below lyrics where this one has its staff.
+    Zet(QStringLiteral("titel\n%1\n%2").arg(QString::fromLatin1(kStaff), tekst));
+    const QString ander = dir.filePath(QStringLiteral("ander.tab"));
+    QFile f(ander);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write((tekst + u'\n' + QString::fromLatin1(kStaff) + QStringLiteral("\nend")).toLatin1());
+    f.close();
+
+    Caret(Op(2, 5));
+    Toets(Qt::Key_B, Qt::AltModifier);
+    ASSERT_TRUE(w->state.snapshot.undomogelijk);
+    w->editor().SetModified(false);  // no save question in the way
+    switch (weg) {
+    case Weg::LegeRegelTab:
+        Caret(0);
+        Toets(Qt::Key_T, Qt::AltModifier);
+        break;
+    case Weg::Nieuw:
+        Toets(Qt::Key_N, Qt::ControlModifier);
+        break;
+    case Weg::Openen:
+        prompter.fileNames.push_back(ander);
+        Toets(Qt::Key_O, Qt::ControlModifier);
+        break;
+    case Weg::Bestandslijst:
+        w->FileListBox1Click(ander);
+        break;
+    case Weg::HelePagina:
+        Trigger("FullPageButton");
+        break;
+    case Weg::EnterEnRichText:
+        // Enter moves the staff down; the switch to rich text then empties
+        // the widget's own undo, which would otherwise take the Enter back.
+        Caret(0);
+        Toets(Qt::Key_Return);
+        Trigger("Richtext1");
+        break;
+    }
+    EXPECT_FALSE(w->state.snapshot.undomogelijk);
+    const std::string na = Tekst();
+    Caret(1);
+    Toets(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Tekst(), na);
+
+    if (weg == Weg::Openen || weg == Weg::Bestandslijst) {
+        ASSERT_EQ(w->editor().LineCount(), 11);
+        Caret(Op(0, 2));
+        Toets(Qt::Key_Down, Qt::AltModifier);
+        EXPECT_EQ(Selectie(), (std::pair{Op(4, 2), 0})) << "the first line of the new file's staff";
+        Caret(Op(2, 3));
+        Toets(Qt::Key_B, Qt::AltModifier);
+        EXPECT_EQ(Tekst(), na) << "a lyric line of the new file is no staff line";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Vervangen,
+                         ::testing::Values(std::pair{"LegeRegelTab", Weg::LegeRegelTab}, std::pair{"Nieuw", Weg::Nieuw},
+                                           std::pair{"Openen", Weg::Openen},
+                                           std::pair{"Bestandslijst", Weg::Bestandslijst},
+                                           std::pair{"HelePagina", Weg::HelePagina},
+                                           std::pair{"EnterEnRichText", Weg::EnterEnRichText}),
+                         [](const auto& info) { return std::string(info.param.first); });
+
+// One typed key is one undo step and one redo step, also when it overwrites.
+class Typen : public Window, public ::testing::WithParamInterface<std::tuple<bool, const char*, const char*>> {};
+
+TEST_P(Typen, EveryKeyIsOneUndoAndOneRedoStep)
+{
+    const auto [overschrijven, getypt, naEenUndo] = GetParam();
+    Zet(QString::fromLatin1(kStaff));
+    const std::string voor = w->editor().GetLine(0);
+    if (overschrijven)
+        Toets(Qt::Key_Insert);
+    Caret(Op(0, 3));
+    QTest::keyClicks(w->Editor, QStringLiteral("56"));
+    EXPECT_EQ(w->editor().GetLine(0), getypt);
+    Toets(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w->editor().GetLine(0), naEenUndo);
+    w->Editor->undo();
+    EXPECT_EQ(w->editor().GetLine(0), voor);
+    w->Editor->redo();
+    EXPECT_EQ(w->editor().GetLine(0), naEenUndo);
+    w->Editor->redo();
+    EXPECT_EQ(w->editor().GetLine(0), getypt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Typen,
+                         ::testing::Values(std::tuple{false, "e|-56----------------|", "e|-5----------------|"},
+                                           std::tuple{true, "e|-56--------------|", "e|-5---------------|"}),
+                         [](const auto& info) { return std::get<0>(info.param) ? "Overschrijven" : "Invoegen"; });
 
 // --- Find and replace
 
