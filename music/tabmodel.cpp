@@ -1,0 +1,722 @@
+// Reading staffs into strings, bars and notes.
+#include "music/tabmodel.h"
+
+#include <algorithm>
+#include <array>
+
+namespace korvane {
+namespace {
+
+using Regel = std::u32string_view;
+
+bool IsCijfer(char32_t c)
+{
+    return c >= U'0' && c <= U'9';
+}
+
+bool IsSpatie(char32_t c)
+{
+    return c == U' ' || c == U'\t';
+}
+
+bool IsLetter(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
+}
+
+char32_t Klein(char32_t c)
+{
+    return c >= U'A' && c <= U'Z' ? c + 32 : c;
+}
+
+std::string Utf8(std::u32string_view s)
+{
+    std::string out;
+    for (char32_t c : s) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string Aangehaald(std::u32string_view s)
+{
+    return "\u2018" + Utf8(s) + "\u2019";
+}
+
+Regel Trim(Regel s)
+{
+    std::size_t b = 0, e = s.size();
+    while (b < e && IsSpatie(s[b]))
+        ++b;
+    while (e > b && IsSpatie(s[e - 1]))
+        --e;
+    return s.substr(b, e - b);
+}
+
+bool IsLeeg(Regel s)
+{
+    return Trim(s).empty();
+}
+
+// "x3", "3x", "x 3", "(x3)", "×3": how often something is played; -1 if not.
+int LeesKeer(Regel s)
+{
+    s = Trim(s);
+    if (s.size() >= 2 && s.front() == U'(' && s.back() == U')')
+        s = Trim(s.substr(1, s.size() - 2));
+    auto isX = [](char32_t c) { return c == U'x' || c == U'X' || c == U'×'; };
+    Regel getal;
+    if (!s.empty() && isX(s.front()))
+        getal = Trim(s.substr(1));
+    else if (!s.empty() && isX(s.back()))
+        getal = Trim(s.substr(0, s.size() - 1));
+    else
+        return -1;
+    if (getal.empty() || getal.size() > 2)
+        return -1;
+    int n = 0;
+    for (char32_t c : getal) {
+        if (!IsCijfer(c))
+            return -1;
+        n = n * 10 + static_cast<int>(c - U'0');
+    }
+    return n;
+}
+
+// Palm-mute marks: "PM----", "P.M. - - -|", several to a line. Empty when the
+// line holds anything else.
+std::vector<PalmMute> LeesPmRegel(Regel s)
+{
+    std::vector<PalmMute> uit;
+    std::size_t i = 0;
+    auto bereik = [](char32_t c) { return c == U'-' || c == U'.' || c == U'_' || c == U'|' || c == U'\''; };
+    while (i < s.size()) {
+        if (IsSpatie(s[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t lengte = 0;
+        if (i + 1 < s.size() && Klein(s[i]) == U'p' && Klein(s[i + 1]) == U'm')
+            lengte = 2;
+        else if (i + 3 < s.size() && Klein(s[i]) == U'p' && s[i + 1] == U'.' && Klein(s[i + 2]) == U'm')
+            lengte = s[i + 3] == U'.' ? 4 : 3;
+        if (lengte == 0)
+            return {};
+        PalmMute pm{static_cast<int>(i), static_cast<int>(i + lengte)};
+        std::size_t j = i + lengte;
+        while (j < s.size()) {
+            if (bereik(s[j])) {
+                pm.eind = static_cast<int>(j) + 1;
+                ++j;
+            } else if (IsSpatie(s[j]) && j + 1 < s.size() && bereik(s[j + 1])) {
+                ++j;
+            } else {
+                break;
+            }
+        }
+        uit.push_back(pm);
+        i = j;
+    }
+    return uit;
+}
+
+bool IsTelregel(Regel s)
+{
+    int tekens = 0;
+    for (char32_t c : s) {
+        if (IsSpatie(c))
+            continue;
+        if (!IsCijfer(c) && c != U'|' && c != U'.' && c != U',' && c != U'+' && c != U'&')
+            return false;
+        ++tekens;
+    }
+    return tekens >= 3;
+}
+
+// The sounding pitch above the open string of a natural harmonic at a fret.
+int FlageoletInterval(int fret)
+{
+    switch (fret) {
+    case 12: return 12;
+    case 7: case 19: return 19;
+    case 5: case 24: return 24;
+    case 4: case 9: case 16: return 28;
+    case 3: return 31;
+    default: return -1;
+    }
+}
+
+Techniek TechniekVan(char32_t c)
+{
+    switch (c) {
+    case U'h': return Techniek::Hamer;
+    case U'p': return Techniek::Aftrek;
+    case U'b': return Techniek::Buig;
+    case U'r': return Techniek::Terug;
+    case U'/': return Techniek::GlijOp;
+    case U'\\': return Techniek::GlijAf;
+    case U's': return Techniek::Glij;
+    case U't': return Techniek::Tik;
+    default: return Techniek::Geen;
+    }
+}
+
+struct Label {
+    std::u32string naam;
+    int naamKolom = -1;
+    int begin = 0;
+};
+
+Label LeesLabel(Regel s)
+{
+    Label l;
+    std::size_t i = 0;
+    while (i < s.size() && IsSpatie(s[i]))
+        ++i;
+    l.begin = static_cast<int>(i);
+    const auto n = LeesNootnaam(s.substr(i));
+    if (!n)
+        return l;
+    std::size_t k = i + n->lengte;
+    while (k < s.size() && IsSpatie(s[k]))
+        ++k;
+    if (k >= s.size() || (s[k] != U'|' && s[k] != U':' && s[k] != U'-'))
+        return l;
+    l.naam = std::u32string(s.substr(i, n->lengte));
+    l.naamKolom = static_cast<int>(i);
+    l.begin = static_cast<int>(s[k] == U':' ? k + 1 : k);
+    return l;
+}
+
+// A ':' or '*' beside bar lines, resolved once the bar lines are known.
+struct Punt {
+    int regel;
+    int kolom;
+};
+
+class BalkLezer {
+public:
+    BalkLezer(std::span<const Regel> regels, const TabAnalyse& analyse,
+              const std::vector<std::u32string>& terugval, Muziekstuk& uit)
+        : m_regels(regels), m_analyse(analyse), m_terugval(terugval), m_uit(uit)
+    {
+    }
+
+    void Lees(const TTabbalk& bron, int capo);
+
+private:
+    void Meld(int regel, int kolom, std::string bericht)
+    {
+        m_uit.bevindingen.push_back({regel, kolom, std::move(bericht)});
+    }
+    void Stemming(Muziekbalk& b);
+    void Omgeving(Muziekbalk& b, int eersteSnaarRegel);
+    void LeesSnaar(Muziekbalk& b, int snaar);
+    void Maatstrepen(Muziekbalk& b);
+    void Afronden(Muziekbalk& b);
+
+    std::span<const Regel> m_regels;
+    const TabAnalyse& m_analyse;
+    const std::vector<std::u32string>& m_terugval;
+    Muziekstuk& m_uit;
+
+    // Per staff, reused.
+    std::vector<int> m_streepRegels;    // per '|' in a body: its line
+    std::vector<int> m_streepKolommen;
+    std::vector<Punt> m_punten;
+    std::vector<int> m_eind;            // per string: end of its body
+    bool m_openingApart = false;        // labels of unequal width
+};
+
+void BalkLezer::Lees(const TTabbalk& bron, int capo)
+{
+    Muziekbalk b;
+    b.bron = bron;
+    b.capo = capo;
+    int eerste = bron.eerste;
+    // A palm-mute line drawn with hyphens counts as a staff line to the
+    // analysis; musically it belongs above the staff.
+    while (eerste < bron.laatste) {
+        auto pm = LeesPmRegel(m_regels[eerste]);
+        if (pm.empty())
+            break;
+        b.palmMutes.insert(b.palmMutes.end(), pm.begin(), pm.end());
+        ++eerste;
+    }
+    for (int r = eerste; r <= bron.laatste; ++r) {
+        Label l = LeesLabel(m_regels[r]);
+        b.snaren.push_back({r, std::move(l.naam), l.naamKolom, l.begin, -1});
+    }
+    Stemming(b);
+    Omgeving(b, eerste);
+
+    m_streepRegels.clear();
+    m_streepKolommen.clear();
+    m_punten.clear();
+    m_eind.assign(b.snaren.size(), 0);
+    m_openingApart = std::any_of(b.snaren.begin(), b.snaren.end(),
+                                 [&](const Snaar& s) { return s.begin != b.snaren[0].begin; });
+    if (m_openingApart)
+        Meld(eerste, b.snaren[0].begin,
+             "Snaarnamen zijn niet even breed: de kolommen van de snaren lopen niet gelijk");
+    for (int s = 0; s < static_cast<int>(b.snaren.size()); ++s)
+        LeesSnaar(b, s);
+
+    const int onder = bron.laatste + 1;
+    if (onder < static_cast<int>(m_regels.size())) {
+        const int keer = LeesKeer(m_regels[onder]);
+        if (keer > 0)
+            b.keer = std::max(b.keer, keer);
+    }
+    Maatstrepen(b);
+    Afronden(b);
+    m_uit.balken.push_back(std::move(b));
+}
+
+void BalkLezer::Stemming(Muziekbalk& b)
+{
+    const int n = static_cast<int>(b.snaren.size());
+    const int metNaam = static_cast<int>(
+        std::count_if(b.snaren.begin(), b.snaren.end(), [](const Snaar& s) { return !s.naam.empty(); }));
+    std::vector<int> open;
+    if (metNaam == n) {
+        std::vector<std::u32string> namen;
+        for (auto it = b.snaren.rbegin(); it != b.snaren.rend(); ++it)
+            namen.push_back(it->naam);
+        open = StemmingVanNamen(namen);
+        b.stemmingUitNamen = true;
+    } else {
+        if (metNaam > 0)
+            Meld(b.snaren[0].regel, 0, "Niet alle snaren van de balk hebben een naam; de namen worden genegeerd");
+        std::u32string tekst;
+        for (const auto& naam : m_terugval)
+            tekst += naam;
+        if (static_cast<int>(m_terugval.size()) == n) {
+            open = StemmingVanNamen(m_terugval);
+            if (open.empty())
+                Meld(b.snaren[0].regel, 0, "De huidige stemming " + Aangehaald(tekst) +
+                                               " bestaat niet uit nootnamen; toonhoogtes onbekend");
+        } else {
+            open = StandaardStemming(n);
+            std::string bericht = "Balk van " + std::to_string(n) + " snaren zonder namen, maar de huidige stemming " +
+                                  Aangehaald(tekst) + " heeft er " + std::to_string(m_terugval.size());
+            bericht += open.empty() ? "; toonhoogtes onbekend"
+                                    : "; de gewone stemming voor " + std::to_string(n) + " snaren gebruikt";
+            Meld(b.snaren[0].regel, 0, std::move(bericht));
+        }
+    }
+    if (static_cast<int>(open.size()) == n)
+        for (int i = 0; i < n; ++i)
+            b.snaren[i].open = open[n - 1 - i];
+}
+
+bool LeesTijdregelIn(Regel s, std::vector<Tijdteken>& tijden);
+
+void BalkLezer::Omgeving(Muziekbalk& b, int eersteSnaarRegel)
+{
+    std::vector<Akkoordnaam> akkoorden;
+    std::vector<Woord> onbekend;
+    std::vector<Tijdteken> tijden;
+    for (int r = eersteSnaarRegel - 1; r >= 0 && r >= eersteSnaarRegel - 4; --r) {
+        if (m_analyse.IsTabLijn(r) && r < b.bron.eerste)
+            break;
+        const Regel s = m_regels[r];
+        if (IsLeeg(s))
+            break;
+        if (r >= b.bron.eerste) // a palm-mute line the analysis counted in
+            continue;
+        if (b.tijdregel < 0 && LeesTijdregelIn(s, tijden)) {
+            b.tijdregel = r;
+            b.tijden = tijden;
+        } else if (b.telregel < 0 && (m_analyse.IsMarkeerLijn(r) || IsTelregel(s))) {
+            b.telregel = r;
+        } else if (auto pm = LeesPmRegel(s); !pm.empty()) {
+            b.palmMutes.insert(b.palmMutes.end(), pm.begin(), pm.end());
+        } else if (b.akkoordregel < 0 && LeesAkkoordregel(s, akkoorden, onbekend)) {
+            b.akkoordregel = r;
+            b.akkoorden = akkoorden;
+            for (const Woord& w : onbekend)
+                Meld(r, w.kolom, "Woord " + Aangehaald(s.substr(w.kolom, w.lengte)) +
+                                     " op de akkoordregel is geen akkoord");
+        } else {
+            break;
+        }
+    }
+}
+
+void BalkLezer::LeesSnaar(Muziekbalk& b, int si)
+{
+    const Snaar& snaar = b.snaren[si];
+    const Regel s = m_regels[snaar.regel];
+    const int open = snaar.open >= 0 ? snaar.open + b.capo : -1;
+
+    // The body ends at its last '-' or '|'; text after a space there is a
+    // remark beside the staff, read only for a repeat count.
+    int eind = static_cast<int>(s.size());
+    while (eind > snaar.begin && IsSpatie(s[eind - 1]))
+        --eind;
+    int laatste = eind - 1;
+    while (laatste >= snaar.begin && s[laatste] != U'-' && s[laatste] != U'|')
+        --laatste;
+    if (laatste >= snaar.begin && laatste + 1 < eind && IsSpatie(s[laatste + 1])) {
+        const Regel staart = Trim(s.substr(laatste + 1, eind - laatste - 1));
+        const int keer = LeesKeer(staart);
+        if (keer > 0)
+            b.keer = std::max(b.keer, keer);
+        else
+            Meld(snaar.regel, static_cast<int>(staart.data() - s.data()),
+                 "Tekst naast de balk niet begrepen: " + Aangehaald(staart));
+        eind = laatste + 1;
+    }
+    m_eind[si] = eind;
+
+    int vorige = -1;          // index of the last note on this string
+    int naVorige = -1;        // column just after it (and its ~ or =)
+    Techniek wacht = Techniek::Geen;
+    auto nieuweNoot = [&](int kolom, int lengte, int fret, Aanslag aanslag) {
+        Noot n;
+        n.snaar = si;
+        n.regel = snaar.regel;
+        n.kolom = kolom;
+        n.lengte = lengte;
+        n.fret = fret;
+        n.aanslag = aanslag;
+        n.via = wacht;
+        if (fret >= 0 && open >= 0) {
+            if (aanslag == Aanslag::Flageolet) {
+                const int interval = FlageoletInterval(fret);
+                if (interval < 0)
+                    Meld(snaar.regel, kolom, "Flageolet op fret " + std::to_string(fret) +
+                                                 " heeft geen bekende toonhoogte");
+                else
+                    n.toonhoogte = open + interval;
+            } else {
+                n.toonhoogte = open + fret;
+            }
+        }
+        wacht = Techniek::Geen;
+        vorige = static_cast<int>(b.noten.size());
+        b.noten.push_back(n);
+    };
+    // Reads one or two digits at i; a longer run is no fret.
+    auto leesFret = [&](int i, int& lengte) {
+        int j = i;
+        while (j < eind && IsCijfer(s[j]))
+            ++j;
+        lengte = j - i;
+        if (lengte > 2 || lengte == 0)
+            return -1;
+        return lengte == 1 ? static_cast<int>(s[i] - U'0')
+                           : static_cast<int>((s[i] - U'0') * 10 + (s[i + 1] - U'0'));
+    };
+
+    for (int i = snaar.begin; i < eind;) {
+        const char32_t c = s[i];
+        if (c == U'-' || IsSpatie(c)) {
+            wacht = Techniek::Geen;
+            ++i;
+        } else if (c == U'|') {
+            if (!(m_openingApart && i == snaar.begin)) {
+                m_streepRegels.push_back(snaar.regel);
+                m_streepKolommen.push_back(i);
+            }
+            wacht = Techniek::Geen;
+            vorige = -1;
+            ++i;
+        } else if (IsCijfer(c)) {
+            int lengte = 0;
+            const int fret = leesFret(i, lengte);
+            if (fret < 0) {
+                Meld(snaar.regel, i, "Getal " + Aangehaald(s.substr(i, lengte)) + " is geen fret (meer dan twee cijfers)");
+            } else {
+                nieuweNoot(i, lengte, fret, Aanslag::Gewoon);
+                naVorige = i + lengte;
+            }
+            i += lengte;
+        } else if (c == U'x' || c == U'X') {
+            nieuweNoot(i, 1, -1, Aanslag::Gedempt);
+            naVorige = ++i;
+        } else if (c == U'(' || c == U'<' || c == U'[') {
+            const char32_t sluit = c == U'(' ? U')' : c == U'<' ? U'>' : U']';
+            int lengte = 0;
+            const int fret = i + 1 < eind && IsCijfer(s[i + 1]) ? leesFret(i + 1, lengte) : -1;
+            if (fret < 0 || i + 1 + lengte >= eind || s[i + 1 + lengte] != sluit) {
+                Meld(snaar.regel, i, "Teken " + Aangehaald(s.substr(i, 1)) +
+                                         " zonder fret en sluitteken erachter niet begrepen");
+                ++i;
+                continue;
+            }
+            nieuweNoot(i + 1, lengte, fret,
+                       c == U'(' ? Aanslag::Spook : c == U'<' ? Aanslag::Flageolet : Aanslag::KunstFlageolet);
+            i += lengte + 2;
+            naVorige = i;
+        } else if (const Techniek t = TechniekVan(c); t != Techniek::Geen) {
+            if (vorige >= 0 && naVorige == i)
+                b.noten[vorige].naar = t;
+            wacht = t;
+            ++i;
+        } else if (c == U'~' || c == U'=') {
+            if (vorige < 0 || naVorige != i) {
+                Meld(snaar.regel, i, "Teken " + Aangehaald(s.substr(i, 1)) + " zonder noot ervoor");
+            } else if (c == U'~') {
+                b.noten[vorige].vibrato = true;
+                naVorige = i + 1;
+            } else {
+                b.noten[vorige].aangehoudenTot = i;
+                naVorige = i + 1;
+            }
+            ++i;
+        } else if (c == U':' || c == U'*') {
+            m_punten.push_back({snaar.regel, i});
+            ++i;
+        } else {
+            Meld(snaar.regel, i, "Teken " + Aangehaald(s.substr(i, 1)) + " in de tablijn niet begrepen");
+            ++i;
+        }
+    }
+}
+
+void BalkLezer::Maatstrepen(Muziekbalk& b)
+{
+    const int n = static_cast<int>(b.snaren.size());
+    int breedte = 0;
+    int minBegin = b.snaren.empty() ? 0 : b.snaren[0].begin;
+    for (int s = 0; s < n; ++s) {
+        breedte = std::max(breedte, m_eind[s]);
+        minBegin = std::min(minBegin, b.snaren[s].begin);
+    }
+    // A column is a bar line when every string whose body reaches it has a
+    // '|' there; ragged line ends do not break a bar line.
+    std::vector<int> strepen(breedte + 2, 0), dekking(breedte + 2, 0);
+    for (int s = 0; s < n; ++s) {
+        dekking[b.snaren[s].begin] += 1;
+        dekking[std::max(b.snaren[s].begin, m_eind[s])] -= 1;
+    }
+    for (int c = 1; c <= breedte; ++c)
+        dekking[c] += dekking[c - 1];
+    for (int k : m_streepKolommen)
+        ++strepen[k];
+    std::vector<char> isStreep(breedte + 2, 0);
+    for (int c = 0; c < breedte; ++c)
+        isStreep[c] = strepen[c] >= std::min(2, n) && strepen[c] == dekking[c];
+    for (std::size_t k = 0; k < m_streepKolommen.size(); ++k)
+        if (!isStreep[m_streepKolommen[k]])
+            Meld(m_streepRegels[k], m_streepKolommen[k], "Maatstreep staat niet op alle snaren");
+
+    std::vector<int> streepVan(breedte + 2, -1);
+    for (int c = 0; c < breedte; ++c) {
+        if (!isStreep[c])
+            continue;
+        if (c > 0 && isStreep[c - 1]) {
+            ++b.maatstrepen.back().breedte;
+        } else {
+            b.maatstrepen.push_back({c, 1, false, false});
+        }
+        streepVan[c] = static_cast<int>(b.maatstrepen.size()) - 1;
+    }
+    for (const Punt& p : m_punten) {
+        if (p.kolom > 0 && streepVan[p.kolom - 1] >= 0)
+            b.maatstrepen[streepVan[p.kolom - 1]].herhaalBegin = true;
+        else if (streepVan[p.kolom + 1] >= 0)
+            b.maatstrepen[streepVan[p.kolom + 1]].herhaalEind = true;
+        else
+            Meld(p.regel, p.kolom, "Herhaalteken " + Aangehaald(m_regels[p.regel].substr(p.kolom, 1)) +
+                                       " staat niet naast een maatstreep");
+    }
+
+    // Bars lie between bar lines; the stretches before the first and after
+    // the last count only when something is written there.
+    auto heeftInhoud = [&](int van, int tot) {
+        for (int s = 0; s < n; ++s) {
+            const Regel r = m_regels[b.snaren[s].regel];
+            for (int c = std::max(van, b.snaren[s].begin); c < std::min(tot, m_eind[s]); ++c)
+                if (!IsSpatie(r[c]))
+                    return true;
+        }
+        return false;
+    };
+    int van = minBegin;
+    bool open = true;
+    for (const Maatstreep& m : b.maatstrepen) {
+        if (m.kolom > van && (!open || heeftInhoud(van, m.kolom)))
+            b.maten.push_back({van, m.kolom});
+        van = m.kolom + m.breedte;
+        open = false;
+    }
+    if (breedte > van && heeftInhoud(van, breedte))
+        b.maten.push_back({van, breedte});
+}
+
+void BalkLezer::Afronden(Muziekbalk& b)
+{
+    std::stable_sort(b.noten.begin(), b.noten.end(), [](const Noot& x, const Noot& y) {
+        return x.kolom != y.kolom ? x.kolom < y.kolom : x.snaar < y.snaar;
+    });
+    std::size_t maat = 0, pm = 0, tijd = 0;
+    std::sort(b.palmMutes.begin(), b.palmMutes.end(),
+              [](const PalmMute& x, const PalmMute& y) { return x.begin < y.begin; });
+    for (std::size_t i = 0; i < b.noten.size(); ++i) {
+        Noot& n = b.noten[i];
+        while (maat < b.maten.size() && b.maten[maat].eind <= n.kolom)
+            ++maat;
+        if (maat < b.maten.size() && b.maten[maat].begin <= n.kolom)
+            n.maat = static_cast<int>(maat);
+        while (pm < b.palmMutes.size() && b.palmMutes[pm].eind <= n.kolom)
+            ++pm;
+        n.palmMute = pm < b.palmMutes.size() && b.palmMutes[pm].begin <= n.kolom;
+        if (b.klanken.empty() || b.klanken.back().kolom != n.kolom) {
+            Klank k{n.kolom, static_cast<int>(i), 0, 0, 0};
+            while (tijd < b.tijden.size() && b.tijden[tijd].kolom < n.kolom)
+                ++tijd;
+            if (tijd < b.tijden.size() && b.tijden[tijd].kolom == n.kolom) {
+                k.noemer = b.tijden[tijd].noemer;
+                k.punten = b.tijden[tijd].punten;
+            }
+            b.klanken.push_back(k);
+        }
+        ++b.klanken.back().aantalNoten;
+    }
+}
+
+bool LeesTijdregelIn(Regel s, std::vector<Tijdteken>& tijden)
+{
+    tijden.clear();
+    bool nietE = false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char32_t c = s[i];
+        if (IsSpatie(c) || c == U'|')
+            continue;
+        int noemer = 0;
+        switch (c) {
+        case U'W': noemer = 1; break;
+        case U'H': noemer = 2; break;
+        case U'Q': noemer = 4; break;
+        case U'E': noemer = 8; break;
+        case U'S': noemer = 16; break;
+        case U'T': noemer = 32; break;
+        default: return false;
+        }
+        nietE = nietE || c != U'E';
+        Tijdteken t{static_cast<int>(i), c, noemer, 0};
+        while (i + 1 < s.size() && s[i + 1] == U'.') {
+            ++t.punten;
+            ++i;
+        }
+        tijden.push_back(t);
+    }
+    // A line of E's alone reads as well as chord names: leave it to those.
+    return nietE && !tijden.empty();
+}
+
+} // namespace
+
+bool LeesTijdregel(std::u32string_view regel, std::vector<Tijdteken>& tijden)
+{
+    return LeesTijdregelIn(regel, tijden);
+}
+
+int LeesCapo(std::u32string_view s)
+{
+    std::size_t p = std::u32string_view::npos;
+    for (std::size_t i = 0; i + 4 <= s.size(); ++i) {
+        if (Klein(s[i]) == U'c' && Klein(s[i + 1]) == U'a' && Klein(s[i + 2]) == U'p' && Klein(s[i + 3]) == U'o' &&
+            (i == 0 || !IsLetter(s[i - 1]))) {
+            p = i;
+            break;
+        }
+    }
+    if (p == std::u32string_view::npos)
+        return -1;
+    // "no capo", "geen capo", "zonder capo"
+    const Regel ervoor = Trim(s.substr(0, p));
+    auto eindigtOp = [&](std::u32string_view w) {
+        if (ervoor.size() < w.size())
+            return false;
+        for (std::size_t k = 0; k < w.size(); ++k)
+            if (Klein(ervoor[ervoor.size() - w.size() + k]) != w[k])
+                return false;
+        return true;
+    };
+    if (eindigtOp(U"no") || eindigtOp(U"geen") || eindigtOp(U"zonder") || eindigtOp(U"without"))
+        return 0;
+    std::size_t i = p + 4;
+    auto slaOver = [&](std::u32string_view w) {
+        for (std::size_t k = 0; k < w.size(); ++k)
+            if (i + k >= s.size() || Klein(s[i + k]) != w[k])
+                return false;
+        i += w.size();
+        return true;
+    };
+    for (bool verder = true; verder;) {
+        verder = false;
+        while (i < s.size() && (IsSpatie(s[i]) || s[i] == U':' || s[i] == U'=' || s[i] == U'-')) {
+            ++i;
+            verder = true;
+        }
+        for (std::u32string_view w : {U"on ", U"at ", U"op ", U"fret "})
+            verder = slaOver(w) || verder;
+    }
+    if (slaOver(U"none") || slaOver(U"geen") || slaOver(U"no"))
+        return 0;
+    if (i < s.size() && IsCijfer(s[i])) {
+        int n = 0;
+        for (int k = 0; i < s.size() && IsCijfer(s[i]) && k < 2; ++k)
+            n = n * 10 + static_cast<int>(s[i++] - U'0');
+        return i < s.size() && IsCijfer(s[i]) ? -2 : n;
+    }
+    // Roman numerals, as fret markers are often written.
+    static constexpr std::array<std::u32string_view, 12> kRomeins = {
+        U"xii", U"xi", U"x", U"ix", U"viii", U"vii", U"vi", U"v", U"iv", U"iii", U"ii", U"i"};
+    static constexpr std::array<int, 12> kWaarde = {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+    for (std::size_t r = 0; r < kRomeins.size(); ++r) {
+        const std::size_t begin = i;
+        if (slaOver(kRomeins[r]) && (i >= s.size() || !IsLetter(s[i])))
+            return kWaarde[r];
+        i = begin;
+    }
+    return -2;
+}
+
+Muziekstuk LeesMuziek(std::span<const std::u32string_view> regels, const TabAnalyse& analyse,
+                      const std::vector<std::u32string>& terugval)
+{
+    Muziekstuk uit;
+    BalkLezer lezer(regels, analyse, terugval, uit);
+    const int n = static_cast<int>(regels.size());
+    int capo = 0;
+    int r = 0;
+    for (int k = 0; k < analyse.aantalbalken; ++k) {
+        const TTabbalk& bron = analyse.tabbalken[k];
+        if (bron.laatste >= n)
+            break;
+        for (; r < bron.eerste; ++r) {
+            const int c = LeesCapo(regels[r]);
+            if (c >= 0)
+                capo = c;
+            else if (c == -2)
+                uit.bevindingen.push_back({r, 0, "Capo-aanduiding " + Aangehaald(Trim(regels[r])) + " niet begrepen"});
+        }
+        lezer.Lees(bron, capo);
+        r = bron.laatste + 1;
+    }
+    std::stable_sort(uit.bevindingen.begin(), uit.bevindingen.end(), [](const Bevinding& x, const Bevinding& y) {
+        return x.regel != y.regel ? x.regel < y.regel : x.kolom < y.kolom;
+    });
+    return uit;
+}
+
+} // namespace korvane
