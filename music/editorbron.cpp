@@ -3,6 +3,8 @@
 
 #include "core/cp1252.h"
 
+#include <algorithm>
+
 namespace korvane {
 namespace {
 
@@ -19,21 +21,45 @@ std::u32string Tekens(std::string_view bytes)
 Tekstregels::Tekstregels(const EditorOps& editor)
 {
     const int n = editor.LineCount();
-    std::vector<std::size_t> begin;
-    begin.reserve(static_cast<std::size_t>(n) + 1);
-    editor.VisitLines(0, n, [this, &begin](int, std::string_view s) {
-        begin.push_back(m_tekens.size());
-        const std::size_t start = m_tekens.size();
-        m_tekens.resize(start + s.size());
-        char32_t* doel = m_tekens.data() + start;
+    // One buffer for all lines, never grown: the text length bounds it, and
+    // leaving it uninitialised saves writing it twice.
+    m_tekens = std::make_unique_for_overwrite<char32_t[]>(static_cast<std::size_t>(editor.TextLength()) + 1);
+    m_regels.reserve(static_cast<std::size_t>(n));
+    char32_t* doel = m_tekens.get();
+    editor.VisitLines(0, n, [this, &doel](int, std::string_view s) {
+        char32_t* begin = doel;
         for (unsigned char b : s)
             *doel++ = b < 0x80 ? b : Cp1252ToUnicode(b);
+        m_regels.emplace_back(begin, s.size());
     });
-    begin.push_back(m_tekens.size());
-    // Views only once the buffer has stopped growing.
-    m_regels.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i)
-        m_regels.emplace_back(m_tekens.data() + begin[i], begin[i + 1] - begin[i]);
+}
+
+void EditorRegels::Bereid(int van, int tot)
+{
+    m_van = van;
+    m_begin.clear();
+    std::size_t lengte = 0;
+    m_editor.VisitLines(van, tot, [this, &lengte](int, std::string_view s) {
+        m_begin.push_back(lengte);
+        if (lengte + s.size() > m_capaciteit) {
+            const std::size_t nieuw = std::max(2 * m_capaciteit, lengte + s.size() + 4096);
+            auto groter = std::make_unique_for_overwrite<char32_t[]>(nieuw);
+            std::copy(m_tekens.get(), m_tekens.get() + lengte, groter.get());
+            m_tekens = std::move(groter);
+            m_capaciteit = nieuw;
+        }
+        char32_t* doel = m_tekens.get() + lengte;
+        for (unsigned char b : s)
+            *doel++ = b < 0x80 ? b : Cp1252ToUnicode(b);
+        lengte += s.size();
+    });
+    m_begin.push_back(lengte);
+}
+
+std::u32string_view EditorRegels::Regel(int i) const
+{
+    const std::size_t k = static_cast<std::size_t>(i - m_van);
+    return std::u32string_view(m_tekens.get() + m_begin[k], m_begin[k + 1] - m_begin[k]);
 }
 
 std::vector<std::u32string> SnaarnamenVan(const Stemming& stemming)
@@ -46,8 +72,8 @@ std::vector<std::u32string> SnaarnamenVan(const Stemming& stemming)
 
 Muziekstuk LeesMuziek(const EditorOps& editor, const TabAnalyse& analyse, const Stemming& huidige)
 {
-    const Tekstregels tekst(editor);
-    return LeesMuziek(tekst.Regels(), analyse, SnaarnamenVan(huidige));
+    EditorRegels regels(editor);
+    return LeesMuziek(regels, analyse, SnaarnamenVan(huidige));
 }
 
 } // namespace korvane

@@ -9,6 +9,7 @@
 #include "core/tuning.h"
 #include "music/tabmodel.h"
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -23,8 +24,27 @@ public:
     std::span<const std::u32string_view> Regels() const { return m_regels; }
 
 private:
-    std::u32string m_tekens;
+    std::unique_ptr<char32_t[]> m_tekens;
     std::vector<std::u32string_view> m_regels;
+};
+
+// The editor's lines converted a stretch at a time, as the model asks for
+// them, into one small buffer that is reused.
+class EditorRegels : public Regelbron {
+public:
+    explicit EditorRegels(const EditorOps& editor) : m_editor(editor), m_aantal(editor.LineCount()) {}
+    int Aantal() const override { return m_aantal; }
+    void Bereid(int van, int tot) override;
+    std::u32string_view Regel(int i) const override;
+
+private:
+    const EditorOps& m_editor;
+    int m_aantal;
+    int m_van = 0;
+    // Grown by hand so that nothing is written twice.
+    std::unique_ptr<char32_t[]> m_tekens;
+    std::size_t m_capaciteit = 0;
+    std::vector<std::size_t> m_begin; // per line of the stretch, and its end
 };
 
 // The tuning box's labels, lowest string first.

@@ -202,6 +202,55 @@ Label LeesLabel(Regel s)
     return l;
 }
 
+// A staff while it is read: its few items in vectors kept from staff to
+// staff, its many notes and columns straight in the tables, so that reading
+// allocates only while the tables grow.
+struct Werkbalk {
+    Werkbalk(std::vector<Noot>& n, std::vector<Klank>& k) : noten(n), klanken(k) {}
+    TTabbalk bron;
+    std::vector<Snaar> snaren;
+    bool stemmingUitNamen = false;
+    int capo = 0;
+    std::vector<Maatstreep> maatstrepen;
+    std::vector<Maat> maten;
+    std::vector<Noot>& noten;
+    std::size_t eersteNoot = 0;
+    std::vector<Klank>& klanken;
+    std::size_t eersteKlank = 0;
+    int akkoordregel = -1;
+    std::vector<Akkoordnaam> akkoorden;
+    int tijdregel = -1;
+    std::vector<Tijdteken> tijden;
+    int telregel = -1;
+    std::vector<PalmMute> palmMutes;
+    int keer = 1;
+
+    void Begin(const TTabbalk& b, int c)
+    {
+        bron = b;
+        capo = c;
+        stemmingUitNamen = false;
+        akkoordregel = tijdregel = telregel = -1;
+        keer = 1;
+        snaren.clear();
+        maatstrepen.clear();
+        maten.clear();
+        eersteNoot = noten.size();
+        eersteKlank = klanken.size();
+        akkoorden.clear();
+        tijden.clear();
+        palmMutes.clear();
+    }
+};
+
+template <typename T>
+Bereik Voegtoe(std::vector<T>& tabel, const std::vector<T>& items)
+{
+    Bereik r{static_cast<int>(tabel.size()), static_cast<int>(items.size())};
+    tabel.insert(tabel.end(), items.begin(), items.end());
+    return r;
+}
+
 // A ':' or '*' beside bar lines, resolved once the bar lines are known.
 struct Punt {
     int regel;
@@ -210,26 +259,27 @@ struct Punt {
 
 class BalkLezer {
 public:
-    BalkLezer(std::span<const Regel> regels, const TabAnalyse& analyse,
-              const std::vector<std::u32string>& terugval, Muziekstuk& uit)
-        : m_regels(regels), m_analyse(analyse), m_terugval(terugval), m_uit(uit)
+    BalkLezer(const Regelbron& bron, const TabAnalyse& analyse, const std::vector<std::u32string>& terugval,
+              Muziekstuk& uit)
+        : m_bron(bron), m_analyse(analyse), m_terugval(terugval), m_uit(uit), m_werk(uit.noten, uit.klanken)
     {
     }
 
     void Lees(const TTabbalk& bron, int capo);
+    void Bewaar(const Werkbalk& b);
 
 private:
     void Meld(int regel, int kolom, std::string bericht)
     {
         m_uit.bevindingen.push_back({regel, kolom, std::move(bericht)});
     }
-    void Stemming(Muziekbalk& b);
-    void Omgeving(Muziekbalk& b, int eersteSnaarRegel);
-    void LeesSnaar(Muziekbalk& b, int snaar);
-    void Maatstrepen(Muziekbalk& b);
-    void Afronden(Muziekbalk& b);
+    void Stemming(Werkbalk& b);
+    void Omgeving(Werkbalk& b, int eersteSnaarRegel);
+    void LeesSnaar(Werkbalk& b, int snaar);
+    void Maatstrepen(Werkbalk& b);
+    void Afronden(Werkbalk& b);
 
-    std::span<const Regel> m_regels;
+    const Regelbron& m_bron;
     const TabAnalyse& m_analyse;
     const std::vector<std::u32string>& m_terugval;
     Muziekstuk& m_uit;
@@ -240,25 +290,35 @@ private:
     std::vector<Punt> m_punten;
     std::vector<int> m_eind;            // per string: end of its body
     bool m_openingApart = false;        // labels of unequal width
+    std::vector<int> m_strepen, m_dekking, m_streepVan;
+    std::vector<char> m_isStreep;
+    std::vector<Akkoordnaam> m_akkoorden;
+    std::vector<Woord> m_onbekend;
+    std::vector<Tijdteken> m_tijden;
+    // Consecutive staffs nearly always share their labels.
+    std::vector<std::u32string> m_namen;
+    std::vector<int> m_open;
+    Werkbalk m_werk;
+    std::vector<int> m_telling;
+    std::vector<Noot> m_sorteer;
 };
 
 void BalkLezer::Lees(const TTabbalk& bron, int capo)
 {
-    Muziekbalk b;
-    b.bron = bron;
-    b.capo = capo;
+    Werkbalk& b = m_werk;
+    b.Begin(bron, capo);
     int eerste = bron.eerste;
     // A palm-mute line drawn with hyphens counts as a staff line to the
     // analysis; musically it belongs above the staff.
     while (eerste < bron.laatste) {
-        auto pm = LeesPmRegel(m_regels[eerste]);
+        auto pm = LeesPmRegel(m_bron.Regel(eerste));
         if (pm.empty())
             break;
         b.palmMutes.insert(b.palmMutes.end(), pm.begin(), pm.end());
         ++eerste;
     }
     for (int r = eerste; r <= bron.laatste; ++r) {
-        Label l = LeesLabel(m_regels[r]);
+        Label l = LeesLabel(m_bron.Regel(r));
         b.snaren.push_back({r, std::move(l.naam), l.naamKolom, l.begin, -1});
     }
     Stemming(b);
@@ -277,27 +337,54 @@ void BalkLezer::Lees(const TTabbalk& bron, int capo)
         LeesSnaar(b, s);
 
     const int onder = bron.laatste + 1;
-    if (onder < static_cast<int>(m_regels.size())) {
-        const int keer = LeesKeer(m_regels[onder]);
+    if (onder < m_bron.Aantal()) {
+        const int keer = LeesKeer(m_bron.Regel(onder));
         if (keer > 0)
             b.keer = std::max(b.keer, keer);
     }
     Maatstrepen(b);
     Afronden(b);
-    m_uit.balken.push_back(std::move(b));
+    Bewaar(b);
 }
 
-void BalkLezer::Stemming(Muziekbalk& b)
+void BalkLezer::Bewaar(const Werkbalk& b)
+{
+    Muziekbalk m;
+    m.bron = b.bron;
+    m.snaren = Voegtoe(m_uit.snaren, b.snaren);
+    m.maatstrepen = Voegtoe(m_uit.maatstrepen, b.maatstrepen);
+    m.maten = Voegtoe(m_uit.maten, b.maten);
+    m.noten = {static_cast<int>(b.eersteNoot), static_cast<int>(b.noten.size() - b.eersteNoot)};
+    m.klanken = {static_cast<int>(b.eersteKlank), static_cast<int>(b.klanken.size() - b.eersteKlank)};
+    m.akkoorden = Voegtoe(m_uit.akkoorden, b.akkoorden);
+    m.tijden = Voegtoe(m_uit.tijden, b.tijden);
+    m.palmMutes = Voegtoe(m_uit.palmMutes, b.palmMutes);
+    m.stemmingUitNamen = b.stemmingUitNamen;
+    m.capo = b.capo;
+    m.akkoordregel = b.akkoordregel;
+    m.tijdregel = b.tijdregel;
+    m.telregel = b.telregel;
+    m.keer = b.keer;
+    m_uit.balken.push_back(m);
+}
+
+void BalkLezer::Stemming(Werkbalk& b)
 {
     const int n = static_cast<int>(b.snaren.size());
     const int metNaam = static_cast<int>(
         std::count_if(b.snaren.begin(), b.snaren.end(), [](const Snaar& s) { return !s.naam.empty(); }));
     std::vector<int> open;
     if (metNaam == n) {
-        std::vector<std::u32string> namen;
-        for (auto it = b.snaren.rbegin(); it != b.snaren.rend(); ++it)
-            namen.push_back(it->naam);
-        open = StemmingVanNamen(namen);
+        bool zelfde = static_cast<int>(m_namen.size()) == n;
+        for (int i = 0; zelfde && i < n; ++i)
+            zelfde = m_namen[i] == b.snaren[n - 1 - i].naam;
+        if (!zelfde) {
+            m_namen.clear();
+            for (auto it = b.snaren.rbegin(); it != b.snaren.rend(); ++it)
+                m_namen.push_back(it->naam);
+            m_open = StemmingVanNamen(m_namen);
+        }
+        open = m_open;
         b.stemmingUitNamen = true;
     } else {
         if (metNaam > 0)
@@ -326,29 +413,29 @@ void BalkLezer::Stemming(Muziekbalk& b)
 
 bool LeesTijdregelIn(Regel s, std::vector<Tijdteken>& tijden);
 
-void BalkLezer::Omgeving(Muziekbalk& b, int eersteSnaarRegel)
+void BalkLezer::Omgeving(Werkbalk& b, int eersteSnaarRegel)
 {
-    std::vector<Akkoordnaam> akkoorden;
-    std::vector<Woord> onbekend;
-    std::vector<Tijdteken> tijden;
+    auto& akkoorden = m_akkoorden;
+    auto& onbekend = m_onbekend;
+    auto& tijden = m_tijden;
     for (int r = eersteSnaarRegel - 1; r >= 0 && r >= eersteSnaarRegel - 4; --r) {
         if (m_analyse.IsTabLijn(r) && r < b.bron.eerste)
             break;
-        const Regel s = m_regels[r];
+        const Regel s = m_bron.Regel(r);
         if (IsLeeg(s))
             break;
         if (r >= b.bron.eerste) // a palm-mute line the analysis counted in
             continue;
         if (b.tijdregel < 0 && LeesTijdregelIn(s, tijden)) {
             b.tijdregel = r;
-            b.tijden = tijden;
+            b.tijden.assign(tijden.begin(), tijden.end());
         } else if (b.telregel < 0 && (m_analyse.IsMarkeerLijn(r) || IsTelregel(s))) {
             b.telregel = r;
         } else if (auto pm = LeesPmRegel(s); !pm.empty()) {
             b.palmMutes.insert(b.palmMutes.end(), pm.begin(), pm.end());
         } else if (b.akkoordregel < 0 && LeesAkkoordregel(s, akkoorden, onbekend)) {
             b.akkoordregel = r;
-            b.akkoorden = akkoorden;
+            b.akkoorden.assign(akkoorden.begin(), akkoorden.end());
             for (const Woord& w : onbekend)
                 Meld(r, w.kolom, "Woord " + Aangehaald(s.substr(w.kolom, w.lengte)) +
                                      " op de akkoordregel is geen akkoord");
@@ -358,10 +445,10 @@ void BalkLezer::Omgeving(Muziekbalk& b, int eersteSnaarRegel)
     }
 }
 
-void BalkLezer::LeesSnaar(Muziekbalk& b, int si)
+void BalkLezer::LeesSnaar(Werkbalk& b, int si)
 {
     const Snaar& snaar = b.snaren[si];
-    const Regel s = m_regels[snaar.regel];
+    const Regel s = m_bron.Regel(snaar.regel);
     const int open = snaar.open >= 0 ? snaar.open + b.capo : -1;
 
     // The body ends at its last '-' or '|'; text after a space there is a
@@ -389,11 +476,11 @@ void BalkLezer::LeesSnaar(Muziekbalk& b, int si)
     Techniek wacht = Techniek::Geen;
     auto nieuweNoot = [&](int kolom, int lengte, int fret, Aanslag aanslag) {
         Noot n;
-        n.snaar = si;
+        n.snaar = static_cast<std::int16_t>(si);
         n.regel = snaar.regel;
         n.kolom = kolom;
-        n.lengte = lengte;
-        n.fret = fret;
+        n.lengte = static_cast<std::int8_t>(lengte);
+        n.fret = static_cast<std::int8_t>(fret);
         n.aanslag = aanslag;
         n.via = wacht;
         if (fret >= 0 && open >= 0) {
@@ -403,9 +490,9 @@ void BalkLezer::LeesSnaar(Muziekbalk& b, int si)
                     Meld(snaar.regel, kolom, "Flageolet op fret " + std::to_string(fret) +
                                                  " heeft geen bekende toonhoogte");
                 else
-                    n.toonhoogte = open + interval;
+                    n.toonhoogte = static_cast<std::int16_t>(open + interval);
             } else {
-                n.toonhoogte = open + fret;
+                n.toonhoogte = static_cast<std::int16_t>(open + fret);
             }
         }
         wacht = Techniek::Geen;
@@ -426,7 +513,12 @@ void BalkLezer::LeesSnaar(Muziekbalk& b, int si)
 
     for (int i = snaar.begin; i < eind;) {
         const char32_t c = s[i];
-        if (c == U'-' || IsSpatie(c)) {
+        if (c == U'-') {
+            // Most of a staff is string: skip it in one tight loop.
+            while (++i < eind && s[i] == U'-') {
+            }
+            wacht = Techniek::Geen;
+        } else if (IsSpatie(c)) {
             wacht = Techniek::Geen;
             ++i;
         } else if (c == U'|') {
@@ -490,7 +582,7 @@ void BalkLezer::LeesSnaar(Muziekbalk& b, int si)
     }
 }
 
-void BalkLezer::Maatstrepen(Muziekbalk& b)
+void BalkLezer::Maatstrepen(Werkbalk& b)
 {
     const int n = static_cast<int>(b.snaren.size());
     int breedte = 0;
@@ -501,7 +593,10 @@ void BalkLezer::Maatstrepen(Muziekbalk& b)
     }
     // A column is a bar line when every string whose body reaches it has a
     // '|' there; ragged line ends do not break a bar line.
-    std::vector<int> strepen(breedte + 2, 0), dekking(breedte + 2, 0);
+    auto& strepen = m_strepen;
+    auto& dekking = m_dekking;
+    strepen.assign(breedte + 2, 0);
+    dekking.assign(breedte + 2, 0);
     for (int s = 0; s < n; ++s) {
         dekking[b.snaren[s].begin] += 1;
         dekking[std::max(b.snaren[s].begin, m_eind[s])] -= 1;
@@ -510,14 +605,16 @@ void BalkLezer::Maatstrepen(Muziekbalk& b)
         dekking[c] += dekking[c - 1];
     for (int k : m_streepKolommen)
         ++strepen[k];
-    std::vector<char> isStreep(breedte + 2, 0);
+    auto& isStreep = m_isStreep;
+    isStreep.assign(breedte + 2, 0);
     for (int c = 0; c < breedte; ++c)
         isStreep[c] = strepen[c] >= std::min(2, n) && strepen[c] == dekking[c];
     for (std::size_t k = 0; k < m_streepKolommen.size(); ++k)
         if (!isStreep[m_streepKolommen[k]])
             Meld(m_streepRegels[k], m_streepKolommen[k], "Maatstreep staat niet op alle snaren");
 
-    std::vector<int> streepVan(breedte + 2, -1);
+    auto& streepVan = m_streepVan;
+    streepVan.assign(breedte + 2, -1);
     for (int c = 0; c < breedte; ++c) {
         if (!isStreep[c])
             continue;
@@ -534,7 +631,7 @@ void BalkLezer::Maatstrepen(Muziekbalk& b)
         else if (streepVan[p.kolom + 1] >= 0)
             b.maatstrepen[streepVan[p.kolom + 1]].herhaalEind = true;
         else
-            Meld(p.regel, p.kolom, "Herhaalteken " + Aangehaald(m_regels[p.regel].substr(p.kolom, 1)) +
+            Meld(p.regel, p.kolom, "Herhaalteken " + Aangehaald(m_bron.Regel(p.regel).substr(p.kolom, 1)) +
                                        " staat niet naast een maatstreep");
     }
 
@@ -542,7 +639,7 @@ void BalkLezer::Maatstrepen(Muziekbalk& b)
     // the last count only when something is written there.
     auto heeftInhoud = [&](int van, int tot) {
         for (int s = 0; s < n; ++s) {
-            const Regel r = m_regels[b.snaren[s].regel];
+            const Regel r = m_bron.Regel(b.snaren[s].regel);
             for (int c = std::max(van, b.snaren[s].begin); c < std::min(tot, m_eind[s]); ++c)
                 if (!IsSpatie(r[c]))
                     return true;
@@ -561,15 +658,30 @@ void BalkLezer::Maatstrepen(Muziekbalk& b)
         b.maten.push_back({van, breedte});
 }
 
-void BalkLezer::Afronden(Muziekbalk& b)
+void BalkLezer::Afronden(Werkbalk& b)
 {
-    std::stable_sort(b.noten.begin(), b.noten.end(), [](const Noot& x, const Noot& y) {
-        return x.kolom != y.kolom ? x.kolom < y.kolom : x.snaar < y.snaar;
-    });
+    // Each string's notes arrive in column order; a counting sort on the
+    // column, taking the strings in order, gives column then string order
+    // without comparing.
+    {
+        const auto begin = b.noten.begin() + static_cast<std::ptrdiff_t>(b.eersteNoot);
+        int breedte = 0;
+        for (auto it = begin; it != b.noten.end(); ++it)
+            breedte = std::max(breedte, it->kolom + 1);
+        m_telling.assign(static_cast<std::size_t>(breedte) + 1, 0);
+        for (auto it = begin; it != b.noten.end(); ++it)
+            ++m_telling[static_cast<std::size_t>(it->kolom) + 1];
+        for (int c = 1; c <= breedte; ++c)
+            m_telling[c] += m_telling[c - 1];
+        m_sorteer.resize(static_cast<std::size_t>(b.noten.end() - begin));
+        for (auto it = begin; it != b.noten.end(); ++it)
+            m_sorteer[static_cast<std::size_t>(m_telling[it->kolom]++)] = *it;
+        std::copy(m_sorteer.begin(), m_sorteer.end(), begin);
+    }
     std::size_t maat = 0, pm = 0, tijd = 0;
     std::sort(b.palmMutes.begin(), b.palmMutes.end(),
               [](const PalmMute& x, const PalmMute& y) { return x.begin < y.begin; });
-    for (std::size_t i = 0; i < b.noten.size(); ++i) {
+    for (std::size_t i = b.eersteNoot; i < b.noten.size(); ++i) {
         Noot& n = b.noten[i];
         while (maat < b.maten.size() && b.maten[maat].eind <= n.kolom)
             ++maat;
@@ -578,8 +690,8 @@ void BalkLezer::Afronden(Muziekbalk& b)
         while (pm < b.palmMutes.size() && b.palmMutes[pm].eind <= n.kolom)
             ++pm;
         n.palmMute = pm < b.palmMutes.size() && b.palmMutes[pm].begin <= n.kolom;
-        if (b.klanken.empty() || b.klanken.back().kolom != n.kolom) {
-            Klank k{n.kolom, static_cast<int>(i), 0, 0, 0};
+        if (b.klanken.size() == b.eersteKlank || b.klanken.back().kolom != n.kolom) {
+            Klank k{n.kolom, static_cast<int>(i - b.eersteNoot), 0, 0, 0};
             while (tijd < b.tijden.size() && b.tijden[tijd].kolom < n.kolom)
                 ++tijd;
             if (tijd < b.tijden.size() && b.tijden[tijd].kolom == n.kolom) {
@@ -632,8 +744,11 @@ bool LeesTijdregel(std::u32string_view regel, std::vector<Tijdteken>& tijden)
 int LeesCapo(std::u32string_view s)
 {
     std::size_t p = std::u32string_view::npos;
+    // Or-ing 0x20 folds exactly the ASCII capitals onto these four letters;
+    // every line outside a staff passes here, so this stays cheap.
     for (std::size_t i = 0; i + 4 <= s.size(); ++i) {
-        if (Klein(s[i]) == U'c' && Klein(s[i + 1]) == U'a' && Klein(s[i + 2]) == U'p' && Klein(s[i + 3]) == U'o' &&
+        if ((s[i] | 0x20) == U'c' && (s[i + 1] | 0x20) == U'a' && (s[i + 2] | 0x20) == U'p' &&
+            (s[i + 3] | 0x20) == U'o' &&
             (i == 0 || !IsLetter(s[i - 1]))) {
             p = i;
             break;
@@ -691,24 +806,38 @@ int LeesCapo(std::u32string_view s)
     return -2;
 }
 
-Muziekstuk LeesMuziek(std::span<const std::u32string_view> regels, const TabAnalyse& analyse,
-                      const std::vector<std::u32string>& terugval)
+Muziekstuk LeesMuziek(Regelbron& regels, const TabAnalyse& analyse, const std::vector<std::u32string>& terugval)
 {
     Muziekstuk uit;
     BalkLezer lezer(regels, analyse, terugval, uit);
-    const int n = static_cast<int>(regels.size());
+    // Room the tables will not outgrow in ordinary documents: pages never
+    // written cost nothing, regrowing would copy everything.
+    std::size_t lijnen = 0;
+    for (int k = 0; k < analyse.aantalbalken; ++k)
+        lijnen += static_cast<std::size_t>(analyse.tabbalken[k].aantal);
+    uit.balken.reserve(static_cast<std::size_t>(std::max(analyse.aantalbalken, 0)));
+    uit.snaren.reserve(lijnen);
+    uit.noten.reserve(lijnen * 16);
+    uit.klanken.reserve(lijnen * 8);
+    uit.maatstrepen.reserve(lijnen * 2);
+    uit.maten.reserve(lijnen * 2);
+    const int n = regels.Aantal();
     int capo = 0;
     int r = 0;
     for (int k = 0; k < analyse.aantalbalken; ++k) {
         const TTabbalk& bron = analyse.tabbalken[k];
         if (bron.laatste >= n)
             break;
+        // Everything one staff needs: the text since the previous staff (a
+        // capo, the lines above) and the line below it.
+        regels.Bereid(r, std::min(n, bron.laatste + 2));
         for (; r < bron.eerste; ++r) {
-            const int c = LeesCapo(regels[r]);
+            const int c = LeesCapo(regels.Regel(r));
             if (c >= 0)
                 capo = c;
             else if (c == -2)
-                uit.bevindingen.push_back({r, 0, "Capo-aanduiding " + Aangehaald(Trim(regels[r])) + " niet begrepen"});
+                uit.bevindingen.push_back(
+                    {r, 0, "Capo-aanduiding " + Aangehaald(Trim(regels.Regel(r))) + " niet begrepen"});
         }
         lezer.Lees(bron, capo);
         r = bron.laatste + 1;
@@ -717,6 +846,22 @@ Muziekstuk LeesMuziek(std::span<const std::u32string_view> regels, const TabAnal
         return x.regel != y.regel ? x.regel < y.regel : x.kolom < y.kolom;
     });
     return uit;
+}
+
+Muziekstuk LeesMuziek(std::span<const std::u32string_view> regels, const TabAnalyse& analyse,
+                      const std::vector<std::u32string>& terugval)
+{
+    class Alles : public Regelbron {
+    public:
+        explicit Alles(std::span<const std::u32string_view> r) : m_r(r) {}
+        int Aantal() const override { return static_cast<int>(m_r.size()); }
+        void Bereid(int, int) override {}
+        std::u32string_view Regel(int i) const override { return m_r[static_cast<std::size_t>(i)]; }
+
+    private:
+        std::span<const std::u32string_view> m_r;
+    } bron(regels);
+    return LeesMuziek(bron, analyse, terugval);
 }
 
 } // namespace korvane

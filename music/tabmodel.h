@@ -41,20 +41,21 @@ enum class Aanslag : std::uint8_t {
     KunstFlageolet, // [n]
 };
 
+// Kept small: a long document holds hundreds of thousands of them.
 struct Noot {
-    int snaar = 0;          // 0 = the top line of the staff
     int regel = 0;
-    int kolom = 0;          // first digit of the fret (or the x)
-    int lengte = 1;         // characters of the fret number
-    int fret = -1;          // -1 for a muted string
-    int toonhoogte = -1;    // sounding MIDI number, capo included; -1 unknown or muted
+    int kolom = 0;                  // first digit of the fret (or the x)
+    int aangehoudenTot = -1;        // last column of an "=" run after it
+    int maat = -1;                  // index into the staff's bars
+    std::int16_t snaar = 0;         // 0 = the top line of the staff
+    std::int16_t toonhoogte = -1;   // sounding MIDI number, capo included; -1 unknown or muted
+    std::int8_t fret = -1;          // -1 for a muted string
+    std::int8_t lengte = 1;         // characters of the fret number
     Aanslag aanslag = Aanslag::Gewoon;
     Techniek via = Techniek::Geen;  // sign just before the note
     Techniek naar = Techniek::Geen; // sign just after it
     bool vibrato = false;           // ~ after it
     bool palmMute = false;
-    int aangehoudenTot = -1;        // last column of an "=" run after it
-    int maat = -1;                  // index into Muziekbalk::maten
 };
 
 struct Snaar {
@@ -81,7 +82,7 @@ struct Maat {
 // The notes struck together: one column of the staff.
 struct Klank {
     int kolom = 0;
-    int eersteNoot = 0;     // index into Muziekbalk::noten
+    int eersteNoot = 0;     // index into the staff's notes
     int aantalNoten = 0;
     int noemer = 0;         // from a timing line: 1 whole .. 32, 0 when none
     int punten = 0;
@@ -99,21 +100,27 @@ struct PalmMute {
     int eind = 0;           // one past the last column of its extent
 };
 
+// Where a staff's items lie in the flat tables of its Muziekstuk.
+struct Bereik {
+    int begin = 0;
+    int aantal = 0;
+};
+
 struct Muziekbalk {
     TTabbalk bron;                      // the staff as the analysis found it
-    std::vector<Snaar> snaren;          // top line first, highest string first
+    Bereik snaren;                      // top line first, highest string first
+    Bereik maatstrepen;
+    Bereik maten;
+    Bereik noten;                       // by column, then by string
+    Bereik klanken;
+    Bereik akkoorden;                   // columns are document columns
+    Bereik tijden;
+    Bereik palmMutes;
     bool stemmingUitNamen = false;      // tuning read from the labels
     int capo = 0;
-    std::vector<Maatstreep> maatstrepen;
-    std::vector<Maat> maten;
-    std::vector<Noot> noten;            // by column, then by string
-    std::vector<Klank> klanken;
     int akkoordregel = -1;
-    std::vector<Akkoordnaam> akkoorden; // columns are document columns
     int tijdregel = -1;
-    std::vector<Tijdteken> tijden;
     int telregel = -1;                  // a count line such as "1  |   .   |"
-    std::vector<PalmMute> palmMutes;
     int keer = 1;                       // "x3" after the staff: how often the
                                         // last repeat (or the staff) is played
 };
@@ -124,14 +131,57 @@ struct Bevinding {
     std::string bericht;                // Dutch, UTF-8
 };
 
+// The staffs keep their items in shared tables rather than vectors of their
+// own: a long document has thousands of staffs, and a handful of tables keep
+// building and dropping the model cheap. Indexes inside a staff's items
+// (Klank::eersteNoot, Noot::maat, Noot::snaar) count from the staff's own
+// first item.
 struct Muziekstuk {
     std::vector<Muziekbalk> balken;
     std::vector<Bevinding> bevindingen; // in document order
+
+    std::vector<Snaar> snaren;
+    std::vector<Maatstreep> maatstrepen;
+    std::vector<Maat> maten;
+    std::vector<Noot> noten;
+    std::vector<Klank> klanken;
+    std::vector<Akkoordnaam> akkoorden;
+    std::vector<Tijdteken> tijden;
+    std::vector<PalmMute> palmMutes;
+
+    std::span<const Snaar> Snaren(const Muziekbalk& b) const { return Deel(snaren, b.snaren); }
+    std::span<const Maatstreep> Maatstrepen(const Muziekbalk& b) const { return Deel(maatstrepen, b.maatstrepen); }
+    std::span<const Maat> Maten(const Muziekbalk& b) const { return Deel(maten, b.maten); }
+    std::span<const Noot> Noten(const Muziekbalk& b) const { return Deel(noten, b.noten); }
+    std::span<const Klank> Klanken(const Muziekbalk& b) const { return Deel(klanken, b.klanken); }
+    std::span<const Akkoordnaam> Akkoorden(const Muziekbalk& b) const { return Deel(akkoorden, b.akkoorden); }
+    std::span<const Tijdteken> Tijden(const Muziekbalk& b) const { return Deel(tijden, b.tijden); }
+    std::span<const PalmMute> PalmMutes(const Muziekbalk& b) const { return Deel(palmMutes, b.palmMutes); }
+
+private:
+    template <typename T>
+    static std::span<const T> Deel(const std::vector<T>& v, Bereik r)
+    {
+        return std::span<const T>(v).subspan(static_cast<std::size_t>(r.begin), static_cast<std::size_t>(r.aantal));
+    }
 };
 
-// Reads every staff of `analyse` (which must be fresh for `regels`).
+// The document's lines as characters, handed out a stretch at a time so that
+// a source that has to convert them can do so into a small buffer that stays
+// in the cache.
+class Regelbron {
+public:
+    virtual ~Regelbron() = default;
+    virtual int Aantal() const = 0;
+    // Makes lines [van, tot) readable; what Regel returned before may go.
+    virtual void Bereid(int van, int tot) = 0;
+    virtual std::u32string_view Regel(int i) const = 0;
+};
+
+// Reads every staff of `analyse` (which must be fresh for the lines).
 // `terugval` is the current tuning, labels lowest first, used for staffs
-// without labels.
+// without labels. Nothing in the result points into the lines.
+Muziekstuk LeesMuziek(Regelbron& regels, const TabAnalyse& analyse, const std::vector<std::u32string>& terugval);
 Muziekstuk LeesMuziek(std::span<const std::u32string_view> regels, const TabAnalyse& analyse,
                       const std::vector<std::u32string>& terugval);
 
