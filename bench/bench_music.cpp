@@ -52,11 +52,14 @@ int main()
     BerekenStemming("EADGBE", stemming);
     Muziekstuk stuk;
 
-    // Taking turns, so that a busy machine slows both alike.
-    std::vector<double> analyses, modellen, samen;
-    for (int i = 0; i < 11; ++i) {
+    // Taking turns, so that a busy machine slows both alike; the ratio is
+    // the median of the ratios of neighbouring runs, which a burst of load
+    // on the shared cores disturbs least.
+    std::vector<double> analyses, modellen, samen, verhoudingen;
+    for (int i = 0; i < 21; ++i) {
         analyses.push_back(MedianMs(1, nullptr, [&] { analyze(editor, analyse); }));
         modellen.push_back(MedianMs(1, nullptr, [&] { stuk = LeesMuziek(editor, analyse, stemming); }));
+        verhoudingen.push_back(modellen.back() / analyses.back());
         samen.push_back(MedianMs(1, nullptr, [&] {
             analyze(editor, analyse);
             stuk = LeesMuziek(editor, analyse, stemming);
@@ -69,14 +72,16 @@ int main()
     const double a = mediaan(analyses);
     const double m = mediaan(modellen);
     const double s = mediaan(samen);
+    const double verhouding = mediaan(verhoudingen);
     const std::size_t noten = stuk.noten.size();
     std::printf("document: %d lines, %d staffs, %zu notes, %zu findings\n", regels, analyse.aantalbalken, noten,
                 stuk.bevindingen.size());
     std::printf("tab analysis: %.2f ms\n", a);
-    std::printf("musical model: %.2f ms (%.2fx the analysis; target <= 3x)\n", m, m / a);
+    std::printf("musical model, editor bytes converted included: %.2f ms\n", m);
+    std::printf("model / analysis: %.2fx (target <= 3x)\n", verhouding);
     std::printf("analysis and model together: %.2f ms (%.2fx the analysis)\n", s, s / a);
     const bool gelezen = analyse.aantalbalken > 0 && stuk.balken.size() == static_cast<std::size_t>(analyse.aantalbalken) &&
                          stuk.bevindingen.empty();
     std::printf("every staff read without findings: %s\n", gelezen ? "yes" : "NO");
-    return gelezen && m / a <= 3.0 ? 0 : 1;
+    return gelezen && verhouding <= 3.0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "core/cp1252.h"
 
 #include <algorithm>
+#include <array>
 
 namespace korvane {
 namespace {
@@ -14,6 +15,18 @@ std::u32string Tekens(std::string_view bytes)
     for (std::size_t i = 0; i < bytes.size(); ++i)
         uit[i] = Cp1252ToUnicode(static_cast<unsigned char>(bytes[i]));
     return uit;
+}
+
+// The whole code page at once, so that the conversion is one load a byte.
+const std::array<char32_t, 256>& Tabel()
+{
+    static const std::array<char32_t, 256> tabel = [] {
+        std::array<char32_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = Cp1252ToUnicode(static_cast<unsigned char>(b));
+        return t;
+    }();
+    return tabel;
 }
 
 } // namespace
@@ -39,7 +52,8 @@ void EditorRegels::Bereid(int van, int tot)
     m_van = van;
     m_begin.clear();
     std::size_t lengte = 0;
-    m_editor.VisitLines(van, tot, [this, &lengte](int, std::string_view s) {
+    const auto& tabel = Tabel();
+    m_editor.VisitLines(van, tot, [this, &lengte, &tabel](int, std::string_view s) {
         m_begin.push_back(lengte);
         if (lengte + s.size() > m_capaciteit) {
             const std::size_t nieuw = std::max(2 * m_capaciteit, lengte + s.size() + 4096);
@@ -50,7 +64,7 @@ void EditorRegels::Bereid(int van, int tot)
         }
         char32_t* doel = m_tekens.get() + lengte;
         for (unsigned char b : s)
-            *doel++ = b < 0x80 ? b : Cp1252ToUnicode(b);
+            *doel++ = tabel[b];
         lengte += s.size();
     });
     m_begin.push_back(lengte);

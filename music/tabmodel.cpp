@@ -744,15 +744,21 @@ bool LeesTijdregel(std::u32string_view regel, std::vector<Tijdteken>& tijden)
 int LeesCapo(std::u32string_view s)
 {
     std::size_t p = std::u32string_view::npos;
-    // Or-ing 0x20 folds exactly the ASCII capitals onto these four letters;
-    // every line outside a staff passes here, so this stays cheap.
-    for (std::size_t i = 0; i + 4 <= s.size(); ++i) {
+    // Or-ing 0x20 folds exactly the ASCII capitals onto these four letters.
+    // Every line outside a staff passes here, so the search looks at the
+    // fourth letter first and skips ahead as far as it safely can.
+    for (std::size_t i = 0; i + 4 <= s.size();) {
+        const char32_t vierde = s[i + 3] | 0x20;
+        if (vierde != U'o') {
+            i += vierde == U'p' ? 1 : vierde == U'a' ? 2 : vierde == U'c' ? 3 : 4;
+            continue;
+        }
         if ((s[i] | 0x20) == U'c' && (s[i + 1] | 0x20) == U'a' && (s[i + 2] | 0x20) == U'p' &&
-            (s[i + 3] | 0x20) == U'o' &&
             (i == 0 || !IsLetter(s[i - 1]))) {
             p = i;
             break;
         }
+        ++i;
     }
     if (p == std::u32string_view::npos)
         return -1;
