@@ -72,6 +72,8 @@ void EditorRegels::Bereid(int van, int tot)
 
 std::u32string_view EditorRegels::Regel(int i) const
 {
+    if (i < m_van || i + 1 >= m_van + static_cast<int>(m_begin.size()))
+        return {};
     const std::size_t k = static_cast<std::size_t>(i - m_van);
     return std::u32string_view(m_tekens.get() + m_begin[k], m_begin[k + 1] - m_begin[k]);
 }

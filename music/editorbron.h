@@ -35,6 +35,7 @@ public:
     explicit EditorRegels(const EditorOps& editor) : m_editor(editor), m_aantal(editor.LineCount()) {}
     int Aantal() const override { return m_aantal; }
     void Bereid(int van, int tot) override;
+    // Empty for a line outside the prepared stretch.
     std::u32string_view Regel(int i) const override;
 
 private:

@@ -609,7 +609,8 @@ void BalkLezer::Maatstrepen(Werkbalk& b)
     isStreep.assign(breedte + 2, 0);
     for (int c = 0; c < breedte; ++c)
         isStreep[c] = strepen[c] >= std::min(2, n) && strepen[c] == dekking[c];
-    for (std::size_t k = 0; k < m_streepKolommen.size(); ++k)
+    // With labels of unequal width the one finding about that says it all.
+    for (std::size_t k = 0; k < m_streepKolommen.size() && !m_openingApart; ++k)
         if (!isStreep[m_streepKolommen[k]])
             Meld(m_streepRegels[k], m_streepKolommen[k], "Maatstreep staat niet op alle snaren");
 

@@ -133,6 +133,12 @@ struct BalkRij {
     std::string bevindingen;
 };
 
+// A failing row shows its name, not its bytes.
+void PrintTo(const BalkRij& r, std::ostream* os)
+{
+    *os << r.naam;
+}
+
 class Balken : public ::testing::TestWithParam<BalkRij> {};
 
 // Every row holds one staff; the summaries above say what it must become.
@@ -236,6 +242,19 @@ INSTANTIATE_TEST_SUITE_P(
         BalkRij{"HeldNotesWithCountLine",
                 Doc({"1   |   .   |   .", "e|-0=======-------|", "B|-----1===-------|", "G|--------------0-|"}),
                 "EADGBE", "e64 B59 G55 ", "1 18 / 2-18", "3/0:0@64=10m0 7/1:1@60=10m0 16/2:0@55m0", "tel0 ", ""},
+        BalkRij{"PalmMuteLineTheAnalysisCountsAsAString",
+                Doc({"PM----------|", "e|---0-0-0--|", "B|----------|", "G|----------|", "D|----------|",
+                     "A|----------|", "E|----------|"}),
+                "EADGBE", "e64 B59 G55 D50 A45 E40 ", "1 12 / 2-12", "5/0:0@64pmm0 7/0:0@64pmm0 9/0:0@64pmm0",
+                "pm0-13 ", ""},
+        BalkRij{"PartialLabelsAreIgnored",
+                Doc({"e|--0--|", " |--1--|", " |--0--|", " |--2--|", " |--3--|", " |-----|"}), "EADGBE",
+                "e64 ?59 ?55 ?50 ?45 ?40 ", "1 7 / 2-7", "4/0:0@64m0,4/1:1@60m0,4/2:0@55m0,4/3:2@52m0,4/4:3@48m0",
+                "", "0:0 Niet alle snaren van de balk hebben een naam; de namen worden genegeerd\n"},
+        BalkRij{"UnequalLabelWidthsAreReportedNotAligned",
+                Doc({"D|--0--|", "A|--0--|", "F#|--0--|", "D|--0--|", "A|--0--|", "D|--0--|"}), "EADGBE",
+                "D62 A57 F#54 D50 A45 D38 ", "/ 1-9", "4/0:0@62m0,4/1:0@57m0,4/3:0@50m0,4/4:0@45m0,4/5:0@38m0 5/2:0@54m0",
+                "", "0:1 Snaarnamen zijn niet even breed: de kolommen van de snaren lopen niet gelijk\n"},
         BalkRij{"WhatItCannotRead",
                 Doc({"Capo: zie video", "e|--0--q--123----------|  ring", "B|--(5---|-------------|",
                      "G|--~------------------|", "D|---------------------|"}),
@@ -248,6 +267,44 @@ INSTANTIATE_TEST_SUITE_P(
                 "2:9 Maatstreep staat niet op alle snaren\n"
                 "3:4 Teken \u2018~\u2019 zonder noot ervoor\n"}),
     [](const auto& info) { return std::string(info.param.naam); });
+
+// A document as collections have them: a header with a capo, chords over
+// lyrics (which are not the staff's), a bass staff with chord names over it,
+// a Windows-1252 byte in a staff and lyrics, an unlabeled staff after a
+// "no capo". Read through the editor a stretch at a time and from all lines
+// at once, it must come out the same.
+TEST(Document, StaffsAmongLyricsAndChordsReadTheSameByStretchOrWhole)
+{
+    const std::string document = Doc({
+        "Lied - Iemand", "Capo 3", "", "C        G", "Zing maar mee", "e|--0--|--3--|", "B|--1--|--0--|",
+        "G|--0--|--0--|", "D|--2--|--0--|", "A|--3--|--2--|", "E|-----|--3--|", "", "Capo: geen", "   Am   Dm   Riff",
+        "G|-----|-----|", "D|--2\x96-|-----|", "A|--0--|--3--|", "E|-----|-----|", "  caf\xE9 la la", "",
+        "|--0--|", "|--1--|", "|--0--|", "|--2--|", "|--3--|", "|-----|"});
+    MemoryEditor editor(document);
+    TabAnalyse analyse;
+    analyze(editor, analyse);
+    Stemming stemming;
+    BerekenStemming("EADGBE", stemming);
+    const Muziekstuk perStuk = LeesMuziek(editor, analyse, stemming);
+    const Tekstregels tekst(editor);
+    const Muziekstuk ineens = LeesMuziek(tekst.Regels(), analyse, SnaarnamenVan(stemming));
+
+    for (const Muziekstuk* m : {&perStuk, &ineens}) {
+        ASSERT_EQ(m->balken.size(), 3u);
+        std::vector<std::string> uit;
+        for (const Muziekbalk& b : m->balken)
+            uit.push_back(Snaren(*m, b) + "| " + Maten(*m, b) + " | " + Noten(*m, b) + " | " + Omgeving(*m, b));
+        EXPECT_EQ(uit, (std::vector<std::string>{
+                           "e64 B59 G55 D50 A45 E40 +3| 1 7 13 / 2-7 8-13 | 4/0:0@67m0,4/1:1@63m0,4/2:0@58m0,"
+                           "4/3:2@55m0,4/4:3@51m0 10/0:3@70m1,10/1:0@62m1,10/2:0@58m1,10/3:0@53m1,10/4:2@50m1,"
+                           "10/5:3@46m1 | ",
+                           "G43 D38 A33 E28 | 1 7 13 / 2-7 8-13 | 4/1:2@40m0,4/2:0@33m0 10/2:3@36m1 | 3:9m 8:2m ",
+                           "?64 ?59 ?55 ?50 ?45 ?40 | 0 6 / 1-6 | 3/0:0@64m0,3/1:1@60m0,3/2:0@55m0,3/3:2@52m0,"
+                           "3/4:3@48m0 | "}));
+        EXPECT_EQ(Bevindingen(*m), "13:13 Woord \u2018Riff\u2019 op de akkoordregel is geen akkoord\n"
+                                   "15:5 Teken \u2018\u2013\u2019 in de tablijn niet begrepen\n");
+    }
+}
 
 } // namespace
 } // namespace korvane
