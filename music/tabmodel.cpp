@@ -374,7 +374,13 @@ void BalkLezer::Stemming(Werkbalk& b)
     const int metNaam = static_cast<int>(
         std::count_if(b.snaren.begin(), b.snaren.end(), [](const Snaar& s) { return !s.naam.empty(); }));
     std::vector<int> open;
-    if (metNaam == n) {
+    if (n > 8) {
+        // More strings than any tab instrument: most likely two staffs
+        // written without a blank line between them, which the analysis
+        // takes as one. Better no pitches than wrong ones.
+        Meld(b.snaren[0].regel, 0, "Balk van " + std::to_string(n) +
+                                       " snaren: toonhoogtes niet bepaald (twee balken zonder lege regel ertussen?)");
+    } else if (metNaam == n) {
         bool zelfde = static_cast<int>(m_namen.size()) == n;
         for (int i = 0; zelfde && i < n; ++i)
             zelfde = m_namen[i] == b.snaren[n - 1 - i].naam;
@@ -556,7 +562,10 @@ void BalkLezer::LeesSnaar(Werkbalk& b, int si)
                        c == U'(' ? Aanslag::Spook : c == U'<' ? Aanslag::Flageolet : Aanslag::KunstFlageolet);
             i += lengte + 2;
             naVorige = i;
-        } else if (const Techniek t = TechniekVan(c); t != Techniek::Geen) {
+        } else if (const Techniek t = TechniekVan(c);
+                   // A technique letter followed by another letter is part of
+                   // a word, read as such below.
+                   t != Techniek::Geen && !(IsLetter(c) && i + 1 < eind && IsLetter(s[i + 1]))) {
             if (vorige >= 0 && naVorige == i)
                 b.noten[vorige].naar = t;
             wacht = t;
@@ -576,8 +585,15 @@ void BalkLezer::LeesSnaar(Werkbalk& b, int si)
             m_punten.push_back({snaar.regel, i});
             ++i;
         } else {
-            Meld(snaar.regel, i, "Teken " + Aangehaald(s.substr(i, 1)) + " in de tablijn niet begrepen");
-            ++i;
+            // A word written into the string ("let ring") is one finding,
+            // not one per letter.
+            int j = i + 1;
+            while (j < eind && s[j] != U'-' && s[j] != U'|' && !IsSpatie(s[j]) && !IsCijfer(s[j]))
+                ++j;
+            Meld(snaar.regel, i,
+                 (j - i == 1 ? "Teken " : "Tekst ") + Aangehaald(s.substr(i, j - i)) + " in de tablijn niet begrepen");
+            wacht = Techniek::Geen;
+            i = j;
         }
     }
 }

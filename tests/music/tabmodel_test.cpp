@@ -255,8 +255,13 @@ INSTANTIATE_TEST_SUITE_P(
                 Doc({"D|--0--|", "A|--0--|", "F#|--0--|", "D|--0--|", "A|--0--|", "D|--0--|"}), "EADGBE",
                 "D62 A57 F#54 D50 A45 D38 ", "/ 1-9", "4/0:0@62m0,4/1:0@57m0,4/3:0@50m0,4/4:0@45m0,4/5:0@38m0 5/2:0@54m0",
                 "", "0:1 Snaarnamen zijn niet even breed: de kolommen van de snaren lopen niet gelijk\n"},
+        BalkRij{"TwoStaffsWithoutABlankLineGetNoPitches",
+                Doc({"e|----|", "B|----|", "G|----|", "D|----|", "A|----|", "E|-0--|", "e|----|", "B|----|", "G|----|",
+                     "D|----|", "A|----|", "E|----|"}),
+                "EADGBE", "e-1 B-1 G-1 D-1 A-1 E-1 e-1 B-1 G-1 D-1 A-1 E-1 ", "1 6 / 2-6", "3/5:0m0", "",
+                "0:0 Balk van 12 snaren: toonhoogtes niet bepaald (twee balken zonder lege regel ertussen?)\n"},
         BalkRij{"WhatItCannotRead",
-                Doc({"Capo: zie video", "e|--0--q--123----------|  ring", "B|--(5---|-------------|",
+                Doc({"Capo: zie video", "e|--0--q--123----------|  ring", "B|--(5---|----ring-----|",
                      "G|--~------------------|", "D|---------------------|"}),
                 "EADGBE", "e64 B59 G55 D50 ", "1 23 / 2-23", "4/0:0@64m0 5/1:5@64m0", "",
                 "0:0 Capo-aanduiding \u2018Capo: zie video\u2019 niet begrepen\n"
@@ -265,6 +270,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "1:26 Tekst naast de balk niet begrepen: \u2018ring\u2019\n"
                 "2:4 Teken \u2018(\u2019 zonder fret en sluitteken erachter niet begrepen\n"
                 "2:9 Maatstreep staat niet op alle snaren\n"
+                "2:14 Tekst \u2018ring\u2019 in de tablijn niet begrepen\n"
                 "3:4 Teken \u2018~\u2019 zonder noot ervoor\n"}),
     [](const auto& info) { return std::string(info.param.naam); });
 
