@@ -290,8 +290,7 @@ private:
     std::vector<Punt> m_punten;
     std::vector<int> m_eind;            // per string: end of its body
     bool m_openingApart = false;        // labels of unequal width
-    std::vector<int> m_strepen, m_dekking, m_streepVan;
-    std::vector<char> m_isStreep;
+    std::vector<int> m_strepen, m_kandidaten;
     std::vector<Akkoordnaam> m_akkoorden;
     std::vector<Woord> m_onbekend;
     std::vector<Tijdteken> m_tijden;
@@ -608,46 +607,47 @@ void BalkLezer::Maatstrepen(Werkbalk& b)
         minBegin = std::min(minBegin, b.snaren[s].begin);
     }
     // A column is a bar line when every string whose body reaches it has a
-    // '|' there; ragged line ends do not break a bar line.
+    // '|' there; ragged line ends do not break a bar line. Only columns that
+    // hold a '|' somewhere are looked at.
     auto& strepen = m_strepen;
-    auto& dekking = m_dekking;
     strepen.assign(breedte + 2, 0);
-    dekking.assign(breedte + 2, 0);
-    for (int s = 0; s < n; ++s) {
-        dekking[b.snaren[s].begin] += 1;
-        dekking[std::max(b.snaren[s].begin, m_eind[s])] -= 1;
-    }
-    for (int c = 1; c <= breedte; ++c)
-        dekking[c] += dekking[c - 1];
+    m_kandidaten.clear();
     for (int k : m_streepKolommen)
-        ++strepen[k];
-    auto& isStreep = m_isStreep;
-    isStreep.assign(breedte + 2, 0);
-    for (int c = 0; c < breedte; ++c)
-        isStreep[c] = strepen[c] >= std::min(2, n) && strepen[c] == dekking[c];
+        if (strepen[k]++ == 0)
+            m_kandidaten.push_back(k);
+    std::sort(m_kandidaten.begin(), m_kandidaten.end());
+    constexpr int kStreep = -1, kGeenStreep = -2;
+    for (int c : m_kandidaten) {
+        int dekking = 0;
+        for (int s = 0; s < n; ++s)
+            dekking += b.snaren[s].begin <= c && c < m_eind[s];
+        const bool streep = strepen[c] >= std::min(2, n) && strepen[c] == dekking;
+        strepen[c] = streep ? kStreep : kGeenStreep;
+        if (!streep)
+            continue;
+        if (c > 0 && strepen[c - 1] == kStreep)
+            ++b.maatstrepen.back().breedte;
+        else
+            b.maatstrepen.push_back({c, 1, false, false});
+    }
     // With labels of unequal width the one finding about that says it all.
     for (std::size_t k = 0; k < m_streepKolommen.size() && !m_openingApart; ++k)
-        if (!isStreep[m_streepKolommen[k]])
+        if (strepen[m_streepKolommen[k]] == kGeenStreep)
             Meld(m_streepRegels[k], m_streepKolommen[k], "Maatstreep staat niet op alle snaren");
 
-    auto& streepVan = m_streepVan;
-    streepVan.assign(breedte + 2, -1);
-    for (int c = 0; c < breedte; ++c) {
-        if (!isStreep[c])
-            continue;
-        if (c > 0 && isStreep[c - 1]) {
-            ++b.maatstrepen.back().breedte;
-        } else {
-            b.maatstrepen.push_back({c, 1, false, false});
-        }
-        streepVan[c] = static_cast<int>(b.maatstrepen.size()) - 1;
-    }
     for (const Punt& p : m_punten) {
-        if (p.kolom > 0 && streepVan[p.kolom - 1] >= 0)
-            b.maatstrepen[streepVan[p.kolom - 1]].herhaalBegin = true;
-        else if (streepVan[p.kolom + 1] >= 0)
-            b.maatstrepen[streepVan[p.kolom + 1]].herhaalEind = true;
-        else
+        bool naast = false;
+        for (Maatstreep& m : b.maatstrepen) {
+            if (m.kolom + m.breedte == p.kolom) {
+                m.herhaalBegin = naast = true;
+                break;
+            }
+            if (m.kolom == p.kolom + 1) {
+                m.herhaalEind = naast = true;
+                break;
+            }
+        }
+        if (!naast)
             Meld(p.regel, p.kolom, "Herhaalteken " + Aangehaald(m_bron.Regel(p.regel).substr(p.kolom, 1)) +
                                        " staat niet naast een maatstreep");
     }
