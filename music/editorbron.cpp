@@ -62,9 +62,19 @@ void EditorRegels::Bereid(int van, int tot)
             m_tekens = std::move(groter);
             m_capaciteit = nieuw;
         }
+        // Widening alone for the ASCII that tab lines nearly always are (a
+        // loop the compiler turns into vector code); the code page's table
+        // only for a line that needs it.
         char32_t* doel = m_tekens.get() + lengte;
-        for (unsigned char b : s)
-            *doel++ = tabel[b];
+        const auto* bytes = reinterpret_cast<const unsigned char*>(s.data());
+        unsigned char hoog = 0;
+        for (std::size_t k = 0; k < s.size(); ++k) {
+            doel[k] = bytes[k];
+            hoog |= bytes[k];
+        }
+        if (hoog & 0x80)
+            for (std::size_t k = 0; k < s.size(); ++k)
+                doel[k] = tabel[bytes[k]];
         lengte += s.size();
     });
     m_begin.push_back(lengte);
