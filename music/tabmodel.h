@@ -38,7 +38,8 @@ enum class Aanslag : std::uint8_t {
     Gedempt,        // x: a muted string, no pitch
     Spook,          // (n)
     Flageolet,      // <n>: natural harmonic, sounding at the node's pitch
-    KunstFlageolet, // [n]
+    KunstFlageolet, // [n]: pitch as fretted; the sounding octave depends on
+                    // the technique the writer meant
 };
 
 // Kept small: a long document holds hundreds of thousands of them.
