@@ -1,0 +1,57 @@
+// The one place that knows the editor still holds Windows-1252 bytes: it
+// turns the editor's lines and the tuning box's labels into characters for
+// the musical model, one byte one character, so columns agree with the
+// editor's. When the editor holds characters itself this shrinks to a view.
+#pragma once
+
+#include "core/analysis.h"
+#include "core/editor.h"
+#include "core/tuning.h"
+#include "music/tabmodel.h"
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+// The lines of a document as characters, in one buffer.
+class Tekstregels {
+public:
+    explicit Tekstregels(const EditorOps& editor);
+    std::span<const std::u32string_view> Regels() const { return m_regels; }
+
+private:
+    std::unique_ptr<char32_t[]> m_tekens;
+    std::vector<std::u32string_view> m_regels;
+};
+
+// The editor's lines converted a stretch at a time, as the model asks for
+// them, into one small buffer that is reused.
+class EditorRegels : public Regelbron {
+public:
+    explicit EditorRegels(const EditorOps& editor) : m_editor(editor), m_aantal(editor.LineCount()) {}
+    int Aantal() const override { return m_aantal; }
+    void Bereid(int van, int tot) override;
+    // Empty for a line outside the prepared stretch.
+    std::u32string_view Regel(int i) const override;
+
+private:
+    const EditorOps& m_editor;
+    int m_aantal;
+    int m_van = 0;
+    // Grown by hand so that nothing is written twice.
+    std::unique_ptr<char32_t[]> m_tekens;
+    std::size_t m_capaciteit = 0;
+    std::vector<std::size_t> m_begin; // per line of the stretch, and its end
+};
+
+// The tuning box's labels, lowest string first.
+std::vector<std::u32string> SnaarnamenVan(const Stemming& stemming);
+
+// The musical model of the editor's document; `analyse` must be fresh.
+Muziekstuk LeesMuziek(const EditorOps& editor, const TabAnalyse& analyse, const Stemming& huidige);
+
+} // namespace korvane
