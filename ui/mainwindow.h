@@ -272,8 +272,9 @@ private:
     void Adopt();
     void Recalc();
     void PasStijlToe(int stijl, bool aan);
-    // After a line-font conversion: the modified mark as the conversion left it.
-    void NaOmzetting(bool omgezet);
+    // After a line-font conversion: the modified flag as it was before it
+    // (`veranderd`), shown in the status bar.
+    void NaOmzetting(bool omgezet, bool veranderd);
     void WisselStijl(int stijl, bool vanMenu);
     // The selection's attributes; in Ascii mode those of the whole text.
     QFont SelectieFont() const;

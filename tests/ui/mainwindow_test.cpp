@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AltToets{"LegeRegelTab", Qt::Key_T, false, 3, "E|-----------------|"}),
     [](const auto& info) { return std::string(info.param.naam); });
 
-TEST_F(Window, LineFontConversionBothWaysFromTheirKeysLeavesTheDocumentUnmodified)
+TEST_F(Window, LineFontConversionBothWaysFromTheirKeysIsNoChangeOfItsOwn)
 {
     w->Editor->setFont(QFont(QStringLiteral("Korvane")));
     Zet(QString::fromLatin1(kStaff));
@@ -138,6 +138,15 @@ TEST_F(Window, LineFontConversionBothWaysFromTheirKeysLeavesTheDocumentUnmodifie
     EXPECT_EQ(Paneel(PaneelVeranderd), QString());
     Toets(Qt::Key_Backslash, Qt::AltModifier);
     EXPECT_EQ(Tekst(), ascii);
+
+    // Edits made before a conversion stay unsaved, both ways, so closing asks.
+    w->Editor->moveCursor(QTextCursor::End);
+    w->Editor->insertPlainText(QStringLiteral("\nla"));
+    for (int key : {Qt::Key_Minus, Qt::Key_Backslash}) {
+        Toets(key, Qt::AltModifier);
+        EXPECT_TRUE(w->editor().Modified()) << key;
+        EXPECT_EQ(Paneel(PaneelVeranderd), QStringLiteral("Veranderd"));
+    }
 }
 
 // --- Typing, the status bar and enabled states
