@@ -568,12 +568,12 @@ bool DocumentFiles::LaadUitLijst(const QString& pad)
 
 bool DocumentFiles::Herladen()
 {
-    if (!QFileInfo(m_document.bestandsnaam).isFile())
+    if (!QFileInfo(m_document.bestandsnaam).isFile() || !VraagOpslaan())
         return false;
-    const bool veranderd = m_editor.document()->isModified();
     if (!Laden(m_document.bestandsnaam, m_instellingen.richtext))
         return false;
-    m_editor.document()->setModified(veranderd);
+    // The text is the file's again.
+    MarkeerOpgeslagen();
     return true;
 }
 

@@ -108,8 +108,9 @@ public:
     bool FormCloseQuery() { return VraagOpslaan(); }
     // The load of a file picked in the browser; false when nothing was loaded.
     bool LaadUitLijst(const QString& pad);
-    // RichtextClick's reload of the named file in the current mode; false
-    // when there was no file or it could not be read.
+    // Reloads the named file in the current mode, after the save-changes
+    // question; false when there was no file, the user cancelled or it could
+    // not be read.
     bool Herladen();
 
     // Loads `pad` into the editor (RTF when `richtext`, falling back to plain

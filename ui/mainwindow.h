@@ -227,7 +227,10 @@ public:
     // --- Documents on disk, settings, start-up and shut-down (mainwindow_files.cpp) ---
     // The file commands on this window's editor and document identity.
     DocumentFiles& bestanden();
+    // Asks the save-changes question, then starts the untitled document.
     void New1Click();
+    // The untitled document without a question, for callers that asked.
+    void NieuwDocument();
     void Open1Click();
     void Save1Click();
     void Saveas1Click();

@@ -63,6 +63,7 @@ public:
         if (QAction* knop = m_venster.action(QStringLiteral("maatsoortbutton")))
             knop->setChecked(aan);
     }
+    bool MagDocumentVervangen() override { return m_venster.VraagOpslaan(); }
     void DocumentKlaar() override
     {
         m_venster.ToonVeranderd(false);

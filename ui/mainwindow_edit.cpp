@@ -158,7 +158,7 @@ void TForm1::FullPageButtonClick()
     VulInstellingen();
     korvane::FullPageButtonClick(
         *m_ctx, KorvaneFont(), tablijnenOmgezet, [this] { return VraagOpslaan(); },
-        [this] { New1Click(); });
+        [this] { NieuwDocument(); });
     NaOmzetting(KorvaneFont() && tablijnenOmgezet, false);
 }
 

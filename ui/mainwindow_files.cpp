@@ -61,6 +61,12 @@ DocumentFiles& TForm1::bestanden()
 
 void TForm1::New1Click()
 {
+    if (VraagOpslaan())
+        NieuwDocument();
+}
+
+void TForm1::NieuwDocument()
+{
     bestanden().New1Click();
     naamloos = true;
 }

@@ -349,5 +349,20 @@ TEST_F(DocumentTest, RichTextSurvivesSaveAndReloadAndDamagedRtfIsReadAsText)
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+
+// Mended: a reload replaced unsaved edits without a question.
+TEST_F(DocumentTest, ReloadAsksFirstAndAnnulerenKeepsTheEdits)
+{
+    Open("lied.tab", "oud");
+    Typ("x");
+    prompter.answers = {Answer::Cancel, Answer::No};
+    EXPECT_FALSE(files.Herladen());
+    EXPECT_EQ(editor.toPlainText(), "xoud");
+    EXPECT_TRUE(Veranderd());
+    EXPECT_TRUE(files.Herladen());
+    EXPECT_EQ(editor.toPlainText(), "oud");
+    EXPECT_FALSE(Veranderd());
+}
+
 } // namespace
 } // namespace korvane
