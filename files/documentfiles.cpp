@@ -294,11 +294,11 @@ DocumentFiles::DocumentFiles(QPlainTextEdit& editor, Prompter& prompter,
 {
 }
 
-FileDialogRequest DocumentFiles::OpenDialoog(const QString& tabmap)
+FileDialogRequest DocumentFiles::OpenDialoog(const QString& map)
 {
     FileDialogRequest r;
     r.title = QStringLiteral("Tab bestand openen");
-    r.directory = tabmap;
+    r.directory = map;
     r.filters = {
         QStringLiteral("tabbestand (*.tab;*.txt;*.chopro;*.kvn;*.crd;*.htm;*.html;*.dat) "
                        "(*.tab *.txt *.chopro *.kvn *.crd *.htm *.html *.dat)"),
@@ -308,9 +308,10 @@ FileDialogRequest DocumentFiles::OpenDialoog(const QString& tabmap)
     return r;
 }
 
-FileDialogRequest DocumentFiles::SaveDialoog(const QString& bestandsnaam)
+FileDialogRequest DocumentFiles::SaveDialoog(const QString& bestandsnaam, const QString& map)
 {
     FileDialogRequest r;
+    r.directory = map;
     r.fileName = NaamDeel(bestandsnaam);
     r.defaultSuffix = QStringLiteral("tab");
     r.filters = {
@@ -318,7 +319,37 @@ FileDialogRequest DocumentFiles::SaveDialoog(const QString& bestandsnaam)
         QStringLiteral("tekstbestand(*.txt) (*.txt)"),
         QStringLiteral("alle bestanden(*.*) (*)"),
     };
+    // The filter that shows the document's own file, so that the proposed
+    // name is what Enter saves.
+    const QString ext = Extensie(bestandsnaam).toLower();
+    r.filterIndex = ext == QStringLiteral(".tab") ? 0 : ext == QStringLiteral(".txt") ? 1 : 2;
     return r;
+}
+
+QString DocumentFiles::DialoogMap() const
+{
+    if (m_document.bestandsnaam != naamloos) {
+        const QFileInfo info(m_document.bestandsnaam);
+        if (info.absoluteDir().exists())
+            return info.absolutePath();
+    }
+    if (m_hooks.browserMap) {
+        const QString map = m_hooks.browserMap();
+        if (!map.isEmpty())
+            return map;
+    }
+    return m_instellingen.tabmap.isEmpty() ? QDir::currentPath() : m_instellingen.tabmap;
+}
+
+bool DocumentFiles::MagVervangen(const QString& pad)
+{
+    // A folder in the way is not replaced: the save itself reports it.
+    const QFileInfo info(pad);
+    if (!info.exists() || info.isDir())
+        return true;
+    m_prompter.Beep(Sound::Question);
+    const QString vraag = QStringLiteral("%1 bestaat al.\r\nWilt u het vervangen?").arg(Pad(pad));
+    return m_prompter.Confirm(vraag.toStdString());
 }
 
 void DocumentFiles::Meld(const QString& tekst)
@@ -408,7 +439,7 @@ void DocumentFiles::New1Click()
 
 void DocumentFiles::Open1Click()
 {
-    FileDialogRequest r = OpenDialoog(m_instellingen.tabmap);
+    FileDialogRequest r = OpenDialoog(DialoogMap());
     if (VraagOpslaan()) {
         const QString gekozen = m_prompter.OpenFileName(r);
         if (!gekozen.isEmpty()) {
@@ -434,11 +465,13 @@ void DocumentFiles::Open1Click()
 bool DocumentFiles::Save1Click()
 {
     if (m_document.bestandsnaam == naamloos) {
-        FileDialogRequest r = SaveDialoog(m_document.bestandsnaam);
+        FileDialogRequest r = SaveDialoog(m_document.bestandsnaam, DialoogMap());
         const QString gekozen = m_prompter.SaveFileName(r);
         if (gekozen.isEmpty())
             return false;
         const QString pad = QFileInfo(gekozen).absoluteFilePath();
+        if (!MagVervangen(pad))
+            return false;
         const bool ok = Opslaan(pad, true);
         if (!ok)
             return false;
@@ -479,7 +512,7 @@ bool DocumentFiles::Save1Click()
 
 bool DocumentFiles::Saveas1Click()
 {
-    FileDialogRequest r = SaveDialoog(m_document.bestandsnaam);
+    FileDialogRequest r = SaveDialoog(m_document.bestandsnaam, DialoogMap());
     const QString gekozen = m_prompter.SaveFileName(r);
     if (gekozen.isEmpty())
         return false;

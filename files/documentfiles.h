@@ -83,6 +83,7 @@ struct DocumentHooks {
     std::function<void(bool)> modus;                    // panel 4, Richtext1 check, tool button
     std::function<void()> bestandslijstVernieuwen;      // FileListBox1 reads its folder again
     std::function<void(const QString&)> naarMap;        // the browser moves to a folder
+    std::function<QString()> browserMap;                // the folder the browser shows
     std::function<void()> caretStatus;                  // ToonCaretPositie
     std::function<void()> undoUit;                      // disable the undo command
     std::function<void(bool)> reservekopieVinkje;       // Reservekopie1 check mark
@@ -128,8 +129,13 @@ public:
     void MarkeerOpgeslagen();
     void WerkTitelBij();
 
-    static FileDialogRequest OpenDialoog(const QString& tabmap);
-    static FileDialogRequest SaveDialoog(const QString& bestandsnaam);
+    static FileDialogRequest OpenDialoog(const QString& map);
+    // Proposes the document's own name in `map`, with the filter that shows it.
+    static FileDialogRequest SaveDialoog(const QString& bestandsnaam, const QString& map);
+    // Where the file dialogs open: the document's folder, else the browser's.
+    QString DialoogMap() const;
+    // True when `pad` does not exist or the user agrees to replace it.
+    bool MagVervangen(const QString& pad);
 
 private:
     void Meld(const QString& tekst);

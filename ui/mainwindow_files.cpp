@@ -41,6 +41,7 @@ DocumentFiles& TForm1::bestanden()
             if (Browser)
                 Browser->ZetMap(map);
         };
+        h.browserMap = [this] { return Browser ? Browser->Map() : QString(); };
         h.caretStatus = [this] { ToonCaretPositie(); };
         h.undoUit = [this] {
             SetEnabled("Ongedaanmaken1", false);

@@ -322,6 +322,73 @@ TEST_F(DocumentTest, YesFollowedByACancelledOrFailedSaveKeepsTheDocumentAndStops
     EXPECT_EQ(Lees(Pad("kopie.tab")), "xoud");
 }
 
+// --- Where the file dialogs open, and replacing a file -------------------------------
+
+struct DialoogGeval {
+    const char* naam;
+    const char* bestand;   // the open document; nullptr: untitled
+    int filter;            // the save dialog's filter entry that shows it
+};
+
+class DialoogTest : public DocumentTest, public ::testing::WithParamInterface<DialoogGeval> {};
+
+// Mended: the question's "Ja" opened the save dialog in the working folder
+// with the "*.tab" filter, and Enter wrote a copy there.
+TEST_P(DialoogTest, SaveQuestionsYesSavesTheDocumentInPlaceAndDialogsOpenInItsFolder)
+{
+    const QString browser = Pad("browser");
+    ASSERT_TRUE(QDir().mkpath(browser));
+    files.SetHooks({.browserMap = [&] { return browser; }});
+    const char* bestand = GetParam().bestand;
+    if (bestand)
+        Open(bestand, "oud");
+    const QString doelmap = bestand ? map.path() : browser;
+    const QString naam = bestand ? QString::fromUtf8(bestand) : naamloos;
+    Typ("x");
+
+    prompter.answers = {Answer::Yes, Answer::Yes};   // save, and replace the file itself
+    prompter.fileNames = {QDir(doelmap).filePath(naam)};   // Enter on the proposal
+    EXPECT_TRUE(files.VraagOpslaan());
+    const FileDialogRequest& opslaan = prompter.fileRequests.back();
+    EXPECT_EQ(opslaan.directory, doelmap);
+    EXPECT_EQ(opslaan.fileName, naam);
+    EXPECT_EQ(opslaan.filterIndex, GetParam().filter);
+    EXPECT_EQ(Lees(QDir(doelmap).filePath(naam)), bestand ? "xoud" : "x");
+    EXPECT_EQ(prompter.questions.size(), bestand ? 2u : 1u);   // only an existing file is replaced
+    EXPECT_FALSE(Veranderd());
+
+    prompter.fileNames = {QString()};
+    files.Open1Click();
+    EXPECT_EQ(prompter.fileRequests.back().directory, doelmap);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gevallen, DialoogTest,
+                         ::testing::Values(DialoogGeval{"tab", "lied.tab", 0}, DialoogGeval{"txt", "song.txt", 1},
+                                           DialoogGeval{"chopro", "lied.chopro", 2},
+                                           DialoogGeval{"naamloos", nullptr, 0}),
+                         [](const auto& i) { return std::string(i.param.naam); });
+
+// Mended: saving the untitled document replaced an existing file silently.
+TEST_F(DocumentTest, UntitledSaveOntoAnExistingFileAsksFirst)
+{
+    const QString pad = Pad("lied.tab");
+    Schrijf(pad, "van iemand anders");
+    Typ("nieuw");
+    prompter.answers = {Answer::No, Answer::Yes};
+    prompter.fileNames = {pad, pad};
+    EXPECT_FALSE(files.Save1Click());
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0].kind, DialogKind::Confirmation);
+    EXPECT_EQ(prompter.questions[0].text, pad.toStdString() + " bestaat al.\r\nWilt u het vervangen?");
+    EXPECT_EQ(Lees(pad), "van iemand anders");
+    EXPECT_EQ(bestandsnaam, naamloos);
+    EXPECT_TRUE(Veranderd());
+
+    EXPECT_TRUE(files.Save1Click());
+    EXPECT_EQ(Lees(pad), "nieuw");
+    EXPECT_EQ(bestandsnaam, pad);
+}
+
 // --- Rich text ---------------------------------------------------------------------------
 
 TEST_F(DocumentTest, RichTextSurvivesSaveAndReloadAndDamagedRtfIsReadAsText)
