@@ -397,8 +397,26 @@ bool DocumentFiles::Laden(const QString& pad, bool richtext)
 
 bool DocumentFiles::Opslaan(const QString& pad, bool metBackup)
 {
+    bool rtf = m_instellingen.richtext;
+    if (rtf && Extensie(pad).compare(QStringLiteral(".rtf"), Qt::CaseInsensitive) != 0) {
+        // RTF markup would make a text file unreadable for everything else.
+        m_prompter.Beep(Sound::Question);
+        const QString vraag = QStringLiteral("%1 is geen RTF-bestand.\r\n"
+                                             "De tekst met opmaak (rich text) opslaan ?\r\n"
+                                             "Bij Nee wordt de tekst zonder opmaak opgeslagen.")
+                                  .arg(NaamDeel(pad));
+        switch (m_prompter.Ask(DialogKind::Confirmation, vraag.toStdString(), Buttons::YesNoCancel)) {
+        case Answer::Yes:
+            break;
+        case Answer::No:
+            rtf = false;
+            break;
+        default:
+            return false;
+        }
+    }
     QByteArray bytes;
-    if (m_instellingen.richtext) {
+    if (rtf) {
         bytes = WriteRtf(*m_editor.document());
     } else {
         PlatteTekst tekst = PlatteTekstBytes(*m_editor.document());

@@ -121,9 +121,10 @@ public:
     // Whether the last successful Laden read the file as RTF.
     bool RtfGelezen() const { return m_rtfGelezen; }
     // Writes the editor to `pad` in the current mode; asks first when the
-    // text holds characters a plain-text file cannot store. False, after a
-    // message, when nothing was written. With `metBackup` and reservekopie
-    // on, the previous file is first copied to its backup name.
+    // text holds characters a plain-text file cannot store, and in rich-text
+    // mode when `pad` is no ".rtf" file (Ja: RTF, Nee: plain text). False,
+    // after a message, when nothing was written. With `metBackup` and
+    // reservekopie on, the previous file is first copied to its backup name.
     bool Opslaan(const QString& pad, bool metBackup = false);
 
     void MarkeerOpgeslagen();

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -416,6 +417,36 @@ TEST_F(DocumentTest, RichTextSurvivesSaveAndReloadAndDamagedRtfIsReadAsText)
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+// Mended: after switching to rich text, Ctrl+S wrote RTF markup into a ".txt".
+struct RtfGeval {
+    const char* naam;
+    const char* bestand;
+    std::optional<Answer> antwoord;   // none: no question
+    const char* begin;                // what the file starts with afterwards
+};
+
+class RtfOpslaanTest : public DocumentTest, public ::testing::WithParamInterface<RtfGeval> {};
+
+TEST_P(RtfOpslaanTest, RichTextGoesOnlyIntoAFileChosenAsRtf)
+{
+    const QString pad = Open(GetParam().bestand, "oud");
+    instellingen.richtext = true;
+    Typ("nieuw ");
+    if (GetParam().antwoord)
+        prompter.answers = {*GetParam().antwoord};
+    EXPECT_EQ(files.Save1Click(), GetParam().antwoord != Answer::Cancel);
+    EXPECT_EQ(prompter.questions.size(), GetParam().antwoord ? 1u : 0u);
+    EXPECT_TRUE(Lees(pad).starts_with(GetParam().begin)) << Lees(pad);
+    EXPECT_EQ(Veranderd(), GetParam().antwoord == Answer::Cancel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gevallen, RtfOpslaanTest,
+    ::testing::Values(RtfGeval{"txt_annuleren", "song.txt", Answer::Cancel, "oud"},
+                      RtfGeval{"txt_als_tekst", "song.txt", Answer::No, "nieuw oud"},
+                      RtfGeval{"txt_toch_rtf", "song.txt", Answer::Yes, "{\\rtf1"},
+                      RtfGeval{"rtf", "lied.RTF", std::nullopt, "{\\rtf1"}),
+    [](const auto& i) { return std::string(i.param.naam); });
 
 // Mended: a reload replaced unsaved edits without a question.
 TEST_F(DocumentTest, ReloadAsksFirstAndAnnulerenKeepsTheEdits)
