@@ -69,6 +69,26 @@ QString Pad(const QString& pad)
     return QDir::toNativeSeparators(pad);
 }
 
+// Qt's own error strings are English; the user reads why in Dutch.
+QString SchrijfReden(QFileDevice::FileError fout)
+{
+    switch (fout) {
+    case QFileDevice::ResourceError:
+        return QStringLiteral("Er is niet genoeg ruimte op het apparaat.");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("U hebt geen toestemming om dit bestand te schrijven.");
+    case QFileDevice::RenameError:
+        return QStringLiteral("Het nieuwe bestand kon niet op de plaats van het oude worden gezet.");
+    default:
+        return QStringLiteral("Het bestand kon niet volledig worden geschreven.");
+    }
+}
+
+QString SchrijfFout(const QString& pad, QFileDevice::FileError fout)
+{
+    return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), SchrijfReden(fout));
+}
+
 } // namespace
 
 RegelEinde DocumentRegelEinde(const QTextDocument& doc)
@@ -238,7 +258,7 @@ void Backup(const QString& bestandsnaam)
 
 QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
 {
-    const QString kanNiet = QStringLiteral("Cannot create file %1").arg(Pad(pad));
+    const QString kanNiet = QStringLiteral("Kan bestand %1 niet aanmaken").arg(Pad(pad));
     QFileInfo doel(pad);
     while (doel.isSymLink() && doel.exists())
         doel.setFile(doel.symLinkTarget());
@@ -248,7 +268,7 @@ QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
         if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return kanNiet;
         if (f.write(bytes) != bytes.size())
-            return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), f.errorString());
+            return SchrijfFout(pad, f.error());
         return {};
     }
     if (doel.isFile()) {
@@ -264,12 +284,12 @@ QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return kanNiet;
     if (f.write(bytes) != bytes.size()) {
-        const QString fout = f.errorString();
+        const QFileDevice::FileError fout = f.error();
         f.cancelWriting();
-        return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), fout);
+        return SchrijfFout(pad, fout);
     }
     if (!f.commit())
-        return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), f.errorString());
+        return SchrijfFout(pad, f.error());
     return {};
 }
 

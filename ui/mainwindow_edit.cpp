@@ -198,8 +198,9 @@ void TForm1::savelistbuttonClick()
         return;
     const std::string bytes = SchrijfSnaren(stemmingLijst);
     const QString pad = SnarenBestand();
-    if (!SchrijfBestand(pad, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))).isEmpty())
-        prompter.Message("Cannot create file " + pad.toStdString());
+    const QString fout = SchrijfBestand(pad, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!fout.isEmpty())
+        prompter.Message(fout.toStdString());
 }
 
 } // namespace korvane

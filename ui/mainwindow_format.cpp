@@ -188,7 +188,7 @@ void TForm1::SpinEdit1Change()
     bool ok = false;
     const int grootte = tekst.trimmed().toInt(&ok);
     if (!ok || grootte <= 0) {
-        prompter.Message("'" + tekst.toStdString() + "' is not a valid integer value");
+        prompter.Message("'" + tekst.toStdString() + "' is geen geldig geheel getal");
         return;
     }
     QFont basis = Editor->font();

@@ -399,7 +399,7 @@ TEST_F(Window, FontDialogAndSizeBoxSetThePageCountButStylesDoNot)
     w->SpinEdit1Change();
     w->spinedit1->setEditText(QStringLiteral("9pt"));
     w->SpinEdit1Change();
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{"'9pt' is not a valid integer value"});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"'9pt' is geen geldig geheel getal"});
     EXPECT_EQ(w->Editor->font().pointSize(), 12);
 }
 
