@@ -99,7 +99,8 @@ void TForm1::BouwBrowser()
             items << ComboBox1->itemText(i);
         Tabwizard->ZetStemmingen(items);
         // Once the window is on the screen, so that the wizard stands over it.
-        if (instellingen.opstartmodus == opstartWizard)
+        // A file named on the command line is what the user asked to see.
+        if (instellingen.opstartmodus == opstartWizard && opstart.parameters.isEmpty())
             QTimer::singleShot(0, this, [this] { Wizardnieuwetab1Click(); });
     });
 }

@@ -153,5 +153,30 @@ INSTANTIATE_TEST_SUITE_P(
         }}),
     [](const auto& i) { return std::string(i.param.naam); });
 
+// Mended: with "Wizard" at start-up the wizard stood over a file named on the
+// command line.
+struct OpstartGeval {
+    const char* naam;
+    bool metBestand;
+};
+
+class OpstartWizardTest : public VensterTest, public ::testing::WithParamInterface<OpstartGeval> {};
+
+TEST_P(OpstartWizardTest, ShowsTheWizardOnlyWithoutAFileOnTheCommandLine)
+{
+    Opties("Plaintext", "Wizard");
+    const QString lied = documenten.filePath("lied.tab");
+    Schrijf(lied, "E|---0---|\r\n");
+    Start(GetParam().metBestand ? QStringList{lied} : QStringList{});
+    w->show();
+    QTest::qWait(50);
+    EXPECT_EQ(prompter.dialogs.size(), GetParam().metBestand ? 0u : 1u);
+    EXPECT_EQ(Tekst(), GetParam().metBestand ? "E|---0---|\n" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Opstart, OpstartWizardTest,
+                         ::testing::Values(OpstartGeval{"MetBestand", true}, OpstartGeval{"ZonderBestand", false}),
+                         [](const auto& i) { return std::string(i.param.naam); });
+
 } // namespace
 } // namespace korvane
