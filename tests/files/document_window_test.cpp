@@ -97,6 +97,20 @@ TEST_F(VensterTest, RichTextToggleReloadsTheFileInTheNewMode)
     EXPECT_EQ(Lees(pad), "{\\rtf1 {\\b vet}\\par regel\\par}\r\n");
 }
 
+// Without a media folder in the options the media dialog opens beside the
+// document, not wherever Qt's dialogs were last.
+TEST_F(VensterTest, MediaDialogWithoutAMediaFolderOpensInTheDocumentsFolder)
+{
+    Opties("Plaintext", "Empty");
+    const QString lied = documenten.filePath("lied.tab");
+    Schrijf(lied, "E|---0---|\r\n");
+    Start({lied});
+    prompter.fileNames = {QString()};
+    Trigger("Mediabestandopenen1");
+    ASSERT_EQ(prompter.fileRequests.size(), 1u);
+    EXPECT_EQ(prompter.fileRequests[0].directory, documenten.path());
+}
+
 // Every command that replaces the document's text asks the save-changes
 // question first; "Annuleren" keeps the text, its name and its mark.
 struct Vervanging {
