@@ -533,6 +533,9 @@ bool DocumentFiles::Save1Click()
             return false;
         pad = VervangExtensie(pad, QStringLiteral(".kvn"));
         naamVeranderd = pad != m_document.bestandsnaam;
+        // Another document may already carry the new name.
+        if (naamVeranderd && !MagVervangen(pad))
+            return false;
     }
     m_prompter.Beep(Sound::Default);
     const bool ok = Opslaan(pad, true);

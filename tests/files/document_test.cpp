@@ -258,13 +258,19 @@ TEST_F(DocumentTest, SaveKeepsPermissionsAndWritesThroughASymbolicLink)
 TEST_F(DocumentTest, ConvertedDocumentIsOfferedTheKvnName)
 {
     Open("lied.tab", "E|---|");
+    Schrijf(Pad("lied.kvn"), "ander lied");
     omgezet = true;
-    prompter.answers.push_back(Answer::Yes);
+    // An existing .kvn file is replaced only after a second Ja.
+    prompter.answers = {Answer::Yes, Answer::No, Answer::Yes, Answer::Yes};
+    EXPECT_FALSE(files.Save1Click());
+    EXPECT_EQ(Lees(Pad("lied.kvn")), "ander lied");
+    EXPECT_EQ(bestandsnaam, Pad("lied.tab"));
     ASSERT_TRUE(files.Save1Click());
-    ASSERT_EQ(prompter.questions.size(), 1u);
+    ASSERT_EQ(prompter.questions.size(), 4u);
     EXPECT_EQ(prompter.questions[0].text, "De tablijnen in lied.tab zijn aangepast,         \r\n"
                                           "normaal bewerken is niet meer mogelijk,\r\n"
                                           "bestand opslaan als Korvane (.kvn) bestand ?");
+    EXPECT_EQ(prompter.questions[1].text, Pad("lied.kvn").toStdString() + " bestaat al.\r\nWilt u het vervangen?");
     EXPECT_EQ(bestandsnaam, Pad("lied.kvn"));
     EXPECT_EQ(Lees(Pad("lied.kvn")), "E|---|");
     EXPECT_EQ(Lees(Pad("lied.tab")), "E|---|");
