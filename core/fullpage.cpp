@@ -24,6 +24,10 @@ void FullPageButtonClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgez
     }
     ed.UnlockPainting();
     doorlopendelijnenClick(ctx, korvaneFont, tablijnenOmgezet);
+    // The fresh sheet holds nothing the user wrote: once converted it counts
+    // as unchanged. Refused, the ASCII staffs stay marked.
+    if (tablijnenOmgezet)
+        ed.SetModified(false);
     ed.SetBusyCursor(false);
 }
 

@@ -76,6 +76,9 @@ void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOm
     }
     AnalyseerIndienNodig(ed, a);
 
+    // The conversion is no change of its own, but edits made before it are
+    // still unsaved and must keep the document marked.
+    const bool veranderd = ed.Modified();
     ed.SetBusyCursor(true);
     ed.LockPainting();
     tablijnenOmgezet = true;
@@ -95,7 +98,7 @@ void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOm
         ed.PutLine(i, tekst);
 
     ed.SetSelectionLength(0);
-    ed.SetModified(false);
+    ed.SetModified(veranderd);
     ed.UnlockPainting();
     ed.SetBusyCursor(false);
     ed.SetCaret(caret);
@@ -104,6 +107,7 @@ void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOm
 void KorvaneformaatnaarAscii1Click(TabContext& ctx, bool& tablijnenOmgezet)
 {
     EditorOps& ed = ctx.editor;
+    const bool bewerkt = ed.Modified();
     ed.SetBusyCursor(true);
     ed.LockPainting();
 
@@ -131,7 +135,8 @@ void KorvaneformaatnaarAscii1Click(TabContext& ctx, bool& tablijnenOmgezet)
     ed.SetBusyCursor(false);
     tablijnenOmgezet = false;
     ed.SetCaret(0);
-    ed.SetModified(false);
+    // No change of its own; unsaved edits from before stay unsaved.
+    ed.SetModified(bewerkt);
     analyze(ed, ctx.state.analyse);
 }
 

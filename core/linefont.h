@@ -32,6 +32,8 @@ std::string NaarAscii(std::string_view regel);
 // "Doorlopende tablijnen". The window tells whether its editor font is
 // "Korvane" (byte for byte); with another font the command refuses with the
 // exclamation sound and its message. Sets tablijnenOmgezet when it converts.
+// Neither conversion counts as a change: the modified flag is what it was
+// before, so earlier unsaved edits still make closing ask.
 void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgezet);
 
 // "Kvn formaat naar Ascii". Only lines that form a staff once mapped back are

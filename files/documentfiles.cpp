@@ -69,6 +69,26 @@ QString Pad(const QString& pad)
     return QDir::toNativeSeparators(pad);
 }
 
+// Qt's own error strings are English; the user reads why in Dutch.
+QString SchrijfReden(QFileDevice::FileError fout)
+{
+    switch (fout) {
+    case QFileDevice::ResourceError:
+        return QStringLiteral("Er is niet genoeg ruimte op het apparaat.");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("U hebt geen toestemming om dit bestand te schrijven.");
+    case QFileDevice::RenameError:
+        return QStringLiteral("Het nieuwe bestand kon niet op de plaats van het oude worden gezet.");
+    default:
+        return QStringLiteral("Het bestand kon niet volledig worden geschreven.");
+    }
+}
+
+QString SchrijfFout(const QString& pad, QFileDevice::FileError fout)
+{
+    return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), SchrijfReden(fout));
+}
+
 } // namespace
 
 RegelEinde DocumentRegelEinde(const QTextDocument& doc)
@@ -238,7 +258,7 @@ void Backup(const QString& bestandsnaam)
 
 QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
 {
-    const QString kanNiet = QStringLiteral("Cannot create file %1").arg(Pad(pad));
+    const QString kanNiet = QStringLiteral("Kan bestand %1 niet aanmaken").arg(Pad(pad));
     QFileInfo doel(pad);
     while (doel.isSymLink() && doel.exists())
         doel.setFile(doel.symLinkTarget());
@@ -248,7 +268,7 @@ QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
         if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return kanNiet;
         if (f.write(bytes) != bytes.size())
-            return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), f.errorString());
+            return SchrijfFout(pad, f.error());
         return {};
     }
     if (doel.isFile()) {
@@ -264,12 +284,12 @@ QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return kanNiet;
     if (f.write(bytes) != bytes.size()) {
-        const QString fout = f.errorString();
+        const QFileDevice::FileError fout = f.error();
         f.cancelWriting();
-        return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), fout);
+        return SchrijfFout(pad, fout);
     }
     if (!f.commit())
-        return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), f.errorString());
+        return SchrijfFout(pad, f.error());
     return {};
 }
 
@@ -294,11 +314,11 @@ DocumentFiles::DocumentFiles(QPlainTextEdit& editor, Prompter& prompter,
 {
 }
 
-FileDialogRequest DocumentFiles::OpenDialoog(const QString& tabmap)
+FileDialogRequest DocumentFiles::OpenDialoog(const QString& map)
 {
     FileDialogRequest r;
     r.title = QStringLiteral("Tab bestand openen");
-    r.directory = tabmap;
+    r.directory = map;
     r.filters = {
         QStringLiteral("tabbestand (*.tab;*.txt;*.chopro;*.kvn;*.crd;*.htm;*.html;*.dat) "
                        "(*.tab *.txt *.chopro *.kvn *.crd *.htm *.html *.dat)"),
@@ -308,9 +328,10 @@ FileDialogRequest DocumentFiles::OpenDialoog(const QString& tabmap)
     return r;
 }
 
-FileDialogRequest DocumentFiles::SaveDialoog(const QString& bestandsnaam)
+FileDialogRequest DocumentFiles::SaveDialoog(const QString& bestandsnaam, const QString& map)
 {
     FileDialogRequest r;
+    r.directory = map;
     r.fileName = NaamDeel(bestandsnaam);
     r.defaultSuffix = QStringLiteral("tab");
     r.filters = {
@@ -318,7 +339,37 @@ FileDialogRequest DocumentFiles::SaveDialoog(const QString& bestandsnaam)
         QStringLiteral("tekstbestand(*.txt) (*.txt)"),
         QStringLiteral("alle bestanden(*.*) (*)"),
     };
+    // The filter that shows the document's own file, so that the proposed
+    // name is what Enter saves.
+    const QString ext = Extensie(bestandsnaam).toLower();
+    r.filterIndex = ext == QStringLiteral(".tab") ? 0 : ext == QStringLiteral(".txt") ? 1 : 2;
     return r;
+}
+
+QString DocumentFiles::DialoogMap() const
+{
+    if (m_document.bestandsnaam != naamloos) {
+        const QFileInfo info(m_document.bestandsnaam);
+        if (info.absoluteDir().exists())
+            return info.absolutePath();
+    }
+    if (m_hooks.browserMap) {
+        const QString map = m_hooks.browserMap();
+        if (!map.isEmpty())
+            return map;
+    }
+    return m_instellingen.tabmap.isEmpty() ? QDir::currentPath() : m_instellingen.tabmap;
+}
+
+bool DocumentFiles::MagVervangen(const QString& pad)
+{
+    // A folder in the way is not replaced: the save itself reports it.
+    const QFileInfo info(pad);
+    if (!info.exists() || info.isDir())
+        return true;
+    m_prompter.Beep(Sound::Question);
+    const QString vraag = QStringLiteral("%1 bestaat al.\r\nWilt u het vervangen?").arg(Pad(pad));
+    return m_prompter.Confirm(vraag.toStdString());
 }
 
 void DocumentFiles::Meld(const QString& tekst)
@@ -368,8 +419,26 @@ bool DocumentFiles::Laden(const QString& pad, bool richtext)
 
 bool DocumentFiles::Opslaan(const QString& pad, bool metBackup)
 {
+    bool rtf = m_instellingen.richtext;
+    if (rtf && Extensie(pad).compare(QStringLiteral(".rtf"), Qt::CaseInsensitive) != 0) {
+        // RTF markup would make a text file unreadable for everything else.
+        m_prompter.Beep(Sound::Question);
+        const QString vraag = QStringLiteral("%1 is geen RTF-bestand.\r\n"
+                                             "De tekst met opmaak (rich text) opslaan ?\r\n"
+                                             "Bij Nee wordt de tekst zonder opmaak opgeslagen.")
+                                  .arg(NaamDeel(pad));
+        switch (m_prompter.Ask(DialogKind::Confirmation, vraag.toStdString(), Buttons::YesNoCancel)) {
+        case Answer::Yes:
+            break;
+        case Answer::No:
+            rtf = false;
+            break;
+        default:
+            return false;
+        }
+    }
     QByteArray bytes;
-    if (m_instellingen.richtext) {
+    if (rtf) {
         bytes = WriteRtf(*m_editor.document());
     } else {
         PlatteTekst tekst = PlatteTekstBytes(*m_editor.document());
@@ -412,7 +481,7 @@ void DocumentFiles::New1Click()
 
 void DocumentFiles::Open1Click()
 {
-    FileDialogRequest r = OpenDialoog(m_instellingen.tabmap);
+    FileDialogRequest r = OpenDialoog(DialoogMap());
     if (VraagOpslaan()) {
         const QString gekozen = m_prompter.OpenFileName(r);
         if (!gekozen.isEmpty()) {
@@ -438,11 +507,13 @@ void DocumentFiles::Open1Click()
 bool DocumentFiles::Save1Click()
 {
     if (m_document.bestandsnaam == naamloos) {
-        FileDialogRequest r = SaveDialoog(m_document.bestandsnaam);
+        FileDialogRequest r = SaveDialoog(m_document.bestandsnaam, DialoogMap());
         const QString gekozen = m_prompter.SaveFileName(r);
         if (gekozen.isEmpty())
             return false;
         const QString pad = QFileInfo(gekozen).absoluteFilePath();
+        if (!MagVervangen(pad))
+            return false;
         const bool ok = Opslaan(pad, true);
         if (!ok)
             return false;
@@ -466,6 +537,9 @@ bool DocumentFiles::Save1Click()
             return false;
         pad = VervangExtensie(pad, QStringLiteral(".kvn"));
         naamVeranderd = pad != m_document.bestandsnaam;
+        // Another document may already carry the new name.
+        if (naamVeranderd && !MagVervangen(pad))
+            return false;
     }
     m_prompter.Beep(Sound::Default);
     const bool ok = Opslaan(pad, true);
@@ -483,7 +557,7 @@ bool DocumentFiles::Save1Click()
 
 bool DocumentFiles::Saveas1Click()
 {
-    FileDialogRequest r = SaveDialoog(m_document.bestandsnaam);
+    FileDialogRequest r = SaveDialoog(m_document.bestandsnaam, DialoogMap());
     const QString gekozen = m_prompter.SaveFileName(r);
     if (gekozen.isEmpty())
         return false;
@@ -572,12 +646,12 @@ bool DocumentFiles::LaadUitLijst(const QString& pad)
 
 bool DocumentFiles::Herladen()
 {
-    if (!QFileInfo(m_document.bestandsnaam).isFile())
+    if (!QFileInfo(m_document.bestandsnaam).isFile() || !VraagOpslaan())
         return false;
-    const bool veranderd = m_editor.document()->isModified();
     if (!Laden(m_document.bestandsnaam, m_instellingen.richtext))
         return false;
-    m_editor.document()->setModified(veranderd);
+    // The text is the file's again.
+    MarkeerOpgeslagen();
     return true;
 }
 

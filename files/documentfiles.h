@@ -83,6 +83,7 @@ struct DocumentHooks {
     std::function<void(bool)> modus;                    // panel 4, Richtext1 check, tool button
     std::function<void()> bestandslijstVernieuwen;      // FileListBox1 reads its folder again
     std::function<void(const QString&)> naarMap;        // the browser moves to a folder
+    std::function<QString()> browserMap;                // the folder the browser shows
     std::function<void()> caretStatus;                  // ToonCaretPositie
     std::function<void()> undoUit;                      // disable the undo command
     std::function<void(bool)> reservekopieVinkje;       // Reservekopie1 check mark
@@ -109,8 +110,9 @@ public:
     bool FormCloseQuery() { return VraagOpslaan(); }
     // The load of a file picked in the browser; false when nothing was loaded.
     bool LaadUitLijst(const QString& pad);
-    // RichtextClick's reload of the named file in the current mode; false
-    // when there was no file or it could not be read.
+    // Reloads the named file in the current mode, after the save-changes
+    // question; false when there was no file, the user cancelled or it could
+    // not be read.
     bool Herladen();
 
     // Loads `pad` into the editor (RTF when `richtext`, falling back to plain
@@ -120,16 +122,22 @@ public:
     // Whether the last successful Laden read the file as RTF.
     bool RtfGelezen() const { return m_rtfGelezen; }
     // Writes the editor to `pad` in the current mode; asks first when the
-    // text holds characters a plain-text file cannot store. False, after a
-    // message, when nothing was written. With `metBackup` and reservekopie
-    // on, the previous file is first copied to its backup name.
+    // text holds characters a plain-text file cannot store, and in rich-text
+    // mode when `pad` is no ".rtf" file (Ja: RTF, Nee: plain text). False,
+    // after a message, when nothing was written. With `metBackup` and
+    // reservekopie on, the previous file is first copied to its backup name.
     bool Opslaan(const QString& pad, bool metBackup = false);
 
     void MarkeerOpgeslagen();
     void WerkTitelBij();
 
-    static FileDialogRequest OpenDialoog(const QString& tabmap);
-    static FileDialogRequest SaveDialoog(const QString& bestandsnaam);
+    static FileDialogRequest OpenDialoog(const QString& map);
+    // Proposes the document's own name in `map`, with the filter that shows it.
+    static FileDialogRequest SaveDialoog(const QString& bestandsnaam, const QString& map);
+    // Where the file dialogs open: the document's folder, else the browser's.
+    QString DialoogMap() const;
+    // True when `pad` does not exist or the user agrees to replace it.
+    bool MagVervangen(const QString& pad);
 
 private:
     void Meld(const QString& tekst);

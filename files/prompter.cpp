@@ -83,8 +83,8 @@ QString QtPrompter::SaveFileName(FileDialogRequest& r)
 {
     QFileDialog dialog(m_parent, r.title, r.directory);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The program asks about an existing file itself where it should (save
-    // as); the untitled save replaces it without a question.
+    // The program asks itself before it replaces a file, in Dutch and
+    // through the prompter; Qt's dialog must not ask a second time.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(r.filters);
     if (r.filterIndex >= 0 && r.filterIndex < r.filters.size())

@@ -242,6 +242,8 @@ WizardKeuze TTabwizard::Keuze() const
 
 void TTabwizard::OkbuttonClick()
 {
+    if (!m_doel.MagDocumentVervangen())
+        return;
     // A value typed but not yet confirmed in a spin box counts as well.
     Capobox->interpretText();
     tabwidth->interpretText();

@@ -75,6 +75,9 @@ public:
     // Maatcombobox entry index - 1 with MaatcomboboxChange and maatsoortbutton
     // down for index 1..4; maatsoortbutton up for index 0.
     virtual void ZetMaatsoort(int index) = 0;
+    // Before the document is replaced: the save-changes question; false keeps
+    // the document and leaves the wizard open.
+    virtual bool MagDocumentVervangen() { return true; }
     // After the build: ToonVeranderd(false), tablijnenOmgezet := false.
     virtual void DocumentKlaar() = 0;
 };

@@ -235,7 +235,10 @@ public:
     // --- Documents on disk, settings, start-up and shut-down (mainwindow_files.cpp) ---
     // The file commands on this window's editor and document identity.
     DocumentFiles& bestanden();
+    // Asks the save-changes question, then starts the untitled document.
     void New1Click();
+    // The untitled document without a question, for callers that asked.
+    void NieuwDocument();
     void Open1Click();
     void Save1Click();
     void Saveas1Click();
@@ -280,8 +283,9 @@ private:
     void Adopt();
     void Recalc();
     void PasStijlToe(int stijl, bool aan);
-    // After a line-font conversion: the modified mark as the conversion left it.
-    void NaOmzetting(bool omgezet);
+    // After a line-font conversion: the modified flag as it was before it
+    // (`veranderd`), shown in the status bar.
+    void NaOmzetting(bool omgezet, bool veranderd);
     void WisselStijl(int stijl, bool vanMenu);
     // The selection's attributes; in Ascii mode those of the whole text.
     QFont SelectieFont() const;

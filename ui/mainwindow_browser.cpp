@@ -63,6 +63,7 @@ public:
         if (QAction* knop = m_venster.action(QStringLiteral("maatsoortbutton")))
             knop->setChecked(aan);
     }
+    bool MagDocumentVervangen() override { return m_venster.VraagOpslaan(); }
     void DocumentKlaar() override
     {
         m_venster.ToonVeranderd(false);
@@ -98,7 +99,8 @@ void TForm1::BouwBrowser()
             items << ComboBox1->itemText(i);
         Tabwizard->ZetStemmingen(items);
         // Once the window is on the screen, so that the wizard stands over it.
-        if (instellingen.opstartmodus == opstartWizard)
+        // A file named on the command line is what the user asked to see.
+        if (instellingen.opstartmodus == opstartWizard && opstart.parameters.isEmpty())
             QTimer::singleShot(0, this, [this] { Wizardnieuwetab1Click(); });
     });
 }

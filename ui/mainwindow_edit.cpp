@@ -132,17 +132,18 @@ bool TForm1::KorvaneFont() const
 void TForm1::doorlopendelijnenClick()
 {
     const bool omzetten = KorvaneFont();
+    const bool veranderd = m_editor->Modified();
     korvane::doorlopendelijnenClick(*m_ctx, omzetten, tablijnenOmgezet);
-    NaOmzetting(omzetten);
+    NaOmzetting(omzetten, veranderd);
 }
 
-void TForm1::NaOmzetting(bool omgezet)
+void TForm1::NaOmzetting(bool omgezet, bool veranderd)
 {
-    // The conversion is no change of the document. QTextDocument marks the
-    // text modified again when the painting lock's edit block closes, after
-    // the command cleared the flag, so the window clears it once more.
+    // The conversion is no change of the document, but edits from before it
+    // stay unsaved. QTextDocument marks the text modified again when the
+    // painting lock's edit block closes, so the window sets the flag once more.
     if (omgezet)
-        m_editor->SetModified(false);
+        m_editor->SetModified(veranderd);
     ToonVeranderd(m_editor->Modified());
 }
 
@@ -157,8 +158,8 @@ void TForm1::FullPageButtonClick()
     VulInstellingen();
     korvane::FullPageButtonClick(
         *m_ctx, KorvaneFont(), tablijnenOmgezet, [this] { return VraagOpslaan(); },
-        [this] { New1Click(); });
-    NaOmzetting(KorvaneFont() && tablijnenOmgezet);
+        [this] { NieuwDocument(); });
+    NaOmzetting(KorvaneFont() && tablijnenOmgezet, false);
 }
 
 // --- Tuning list ------------------------------------------------------------------
@@ -197,8 +198,9 @@ void TForm1::savelistbuttonClick()
         return;
     const std::string bytes = SchrijfSnaren(stemmingLijst);
     const QString pad = SnarenBestand();
-    if (!SchrijfBestand(pad, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))).isEmpty())
-        prompter.Message("Cannot create file " + pad.toStdString());
+    const QString fout = SchrijfBestand(pad, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!fout.isEmpty())
+        prompter.Message(fout.toStdString());
 }
 
 } // namespace korvane

@@ -41,6 +41,7 @@ DocumentFiles& TForm1::bestanden()
             if (Browser)
                 Browser->ZetMap(map);
         };
+        h.browserMap = [this] { return Browser ? Browser->Map() : QString(); };
         h.caretStatus = [this] { ToonCaretPositie(); };
         h.undoUit = [this] {
             SetEnabled("Ongedaanmaken1", false);
@@ -61,6 +62,12 @@ DocumentFiles& TForm1::bestanden()
 }
 
 void TForm1::New1Click()
+{
+    if (VraagOpslaan())
+        NieuwDocument();
+}
+
+void TForm1::NieuwDocument()
 {
     bestanden().New1Click();
     naamloos = true;

@@ -188,7 +188,7 @@ void TForm1::SpinEdit1Change()
     bool ok = false;
     const int grootte = tekst.trimmed().toInt(&ok);
     if (!ok || grootte <= 0) {
-        prompter.Message("'" + tekst.toStdString() + "' is not a valid integer value");
+        prompter.Message("'" + tekst.toStdString() + "' is geen geldig geheel getal");
         return;
     }
     QFont basis = Editor->font();
@@ -299,18 +299,19 @@ bool TForm1::LaadInEditor(const QString& pad)
 
 void TForm1::RichtextClick()
 {
+    // The switch reloads the file, replacing the text: unsaved edits are
+    // offered for saving first, and Annuleren leaves mode and text alone.
+    const bool herladen = QFile::exists(bestandsnaam);
+    if (herladen && !VraagOpslaan())
+        return;
     instellingen.richtext = !instellingen.richtext;
     ZetTekstsoort(instellingen.richtext);
     SetChecked("Richtext1", instellingen.richtext);
     SetChecked("Richtext", instellingen.richtext);
     m_panelen[PaneelTekstsoort]->setText(instellingen.richtext ? QStringLiteral("Rich text")
                                                                 : QStringLiteral("Ascii text"));
-    if (QFile::exists(bestandsnaam)) {
-        const bool veranderd = m_editor->Modified();
-        LaadInEditor(bestandsnaam);
-        m_editor->SetModified(veranderd);
-        ToonVeranderd(veranderd);
-    }
+    if (herladen && LaadInEditor(bestandsnaam))
+        bestanden().MarkeerOpgeslagen();
 }
 
 void TForm1::AllesSelecteren1Click()

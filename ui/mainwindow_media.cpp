@@ -9,6 +9,7 @@
 #include "files/documentfiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLayout>
 
 namespace korvane {
@@ -35,7 +36,9 @@ void TForm1::BouwMedia()
 
 void TForm1::OpenMediaClick()
 {
-    MediaPlayer1->OpenMediaClick(instellingen.mediamap);
+    // Never the folder Qt happened to visit last.
+    const QString& map = instellingen.mediamap;
+    MediaPlayer1->OpenMediaClick(QFileInfo(map).isDir() ? map : bestanden().DialoogMap());
 }
 
 void TForm1::VolumeClick()

@@ -145,6 +145,26 @@ struct QtMediaBackend::Impl {
     }
 };
 
+QString MultimediaFoutTekst(QMediaPlayer::Error fout)
+{
+    // A decoder the backend lacks shows as a format or resource error, so
+    // both name the plug-in the user may have to install.
+    switch (fout) {
+    case QMediaPlayer::ResourceError:
+        return QStringLiteral("Het bestand kan niet worden gelezen of gedecodeerd "
+                              "(ontbreekt er een plug-in van de multimedia-backend?).");
+    case QMediaPlayer::FormatError:
+        return QStringLiteral("Dit formaat wordt niet ondersteund "
+                              "(ontbreekt er een plug-in van de multimedia-backend?).");
+    case QMediaPlayer::NetworkError:
+        return QStringLiteral("Er is een netwerkfout opgetreden.");
+    case QMediaPlayer::AccessDeniedError:
+        return QStringLiteral("U hebt geen toegang tot dit bestand.");
+    default:
+        return QStringLiteral("De multimedia-backend kan dit bestand niet afspelen.");
+    }
+}
+
 QtMediaBackend::QtMediaBackend() : d(std::make_unique<Impl>())
 {
     // Without an audio output the GStreamer pipeline has no sink at all;
@@ -154,13 +174,13 @@ QtMediaBackend::QtMediaBackend() : d(std::make_unique<Impl>())
     connect(&d->player, &QMediaPlayer::playbackStateChanged, this,
             [this] { emit stateChanged(State()); });
     connect(&d->player, &QMediaPlayer::errorOccurred, this,
-            [this](QMediaPlayer::Error, const QString& text) {
+            [this](QMediaPlayer::Error fout) {
                 // The pipeline often reports a follow-up error; one message.
                 if (d->failed)
                     return;
                 d->failed = true;
-                m_error = text;
-                emit errorOccurred(text);
+                m_error = MultimediaFoutTekst(fout);
+                emit errorOccurred(m_error);
             });
 }
 

@@ -6,6 +6,7 @@
 // and testable with any backend.
 #pragma once
 
+#include <QMediaPlayer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,8 @@ QUrl CdAudioUrl(const QString& fileName);
 bool MultimediaHasCdSource();
 // The first General MIDI SoundFont of the system, or an empty string.
 QString FindSoundFont();
+// Why Qt Multimedia could not play a file, in Dutch: its own texts are English.
+QString MultimediaFoutTekst(QMediaPlayer::Error fout);
 
 // The file filters and title of the media open dialog.
 QStringList MediaFileFilters();

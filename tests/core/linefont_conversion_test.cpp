@@ -49,7 +49,7 @@ TEST(NaarAscii, MapsTheElevenCodesAndNothingElse)
 
 INSTANTIATE_TEST_SUITE_P(Conversion, CommandRows, ::testing::ValuesIn(conversionRows), RowName);
 
-TEST(Conversion, NeedsTheKorvaneFontAndNeitherWayCountsAsAChange)
+TEST(Conversion, NeedsTheKorvaneFont)
 {
     CommandFixture f;
     f.Load(song);
@@ -64,17 +64,42 @@ TEST(Conversion, NeedsTheKorvaneFontAndNeitherWayCountsAsAChange)
     EXPECT_FALSE(omgezet);
     EXPECT_TRUE(f.state.analyse.analyseNodig);
     EXPECT_TRUE(f.ed.Modified());
-
-    doorlopendelijnenClick(f.ctx, true, omgezet);
-    EXPECT_TRUE(omgezet);
-    EXPECT_FALSE(f.ed.Modified());
-    f.ed.SetModified(true);
-    KorvaneformaatnaarAscii1Click(f.ctx, omgezet);
-    EXPECT_FALSE(omgezet);
-    EXPECT_FALSE(f.ed.Modified());
-    EXPECT_EQ(f.state.analyse.aantalbalken, 2);
-    EXPECT_FALSE(f.state.analyse.analyseNodig);
 }
+
+// Neither conversion is a change of its own, but unsaved edits from before
+// it stay unsaved: the flag must still make closing ask.
+struct FlagRow {
+    const char* name;
+    bool terug;       // the conversion back to ASCII
+    bool veranderd;   // unsaved edits before the conversion
+};
+
+struct ConversionFlag : ::testing::TestWithParam<FlagRow> {};
+
+TEST_P(ConversionFlag, KeepsTheModifiedFlagItFound)
+{
+    CommandFixture f;
+    f.Load(song);
+    bool omgezet = false;
+    if (GetParam().terug)
+        doorlopendelijnenClick(f.ctx, true, omgezet);
+    f.ed.SetModified(GetParam().veranderd);
+    if (GetParam().terug)
+        KorvaneformaatnaarAscii1Click(f.ctx, omgezet);
+    else
+        doorlopendelijnenClick(f.ctx, true, omgezet);
+    EXPECT_EQ(omgezet, !GetParam().terug);
+    EXPECT_EQ(f.ed.Modified(), GetParam().veranderd);
+    if (GetParam().terug)   // the staffs are found again at once
+        EXPECT_EQ(f.state.analyse.aantalbalken, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Conversion, ConversionFlag,
+                         ::testing::Values(FlagRow{"ToLinesUnchanged", false, false},
+                                           FlagRow{"ToLinesAfterEdits", false, true},
+                                           FlagRow{"BackUnchanged", true, false},
+                                           FlagRow{"BackAfterEdits", true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace korvane::test

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -179,7 +180,8 @@ TEST_F(DocumentTest, UntitledSaveTakesTheNameAndLaterSavesKeepOnePreviousVersion
 // --- Save failures --------------------------------------------------------------
 
 enum class Fout { AlleenLezenMap, AlleenLezenBestand, MapInDeWeg, VolApparaat };
-struct FoutGeval { const char* naam; Fout fout; const char* meldingBegin; };
+// The message names the file and says in Dutch what went wrong.
+struct FoutGeval { const char* naam; Fout fout; const char* meldingBegin; const char* meldingEind; };
 
 class SaveFoutTest : public DocumentTest, public ::testing::WithParamInterface<FoutGeval> {};
 
@@ -214,7 +216,7 @@ TEST_P(SaveFoutTest, FailedSaveKeepsOldFileAndModifiedDocument)
 
     EXPECT_FALSE(opgeslagen);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].rfind(GetParam().meldingBegin, 0), 0u) << prompter.messages[0];
+    EXPECT_EQ(prompter.messages[0], GetParam().meldingBegin + pad.toStdString() + GetParam().meldingEind);
     EXPECT_TRUE(Veranderd());
     if (fout == Fout::MapInDeWeg) {
         EXPECT_EQ(bestandsnaam, naamloos);
@@ -230,10 +232,11 @@ TEST_P(SaveFoutTest, FailedSaveKeepsOldFileAndModifiedDocument)
 
 INSTANTIATE_TEST_SUITE_P(
     Gevallen, SaveFoutTest,
-    ::testing::Values(FoutGeval{"alleen_lezen_map", Fout::AlleenLezenMap, "Cannot create file "},
-                      FoutGeval{"alleen_lezen_bestand", Fout::AlleenLezenBestand, "Cannot create file "},
-                      FoutGeval{"map_in_de_weg", Fout::MapInDeWeg, "Cannot create file "},
-                      FoutGeval{"vol_apparaat", Fout::VolApparaat, "Fout bij het schrijven van "}),
+    ::testing::Values(FoutGeval{"alleen_lezen_map", Fout::AlleenLezenMap, "Kan bestand ", " niet aanmaken"},
+                      FoutGeval{"alleen_lezen_bestand", Fout::AlleenLezenBestand, "Kan bestand ", " niet aanmaken"},
+                      FoutGeval{"map_in_de_weg", Fout::MapInDeWeg, "Kan bestand ", " niet aanmaken"},
+                      FoutGeval{"vol_apparaat", Fout::VolApparaat, "Fout bij het schrijven van ",
+                                "\r\nEr is niet genoeg ruimte op het apparaat."}),
     [](const ::testing::TestParamInfo<FoutGeval>& i) { return std::string(i.param.naam); });
 
 TEST_F(DocumentTest, SaveKeepsPermissionsAndWritesThroughASymbolicLink)
@@ -255,13 +258,19 @@ TEST_F(DocumentTest, SaveKeepsPermissionsAndWritesThroughASymbolicLink)
 TEST_F(DocumentTest, ConvertedDocumentIsOfferedTheKvnName)
 {
     Open("lied.tab", "E|---|");
+    Schrijf(Pad("lied.kvn"), "ander lied");
     omgezet = true;
-    prompter.answers.push_back(Answer::Yes);
+    // An existing .kvn file is replaced only after a second Ja.
+    prompter.answers = {Answer::Yes, Answer::No, Answer::Yes, Answer::Yes};
+    EXPECT_FALSE(files.Save1Click());
+    EXPECT_EQ(Lees(Pad("lied.kvn")), "ander lied");
+    EXPECT_EQ(bestandsnaam, Pad("lied.tab"));
     ASSERT_TRUE(files.Save1Click());
-    ASSERT_EQ(prompter.questions.size(), 1u);
+    ASSERT_EQ(prompter.questions.size(), 4u);
     EXPECT_EQ(prompter.questions[0].text, "De tablijnen in lied.tab zijn aangepast,         \r\n"
                                           "normaal bewerken is niet meer mogelijk,\r\n"
                                           "bestand opslaan als Korvane (.kvn) bestand ?");
+    EXPECT_EQ(prompter.questions[1].text, Pad("lied.kvn").toStdString() + " bestaat al.\r\nWilt u het vervangen?");
     EXPECT_EQ(bestandsnaam, Pad("lied.kvn"));
     EXPECT_EQ(Lees(Pad("lied.kvn")), "E|---|");
     EXPECT_EQ(Lees(Pad("lied.tab")), "E|---|");
@@ -322,6 +331,73 @@ TEST_F(DocumentTest, YesFollowedByACancelledOrFailedSaveKeepsTheDocumentAndStops
     EXPECT_EQ(Lees(Pad("kopie.tab")), "xoud");
 }
 
+// --- Where the file dialogs open, and replacing a file -------------------------------
+
+struct DialoogGeval {
+    const char* naam;
+    const char* bestand;   // the open document; nullptr: untitled
+    int filter;            // the save dialog's filter entry that shows it
+};
+
+class DialoogTest : public DocumentTest, public ::testing::WithParamInterface<DialoogGeval> {};
+
+// Mended: the question's "Ja" opened the save dialog in the working folder
+// with the "*.tab" filter, and Enter wrote a copy there.
+TEST_P(DialoogTest, SaveQuestionsYesSavesTheDocumentInPlaceAndDialogsOpenInItsFolder)
+{
+    const QString browser = Pad("browser");
+    ASSERT_TRUE(QDir().mkpath(browser));
+    files.SetHooks({.browserMap = [&] { return browser; }});
+    const char* bestand = GetParam().bestand;
+    if (bestand)
+        Open(bestand, "oud");
+    const QString doelmap = bestand ? map.path() : browser;
+    const QString naam = bestand ? QString::fromUtf8(bestand) : naamloos;
+    Typ("x");
+
+    prompter.answers = {Answer::Yes, Answer::Yes};   // save, and replace the file itself
+    prompter.fileNames = {QDir(doelmap).filePath(naam)};   // Enter on the proposal
+    EXPECT_TRUE(files.VraagOpslaan());
+    const FileDialogRequest& opslaan = prompter.fileRequests.back();
+    EXPECT_EQ(opslaan.directory, doelmap);
+    EXPECT_EQ(opslaan.fileName, naam);
+    EXPECT_EQ(opslaan.filterIndex, GetParam().filter);
+    EXPECT_EQ(Lees(QDir(doelmap).filePath(naam)), bestand ? "xoud" : "x");
+    EXPECT_EQ(prompter.questions.size(), bestand ? 2u : 1u);   // only an existing file is replaced
+    EXPECT_FALSE(Veranderd());
+
+    prompter.fileNames = {QString()};
+    files.Open1Click();
+    EXPECT_EQ(prompter.fileRequests.back().directory, doelmap);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gevallen, DialoogTest,
+                         ::testing::Values(DialoogGeval{"tab", "lied.tab", 0}, DialoogGeval{"txt", "song.txt", 1},
+                                           DialoogGeval{"chopro", "lied.chopro", 2},
+                                           DialoogGeval{"naamloos", nullptr, 0}),
+                         [](const auto& i) { return std::string(i.param.naam); });
+
+// Mended: saving the untitled document replaced an existing file silently.
+TEST_F(DocumentTest, UntitledSaveOntoAnExistingFileAsksFirst)
+{
+    const QString pad = Pad("lied.tab");
+    Schrijf(pad, "van iemand anders");
+    Typ("nieuw");
+    prompter.answers = {Answer::No, Answer::Yes};
+    prompter.fileNames = {pad, pad};
+    EXPECT_FALSE(files.Save1Click());
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0].kind, DialogKind::Confirmation);
+    EXPECT_EQ(prompter.questions[0].text, pad.toStdString() + " bestaat al.\r\nWilt u het vervangen?");
+    EXPECT_EQ(Lees(pad), "van iemand anders");
+    EXPECT_EQ(bestandsnaam, naamloos);
+    EXPECT_TRUE(Veranderd());
+
+    EXPECT_TRUE(files.Save1Click());
+    EXPECT_EQ(Lees(pad), "nieuw");
+    EXPECT_EQ(bestandsnaam, pad);
+}
+
 // --- Rich text ---------------------------------------------------------------------------
 
 TEST_F(DocumentTest, RichTextSurvivesSaveAndReloadAndDamagedRtfIsReadAsText)
@@ -347,6 +423,51 @@ TEST_F(DocumentTest, RichTextSurvivesSaveAndReloadAndDamagedRtfIsReadAsText)
     ASSERT_TRUE(files.Herladen());
     EXPECT_EQ(Bytes(), kapot.toStdString());
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+// Mended: after switching to rich text, Ctrl+S wrote RTF markup into a ".txt".
+struct RtfGeval {
+    const char* naam;
+    const char* bestand;
+    std::optional<Answer> antwoord;   // none: no question
+    const char* begin;                // what the file starts with afterwards
+};
+
+class RtfOpslaanTest : public DocumentTest, public ::testing::WithParamInterface<RtfGeval> {};
+
+TEST_P(RtfOpslaanTest, RichTextGoesOnlyIntoAFileChosenAsRtf)
+{
+    const QString pad = Open(GetParam().bestand, "oud");
+    instellingen.richtext = true;
+    Typ("nieuw ");
+    if (GetParam().antwoord)
+        prompter.answers = {*GetParam().antwoord};
+    EXPECT_EQ(files.Save1Click(), GetParam().antwoord != Answer::Cancel);
+    EXPECT_EQ(prompter.questions.size(), GetParam().antwoord ? 1u : 0u);
+    EXPECT_TRUE(Lees(pad).starts_with(GetParam().begin)) << Lees(pad);
+    EXPECT_EQ(Veranderd(), GetParam().antwoord == Answer::Cancel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gevallen, RtfOpslaanTest,
+    ::testing::Values(RtfGeval{"txt_annuleren", "song.txt", Answer::Cancel, "oud"},
+                      RtfGeval{"txt_als_tekst", "song.txt", Answer::No, "nieuw oud"},
+                      RtfGeval{"txt_toch_rtf", "song.txt", Answer::Yes, "{\\rtf1"},
+                      RtfGeval{"rtf", "lied.RTF", std::nullopt, "{\\rtf1"}),
+    [](const auto& i) { return std::string(i.param.naam); });
+
+// Mended: a reload replaced unsaved edits without a question.
+TEST_F(DocumentTest, ReloadAsksFirstAndAnnulerenKeepsTheEdits)
+{
+    Open("lied.tab", "oud");
+    Typ("x");
+    prompter.answers = {Answer::Cancel, Answer::No};
+    EXPECT_FALSE(files.Herladen());
+    EXPECT_EQ(editor.toPlainText(), "xoud");
+    EXPECT_TRUE(Veranderd());
+    EXPECT_TRUE(files.Herladen());
+    EXPECT_EQ(editor.toPlainText(), "oud");
+    EXPECT_FALSE(Veranderd());
 }
 
 } // namespace

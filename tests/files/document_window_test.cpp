@@ -3,16 +3,19 @@
 #include "bestanden.h"
 #include "common/scriptedprompter.h"
 #include "files/documentfiles.h"
+#include "files/wizard.h"
 #include "ui/editorwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/qteditor.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace korvane {
@@ -21,7 +24,7 @@ namespace {
 using namespace test;
 
 class VensterTest : public ::testing::Test {
-protected:
+public:
     QTemporaryDir programma;
     QTemporaryDir documenten;
     ScriptedPrompter prompter;
@@ -93,6 +96,101 @@ TEST_F(VensterTest, RichTextToggleReloadsTheFileInTheNewMode)
     Trigger("Save1");
     EXPECT_EQ(Lees(pad), "{\\rtf1 {\\b vet}\\par regel\\par}\r\n");
 }
+
+// Without a media folder in the options the media dialog opens beside the
+// document, not wherever Qt's dialogs were last.
+TEST_F(VensterTest, MediaDialogWithoutAMediaFolderOpensInTheDocumentsFolder)
+{
+    Opties("Plaintext", "Empty");
+    const QString lied = documenten.filePath("lied.tab");
+    Schrijf(lied, "E|---0---|\r\n");
+    Start({lied});
+    prompter.fileNames = {QString()};
+    Trigger("Mediabestandopenen1");
+    ASSERT_EQ(prompter.fileRequests.size(), 1u);
+    EXPECT_EQ(prompter.fileRequests[0].directory, documenten.path());
+}
+
+// Every command that replaces the document's text asks the save-changes
+// question first; "Annuleren" keeps the text, its name and its mark.
+struct Vervanging {
+    const char* naam;
+    std::function<void(VensterTest&)> doe;
+};
+
+class VervangTest : public VensterTest, public ::testing::WithParamInterface<Vervanging> {};
+
+TEST_P(VervangTest, AsksBeforeTheEditsAreReplacedAndAnnulerenKeepsThem)
+{
+    Opties("Plaintext", "Empty");
+    const QString lied = documenten.filePath("lied.tab");
+    const QString ander = documenten.filePath("ander.tab");
+    Schrijf(lied, "E|---0---|\r\n");
+    Schrijf(ander, "B|---1---|\r\n");
+    Start({lied});
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    w->Editor->setFocus();
+    QTest::keyClicks(w->Editor, "x");
+
+    prompter.answers = {Answer::Cancel};
+    GetParam().doe(*this);
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0].text, "Veranderingen in lied.tab opslaan ?");
+    EXPECT_EQ(Tekst(), "xE|---0---|\n");
+    EXPECT_EQ(w->bestandsnaam, lied);
+    EXPECT_TRUE(w->editor().Modified());
+    EXPECT_FALSE(w->instellingen.richtext);
+
+    // "Nee": the edits go, the command goes on.
+    prompter.answers = {Answer::No};
+    prompter.fileNames = {ander};
+    GetParam().doe(*this);
+    EXPECT_NE(Tekst(), "xE|---0---|\n");
+    EXPECT_EQ(prompter.answers.size(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commandos, VervangTest,
+    ::testing::Values(
+        Vervanging{"CtrlN", [](VensterTest& t) { QTest::keyClick(t.w->Editor, Qt::Key_N, Qt::ControlModifier); }},
+        Vervanging{"CtrlO", [](VensterTest& t) { QTest::keyClick(t.w->Editor, Qt::Key_O, Qt::ControlModifier); }},
+        Vervanging{"RichText", [](VensterTest& t) { t.Trigger("Richtext1"); }},
+        Vervanging{"Bestandslijst", [](VensterTest& t) { t.w->FileListBox1Click(t.documenten.filePath("ander.tab")); }},
+        Vervanging{"WizardOk", [](VensterTest& t) {
+            t.prompter.dialogAnswers.push_back([](QDialog& d) {
+                static_cast<TTabwizard&>(d).Okbutton->click();
+                return d.result();
+            });
+            QTest::keyClick(t.w->Editor, Qt::Key_W, Qt::ControlModifier);
+        }}),
+    [](const auto& i) { return std::string(i.param.naam); });
+
+// Mended: with "Wizard" at start-up the wizard stood over a file named on the
+// command line.
+struct OpstartGeval {
+    const char* naam;
+    bool metBestand;
+};
+
+class OpstartWizardTest : public VensterTest, public ::testing::WithParamInterface<OpstartGeval> {};
+
+TEST_P(OpstartWizardTest, ShowsTheWizardOnlyWithoutAFileOnTheCommandLine)
+{
+    Opties("Plaintext", "Wizard");
+    const QString lied = documenten.filePath("lied.tab");
+    Schrijf(lied, "E|---0---|\r\n");
+    Start(GetParam().metBestand ? QStringList{lied} : QStringList{});
+    w->show();
+    QTest::qWait(50);
+    EXPECT_EQ(prompter.dialogs.size(), GetParam().metBestand ? 0u : 1u);
+    EXPECT_EQ(Tekst(), GetParam().metBestand ? "E|---0---|\n" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Opstart, OpstartWizardTest,
+                         ::testing::Values(OpstartGeval{"MetBestand", true}, OpstartGeval{"ZonderBestand", false}),
+                         [](const auto& i) { return std::string(i.param.naam); });
 
 } // namespace
 } // namespace korvane

@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AltToets{"LegeRegelTab", Qt::Key_T, false, 3, "E|-----------------|"}),
     [](const auto& info) { return std::string(info.param.naam); });
 
-TEST_F(Window, LineFontConversionBothWaysFromTheirKeysLeavesTheDocumentUnmodified)
+TEST_F(Window, LineFontConversionBothWaysFromTheirKeysIsNoChangeOfItsOwn)
 {
     w->Editor->setFont(QFont(QStringLiteral("Korvane")));
     Zet(QString::fromLatin1(kStaff));
@@ -139,6 +139,15 @@ TEST_F(Window, LineFontConversionBothWaysFromTheirKeysLeavesTheDocumentUnmodifie
     EXPECT_EQ(Paneel(PaneelVeranderd), QString());
     Toets(Qt::Key_Backslash, Qt::AltModifier);
     EXPECT_EQ(Tekst(), ascii);
+
+    // Edits made before a conversion stay unsaved, both ways, so closing asks.
+    w->Editor->moveCursor(QTextCursor::End);
+    w->Editor->insertPlainText(QStringLiteral("\nla"));
+    for (int key : {Qt::Key_Minus, Qt::Key_Backslash}) {
+        Toets(key, Qt::AltModifier);
+        EXPECT_TRUE(w->editor().Modified()) << key;
+        EXPECT_EQ(Paneel(PaneelVeranderd), QStringLiteral("Veranderd"));
+    }
 }
 
 // --- Typing, the status bar and enabled states
@@ -494,7 +503,7 @@ TEST_F(Window, FontDialogAndSizeBoxSetThePageCountButStylesDoNot)
     w->SpinEdit1Change();
     w->spinedit1->setEditText(QStringLiteral("9pt"));
     w->SpinEdit1Change();
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{"'9pt' is not a valid integer value"});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"'9pt' is geen geldig geheel getal"});
     EXPECT_EQ(w->Editor->font().pointSize(), 12);
 }
 
