@@ -24,6 +24,9 @@ void Herstel(EditorOps& editor, LineSnapshot& s)
     if (!s.undomogelijk)
         return;
     const int caret = editor.CaretOffset();
+    // A snapshot may span the whole document (a replace all): one edit block,
+    // painted and notified once.
+    editor.LockPainting();
     const int count = static_cast<int>(s.undoregels.size());
     for (int k = 0; k <= s.undoeind - s.undostart && k < count; ++k)
         editor.PutLine(s.undostart + k, s.undoregels[k]);
@@ -40,6 +43,7 @@ void Herstel(EditorOps& editor, LineSnapshot& s)
         }
         s.toegevoegd = 0;
     }
+    editor.UnlockPainting();
     editor.SetCaret(caret);
     s.undomogelijk = false;
     editor.ClearUndo();

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <string_view>
+#include <vector>
 
 class QCheckBox;
 class QLineEdit;
@@ -14,9 +15,17 @@ class QPushButton;
 namespace korvane {
 
 class EditorOps;
+struct LineSnapshot;
 
 // The offset of the first occurrence of `wat` at or after `start`, or -1.
+// A line break in `wat`, in whatever form it was pasted, is the document's
+// line break; an occurrence that would begin or end between the two
+// characters of a line break is none.
 int ZoekVanaf(const EditorOps& editor, std::string_view wat, int start, bool hoofdletters);
+
+// The occurrences of `wat` in `tekst` from `start` on, each search going on
+// after the previous occurrence, so they never overlap; one pass.
+std::vector<int> ZoekAlle(std::string_view tekst, std::string_view wat, int start, bool hoofdletters);
 
 // Find next: from just after a selection, or from the top when nothing is
 // selected; the match is selected. Returns whether one was found.
@@ -24,9 +33,10 @@ bool ZoekVolgende(EditorOps& editor, std::string_view wat, bool hoofdletters);
 
 // Replace: from just after a selection, or from the caret; the found text is
 // replaced and the caret stands after the replacement. With `alles` it goes
-// on until nothing more is found. Returns the number of replacements.
-int Vervang(EditorOps& editor, std::string_view wat, std::string_view door, bool hoofdletters,
-            bool alles);
+// on until nothing more is found. The lines it changes go into `snapshot`, so
+// one undo takes back the whole replacement. Returns the number replaced.
+int Vervang(EditorOps& editor, LineSnapshot& snapshot, std::string_view wat, std::string_view door,
+            bool hoofdletters, bool alles);
 
 // FindDialog1: the text to find, match case, find next.
 class ZoekDialoog : public QDialog {

@@ -39,7 +39,7 @@ void TForm1::FindDialog1Find()
 
 void TForm1::ReplaceDialog1Replace(bool alles)
 {
-    Vervang(*m_editor, QStringToBytes(ReplaceDialog1->zoektekst()),
+    Vervang(*m_editor, state.snapshot, QStringToBytes(ReplaceDialog1->zoektekst()),
             QStringToBytes(ReplaceDialog1->vervangtekst()), ReplaceDialog1->hoofdletters(), alles);
 }
 

@@ -335,6 +335,74 @@ INSTANTIATE_TEST_SUITE_P(
         ZoekGeval{Knop::Alles, "aaa", 0, 0, "a", "aa", false, 1, "aaaaaa", 6, 0},
         ZoekGeval{Knop::Alles, "A-a-A", 2, 0, "a", "b", true, 1, "A-b-A", 3, 0}));
 
+// --- Replace and undo
+
+struct VervangGeval {
+    bool alles;
+    const char* tekst;
+    int caret;
+    const char *wat, *door;
+    bool hoofdletters;
+    const char* verwacht;  // Windows-1252
+};
+
+class ReplaceUndo : public Window, public ::testing::WithParamInterface<VervangGeval> {};
+
+TEST_P(ReplaceUndo, OneUndoTakesBackTheWholeReplacement)
+{
+    const VervangGeval g = GetParam();
+    Zet(QString::fromUtf8(g.tekst));
+    const std::string voor = Tekst();
+    Caret(g.caret);
+    Trigger("Vervangen1");
+    VervangDialoog* r = w->ReplaceDialog1;
+    r->zoekveld()->setText(QString::fromUtf8(g.wat));
+    r->vervangveld()->setText(QString::fromUtf8(g.door));
+    r->hoofdletterVak()->setChecked(g.hoofdletters);
+    (g.alles ? r->allesKnop() : r->vervangKnop())->click();
+    EXPECT_EQ(Tekst(), g.verwacht);
+    EXPECT_EQ(Paneel(PaneelVeranderd), QStringLiteral("Veranderd"));
+    Caret(1);
+    Toets(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Tekst(), voor);
+    EXPECT_EQ(Selectie(), (std::pair{1, 0}));
+    Toets(Qt::Key_Z, Qt::ControlModifier);  // a second undo does nothing
+    EXPECT_EQ(Tekst(), voor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, ReplaceUndo,
+    ::testing::Values(
+        // Growing replacements that hold the text to find, on several lines.
+        VervangGeval{true, "aaa\nbab\n", 0, "a", "aa", true, "aaaaaa\r\nbaab\r\n"},
+        VervangGeval{true, "e|--0--|\nB|-----|", 0, "-", "==", true, "e|====0====|\r\nB|==========|"},
+        VervangGeval{true, "x-y\n--\nz", 0, "-", "", true, "xy\r\n\r\nz"},
+        VervangGeval{true, "Ab ab\naB Été été", 0, "été", "e", false, "Ab ab\r\naB e e"},
+        // From the caret on.
+        VervangGeval{true, "a a\na a", 2, "a", "b", false, "a b\r\nb b"},
+        VervangGeval{false, "-x-", 0, "-", "+", false, "+x-"},
+        // Line breaks pasted into the fields: lines come and go.
+        VervangGeval{true, "a;b;c\nd", 0, ";", "\n", false, "a\r\nb\r\nc\r\nd"},
+        VervangGeval{true, "a\nb\nc", 0, "\nb", "", false, "a\r\nc"}));
+
+TEST_F(Window, UndoAfterAReplaceTakesBackTheReplaceNotAnEarlierColumnCommand)
+{
+    Zet(QString::fromLatin1(kStaff));
+    Caret(Op(2, 5));
+    Toets(Qt::Key_B, Qt::AltModifier);
+    const std::string naBalk = Tekst();
+    Trigger("Vervangen1");
+    VervangDialoog* r = w->ReplaceDialog1;
+    r->zoekveld()->setText(QStringLiteral("E|"));
+    r->vervangveld()->setText(QStringLiteral("Q|"));
+    r->hoofdletterVak()->setChecked(true);
+    Caret(0);
+    r->allesKnop()->click();
+    ASSERT_EQ(w->editor().GetLine(5).substr(0, 2), "Q|");
+    Toets(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Tekst(), naBalk);
+}
+
 // --- Formatting
 
 TEST_F(Window, StylesApplyToTheWholeTextInAsciiModeAndToTheSelectionInRichText)

@@ -45,6 +45,29 @@ TEST(QtEditor, UndoAfterACommandNeverReplaysOldTypingOntoNewText)
     EXPECT_EQ(ed.Text(), "E|-5----|\r\nB|--|--|");
 }
 
+TEST(QtEditor, ReplacingManyOccurrencesKeepsEachOneItsOwnFormatInRichText)
+{
+    // Line 0: the first "-" bold; line 1 one format throughout.
+    QPlainTextEdit widget;
+    widget.setPlainText(QStringLiteral("a-b-c\nd-e-f"));
+    QTextCursor c(widget.document());
+    c.setPosition(1);
+    c.setPosition(2, QTextCursor::KeepAnchor);
+    QTextCharFormat vet;
+    vet.setFontWeight(QFont::Bold);
+    c.mergeCharFormat(vet);
+    QtEditor ed(&widget);
+    ed.ReplaceEach({1, 3, 8, 10}, 1, "=");
+    EXPECT_EQ(ed.Text(), "a=b=c\r\nd=e=f");
+    const auto Vet = [&](int positie) {
+        QTextCursor k(widget.document());
+        k.setPosition(positie + 1);
+        return k.charFormat().fontWeight() == QFont::Bold;
+    };
+    EXPECT_EQ((std::vector<bool>{Vet(0), Vet(1), Vet(2), Vet(3), Vet(7), Vet(9)}),
+              (std::vector<bool>{false, true, false, false, false, false}));
+}
+
 TEST(QtEditor, CodecKeepsTheFiveUndefinedBytes)
 {
     for (unsigned char b : {0x81, 0x8D, 0x8F, 0x90, 0x9D, 0x80, 0xFF}) {
