@@ -177,6 +177,11 @@ int Vervang(EditorOps& editor, LineSnapshot& snapshot, std::string_view watIn, s
     return static_cast<int>(gevonden.size());
 }
 
+QString NietGevondenTekst(const QString& zoektekst)
+{
+    return QStringLiteral("\"%1\" niet gevonden").arg(zoektekst);
+}
+
 namespace {
 
 QPushButton* Knop(const QString& tekst, QWidget* parent)
@@ -185,6 +190,16 @@ QPushButton* Knop(const QString& tekst, QWidget* parent)
     b->setAutoDefault(false);
     b->setEnabled(false);
     return b;
+}
+
+// The line that says a search found nothing: no box, so the focus stays where
+// the user is typing.
+QLabel* Melding(QWidget* parent)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QStringLiteral("melding"));
+    l->setTextFormat(Qt::PlainText);
+    return l;
 }
 
 } // namespace
@@ -209,6 +224,8 @@ ZoekDialoog::ZoekDialoog(QWidget* parent) : QDialog(parent)
     rij->addWidget(m_zoek);
     links->addLayout(rij);
     links->addWidget(m_hoofdletters);
+    m_melding = Melding(this);
+    links->addWidget(m_melding);
     links->addStretch();
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(m_volgende);
@@ -218,15 +235,21 @@ ZoekDialoog::ZoekDialoog(QWidget* parent) : QDialog(parent)
     alles->addLayout(links);
     alles->addLayout(rechts);
 
-    connect(m_zoek, &QLineEdit::textChanged, this,
-            [this](const QString& t) { m_volgende->setEnabled(!t.isEmpty()); });
+    connect(m_zoek, &QLineEdit::textChanged, this, [this](const QString& t) {
+        m_volgende->setEnabled(!t.isEmpty());
+        m_melding->clear();
+    });
     connect(m_volgende, &QPushButton::clicked, this, &ZoekDialoog::VolgendeZoeken);
     connect(sluiten, &QPushButton::clicked, this, &QDialog::hide);
 }
 
 QString ZoekDialoog::zoektekst() const { return m_zoek->text(); }
-
 bool ZoekDialoog::hoofdletters() const { return m_hoofdletters->isChecked(); }
+
+void ZoekDialoog::ZoekResultaat(bool gevonden)
+{
+    m_melding->setText(gevonden ? QString() : NietGevondenTekst(zoektekst()));
+}
 
 VervangDialoog::VervangDialoog(QWidget* parent) : QDialog(parent)
 {
@@ -249,6 +272,8 @@ VervangDialoog::VervangDialoog(QWidget* parent) : QDialog(parent)
     auto* links = new QVBoxLayout;
     links->addLayout(velden);
     links->addWidget(m_hoofdletters);
+    m_melding = Melding(this);
+    links->addWidget(m_melding);
     links->addStretch();
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(m_volgende);
@@ -263,6 +288,7 @@ VervangDialoog::VervangDialoog(QWidget* parent) : QDialog(parent)
     connect(m_zoek, &QLineEdit::textChanged, this, [this](const QString& t) {
         for (QPushButton* b : {m_volgende, m_vervang, m_alles})
             b->setEnabled(!t.isEmpty());
+        m_melding->clear();
     });
     connect(m_vervang, &QPushButton::clicked, this, [this] { emit Vervang(false); });
     connect(m_alles, &QPushButton::clicked, this, [this] { emit Vervang(true); });
@@ -273,8 +299,12 @@ VervangDialoog::VervangDialoog(QWidget* parent) : QDialog(parent)
 }
 
 QString VervangDialoog::zoektekst() const { return m_zoek->text(); }
-
 QString VervangDialoog::vervangtekst() const { return m_door->text(); }
 bool VervangDialoog::hoofdletters() const { return m_hoofdletters->isChecked(); }
+
+void VervangDialoog::ZoekResultaat(bool gevonden)
+{
+    m_melding->setText(gevonden ? QString() : NietGevondenTekst(zoektekst()));
+}
 
 } // namespace korvane

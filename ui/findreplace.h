@@ -9,6 +9,7 @@
 #include <vector>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -38,6 +39,9 @@ bool ZoekVolgende(EditorOps& editor, std::string_view wat, bool hoofdletters);
 int Vervang(EditorOps& editor, LineSnapshot& snapshot, std::string_view wat, std::string_view door,
             bool hoofdletters, bool alles);
 
+// The line under the fields of both dialogs that says a search found nothing.
+QString NietGevondenTekst(const QString& zoektekst);
+
 // FindDialog1: the text to find, match case, find next.
 class ZoekDialoog : public QDialog {
     Q_OBJECT
@@ -48,6 +52,9 @@ public:
     QLineEdit* zoekveld() const { return m_zoek; }
     QCheckBox* hoofdletterVak() const { return m_hoofdletters; }
     QPushButton* volgendeKnop() const { return m_volgende; }
+    QLabel* melding() const { return m_melding; }
+    // After a search: names the text that was not found, or clears the line.
+    void ZoekResultaat(bool gevonden);
 
 signals:
     void VolgendeZoeken();
@@ -56,6 +63,7 @@ private:
     QLineEdit* m_zoek;
     QCheckBox* m_hoofdletters;
     QPushButton* m_volgende;
+    QLabel* m_melding;
 };
 
 // ReplaceDialog1: adds the replacement text, replace and replace all.
@@ -72,6 +80,8 @@ public:
     QPushButton* vervangKnop() const { return m_vervang; }
     QPushButton* allesKnop() const { return m_alles; }
     QPushButton* volgendeKnop() const { return m_volgende; }
+    QLabel* melding() const { return m_melding; }
+    void ZoekResultaat(bool gevonden);
 
 signals:
     // `alles`: replace all was pressed.
@@ -85,6 +95,7 @@ private:
     QPushButton* m_volgende;
     QPushButton* m_vervang;
     QPushButton* m_alles;
+    QLabel* m_melding;
 };
 
 } // namespace korvane
