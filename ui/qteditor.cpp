@@ -166,23 +166,24 @@ void QtEditor::ReplaceEach(const std::vector<int>& offsets, int length, std::str
         }
         return positie + std::clamp(offset - begin, 0, block.length() - 1);
     };
-    int eenVormRegel = -1;  // the line whose text is known to carry one format
-    int groepRegel = -1;    // the line of the last edit, when more may join it
+    int gekeurdeRegel = -1;  // the line looked at for its formats
+    bool eenVorm = false;    // its text carries one format
+    int groepRegel = -1;     // the line of the last edit, when more may join it
     QString regelTekst;
     for (const int offset : offsets) {
         const int van = Positie(offset);
         const int regelVan = regel;
         const int tot = Positie(offset + length);
-        bool samen = regel == regelVan;
-        if (samen && eenVormRegel != regel) {
+        if (regel == regelVan && gekeurdeRegel != regel) {
+            gekeurdeRegel = regel;
+            eenVorm = true;
             const QTextBlock::iterator eerste = block.begin();
-            for (QTextBlock::iterator it = eerste; samen && !it.atEnd(); ++it)
-                samen = it.fragment().charFormatIndex() == eerste.fragment().charFormatIndex();
-            if (samen) {
-                eenVormRegel = regel;
+            for (QTextBlock::iterator it = eerste; eenVorm && !it.atEnd(); ++it)
+                eenVorm = it.fragment().charFormatIndex() == eerste.fragment().charFormatIndex();
+            if (eenVorm)
                 regelTekst = block.text();
-            }
         }
+        const bool samen = regel == regelVan && eenVorm;
         if (samen && groepRegel == regel) {
             Edit& e = edits.back();
             e.tekst += QStringView(regelTekst).mid(e.tot - positie, van - e.tot);

@@ -420,7 +420,8 @@ INSTANTIATE_TEST_SUITE_P(
         VervangGeval{false, "-x-", 0, "-", "+", false, "+x-"},
         // Line breaks pasted into the fields: lines come and go.
         VervangGeval{true, "a;b;c\nd", 0, ";", "\n", false, "a\r\nb\r\nc\r\nd"},
-        VervangGeval{true, "a\nb\nc", 0, "\nb", "", false, "a\r\nc"}));
+        VervangGeval{true, "a\nb\nc", 0, "\nb", "", false, "a\r\nc"},
+        VervangGeval{true, "a\nb\n", 0, "\n", " ", false, "a b "}));
 
 TEST_F(Window, UndoAfterAReplaceTakesBackTheReplaceNotAnEarlierColumnCommand)
 {
