@@ -59,8 +59,8 @@ std::string VervangOpDeHand(const std::string& tekst, const std::string& wat, co
     return uit;
 }
 
-// `opmaak`: the first character of every line bold, so that no line carries
-// one format and every occurrence is an edit of its own.
+// `opmaak`: every occurrence bold between plain text, so that no two of them
+// stand in one stretch of one format and each is an edit of its own.
 Meting Meet(TForm1& venster, int regels, const std::string& wat, const std::string& door, bool hoofdletters,
             bool opmaak = false)
 {
@@ -78,11 +78,27 @@ Meting Meet(TForm1& venster, int regels, const std::string& wat, const std::stri
         if (opmaak) {
             QTextCharFormat vet;
             vet.setFontWeight(QFont::Bold);
-            for (QTextBlock b = venster.Editor->document()->begin(); b.isValid(); b = b.next()) {
-                QTextCursor c(b);
-                c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            QTextCursor c(venster.Editor->document());
+            c.beginEditBlock();
+            // The new text may take over a format left behind by the run
+            // before; start from plain.
+            c.select(QTextCursor::Document);
+            QTextCharFormat gewoon;
+            gewoon.setFontWeight(QFont::Normal);
+            c.mergeCharFormat(gewoon);
+            const QString q = BytesToQString(wat);
+            // Positions count a line break as one character.
+            qsizetype breuken = 0;
+            qsizetype geteld = 0;
+            for (qsizetype f = tekst.indexOf(q); f >= 0; f = tekst.indexOf(q, f + q.size())) {
+                breuken += QStringView(tekst).mid(geteld, f - geteld).count(u'\r');
+                geteld = f;
+                const int pos = static_cast<int>(f - breuken);
+                c.setPosition(pos);
+                c.setPosition(pos + static_cast<int>(q.size()), QTextCursor::KeepAnchor);
                 c.mergeCharFormat(vet);
             }
+            c.endEditBlock();
         }
         venster.editor().ClearUndo();
         venster.editor().SetCaret(0);
@@ -149,7 +165,7 @@ int main(int argc, char** argv)
     std::printf("ten times the text: %.2fx the time (target <= 12x)\n", los.ms / losKlein.ms);
     std::printf("%ld replacements in %.1f ms (target >= 100000 in < 1000 ms)\n", los.vervangen, los.ms);
 
-    // The least favourable text: formatted lines, one edit per occurrence.
+    // The least favourable text: one edit per occurrence.
     const Meting opgemaakt = Meet(venster, 22000, "|", "||", false, true);
     Verslag("\"|\" by \"||\", formatted", opgemaakt);
     return klein.juist && groot.juist && losKlein.juist && los.juist && opgemaakt.juist ? 0 : 1;

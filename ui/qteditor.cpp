@@ -141,10 +141,10 @@ void QtEditor::ReplaceEach(const std::vector<int>& offsets, int length, std::str
 
     // The edits, worked out in one walk down the blocks before anything
     // changes; a conversion per offset would search the blocks from the top
-    // every time. Occurrences inside one line whose characters all carry one
-    // format go in as one edit with the text between them: every replacement
-    // takes the format of the text around it, which is that one format, and
-    // a line holds one edit instead of dozens.
+    // every time. Occurrences inside one stretch of a line in one format go
+    // in as one edit with the text between them: a replacement takes the
+    // format of the last character it replaces, which is that one format for
+    // all of them, and a line holds one edit instead of dozens.
     struct Edit {
         int van, tot;
         QString tekst;
@@ -166,25 +166,32 @@ void QtEditor::ReplaceEach(const std::vector<int>& offsets, int length, std::str
         }
         return positie + std::clamp(offset - begin, 0, block.length() - 1);
     };
-    int gekeurdeRegel = -1;  // the line looked at for its formats
-    bool eenVorm = false;    // its text carries one format
-    int groepRegel = -1;     // the line of the last edit, when more may join it
+    int gekeurdeRegel = -1;      // the line whose formats are known
+    std::vector<int> runEinden;  // where each stretch of one format in it ends
     QString regelTekst;
+    int groepRegel = -1;         // the line of the last edit, when more may join it
+    const auto Stuk = [&runEinden](int waar) {
+        return std::upper_bound(runEinden.begin(), runEinden.end(), waar) - runEinden.begin();
+    };
     for (const int offset : offsets) {
         const int van = Positie(offset);
         const int regelVan = regel;
         const int tot = Positie(offset + length);
-        if (regel == regelVan && gekeurdeRegel != regel) {
+        const bool inRegel = regel == regelVan;
+        if (inRegel && gekeurdeRegel != regel) {
             gekeurdeRegel = regel;
-            eenVorm = true;
-            const QTextBlock::iterator eerste = block.begin();
-            for (QTextBlock::iterator it = eerste; eenVorm && !it.atEnd(); ++it)
-                eenVorm = it.fragment().charFormatIndex() == eerste.fragment().charFormatIndex();
-            if (eenVorm)
-                regelTekst = block.text();
+            regelTekst = block.text();
+            runEinden.clear();
+            int vorige = -1;
+            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                if (f.charFormatIndex() != vorige)
+                    runEinden.push_back(0);
+                runEinden.back() = f.position() + f.length();
+                vorige = f.charFormatIndex();
+            }
         }
-        const bool samen = regel == regelVan && eenVorm;
-        if (samen && groepRegel == regel) {
+        if (inRegel && groepRegel == regel && Stuk(edits.back().van) == Stuk(tot - 1)) {
             Edit& e = edits.back();
             e.tekst += QStringView(regelTekst).mid(e.tot - positie, van - e.tot);
             e.tekst += nieuw;
@@ -192,7 +199,7 @@ void QtEditor::ReplaceEach(const std::vector<int>& offsets, int length, std::str
             continue;
         }
         edits.push_back({van, tot, nieuw});
-        groepRegel = samen ? regel : -1;
+        groepRegel = inRegel ? regel : -1;
     }
 
     EditOutsideHistory([&] {

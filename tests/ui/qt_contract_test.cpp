@@ -47,25 +47,29 @@ TEST(QtEditor, UndoAfterACommandNeverReplaysOldTypingOntoNewText)
 
 TEST(QtEditor, ReplacingManyOccurrencesKeepsEachOneItsOwnFormatInRichText)
 {
-    // Line 0: the first "-" bold; line 1 one format throughout.
+    // Bold: the first "-" of line 0, "d-" of line 1 and "G" of line 2.
     QPlainTextEdit widget;
-    widget.setPlainText(QStringLiteral("a-b-c\nd-e-f"));
-    QTextCursor c(widget.document());
-    c.setPosition(1);
-    c.setPosition(2, QTextCursor::KeepAnchor);
+    widget.setPlainText(QStringLiteral("a-b-c\nd-e-f\nG-h-i"));
     QTextCharFormat vet;
     vet.setFontWeight(QFont::Bold);
-    c.mergeCharFormat(vet);
+    for (const auto [van, tot] : {std::pair{1, 2}, std::pair{6, 8}, std::pair{12, 13}}) {
+        QTextCursor c(widget.document());
+        c.setPosition(van);
+        c.setPosition(tot, QTextCursor::KeepAnchor);
+        c.mergeCharFormat(vet);
+    }
     QtEditor ed(&widget);
-    ed.ReplaceEach({1, 3, 8, 10}, 1, "=");
-    EXPECT_EQ(ed.Text(), "a=b=c\r\nd=e=f");
-    const auto Vet = [&](int positie) {
+    ed.ReplaceEach({1, 3, 8, 10, 15, 17}, 1, "=");
+    EXPECT_EQ(ed.Text(), "a=b=c\r\nd=e=f\r\nG=h=i");
+    std::string vetjes;
+    for (int positie = 0; positie < widget.document()->characterCount() - 1; ++positie) {
         QTextCursor k(widget.document());
         k.setPosition(positie + 1);
-        return k.charFormat().fontWeight() == QFont::Bold;
-    };
-    EXPECT_EQ((std::vector<bool>{Vet(0), Vet(1), Vet(2), Vet(3), Vet(7), Vet(9)}),
-              (std::vector<bool>{false, true, false, false, false, false}));
+        vetjes += widget.document()->characterAt(positie) == QChar::ParagraphSeparator ? '/'
+                  : k.charFormat().fontWeight() == QFont::Bold                         ? 'V'
+                                                                                        : '.';
+    }
+    EXPECT_EQ(vetjes, ".V.../VV.../V....");
 }
 
 TEST(QtEditor, CodecKeepsTheFiveUndefinedBytes)
