@@ -24,6 +24,18 @@ void EditorOps::DeleteLine(int i)
     ReplaceSelection({});
 }
 
+void EditorOps::ReplaceEach(const std::vector<int>& offsets, int length, std::string_view text)
+{
+    const int groei = static_cast<int>(text.size()) - length;
+    int verschuiving = 0;
+    for (const int offset : offsets) {
+        SetCaret(offset + verschuiving);
+        SetSelectionLength(length);
+        ReplaceSelection(text);
+        verschuiving += groei;
+    }
+}
+
 void EditorOps::InsertLine(int i, std::string_view text)
 {
     if (LineStart(i) >= 0) {

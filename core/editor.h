@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvane {
 
@@ -48,6 +49,12 @@ public:
     virtual void PutLine(int i, std::string_view text);
     // Removes line i with its break (the last line: its text only).
     virtual void DeleteLine(int i);
+    // Replaces the `length` characters at each of `offsets` by `text`, as
+    // ReplaceSelection would one after the other. The offsets ascend, do not
+    // overlap and all count in the text before the first replacement; the
+    // caret ends just after the last replacement. Overridable for speed,
+    // never for behaviour.
+    virtual void ReplaceEach(const std::vector<int>& offsets, int length, std::string_view text);
 
     // Written once on top of the primitives so that all implementations agree.
     void InsertLine(int i, std::string_view text);

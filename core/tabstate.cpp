@@ -40,6 +40,9 @@ void Herstel(EditorOps& editor, LineSnapshot& s)
         return;
     }
     const int caret = editor.CaretOffset();
+    // A snapshot may span the whole document (a replace all): one edit block,
+    // painted and notified once.
+    editor.LockPainting();
     const int count = static_cast<int>(s.undoregels.size());
     for (int k = 0; k <= s.undoeind - s.undostart && k < count; ++k)
         editor.PutLine(s.undostart + k, s.undoregels[k]);
@@ -56,6 +59,7 @@ void Herstel(EditorOps& editor, LineSnapshot& s)
         }
         s.toegevoegd = 0;
     }
+    editor.UnlockPainting();
     // The restored lines may be shorter than the ones the caret stood in: an
     // offset that now falls between CR and LF goes to the end of its line,
     // where the widget would show it.

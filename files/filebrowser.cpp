@@ -10,6 +10,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QResizeEvent>
 #include <QSplitter>
 #include <QStorageInfo>
@@ -79,6 +80,7 @@ FileBrowser::FileBrowser(Prompter& prompter, const Instellingen& instellingen, Q
     FileListBox1->setUniformItemSizes(true);
     FileListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
     FileListBox1->viewport()->installEventFilter(this);
+    FileListBox1->installEventFilter(this);
 
     Splitter2->addWidget(Directorylistbox1);
     Splitter2->addWidget(FileListBox1);
@@ -102,13 +104,13 @@ FileBrowser::FileBrowser(Prompter& prompter, const Instellingen& instellingen, Q
     // The entry's path is taken from the row: when the row changes, the
     // selection follows only after this signal.
     connect(FileListBox1, &QListWidget::currentRowChanged, this, [this](int rij) {
-        if (m_programma || rij < 0 || m_map.isEmpty())
+        if (m_programma || m_nietLaden || rij < 0 || m_map.isEmpty())
             return;
         emit FileListBox1Click(QDir(m_map).filePath(FileListBox1->item(rij)->text()));
     });
     connect(FileListBox1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         // A click that changed the row was reported by currentRowChanged.
-        if (m_programma || FileListBox1->row(item) != m_rijBijDruk || m_map.isEmpty())
+        if (m_programma || m_nietLaden || FileListBox1->row(item) != m_rijBijDruk || m_map.isEmpty())
             return;
         emit FileListBox1Click(QDir(m_map).filePath(item->text()));
     });
@@ -122,8 +124,16 @@ FileBrowser::FileBrowser(Prompter& prompter, const Instellingen& instellingen, Q
 
 bool FileBrowser::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == FileListBox1->viewport() && event->type() == QEvent::MouseButtonPress)
+    if (watched == FileListBox1->viewport() && event->type() == QEvent::MouseButtonPress) {
         m_rijBijDruk = FileListBox1->currentRow();
+        // The list selects the entry under the pointer for any button; only
+        // the left one opens it. A right click picks the file the context
+        // menu's commands act on, and must not replace the document.
+        m_nietLaden = static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton;
+    } else if (watched == FileListBox1 && event->type() == QEvent::KeyPress) {
+        // The menu takes the release of that click, so a key ends it.
+        m_nietLaden = false;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

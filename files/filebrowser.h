@@ -94,6 +94,9 @@ private:
     // The row that was current when the mouse went down: a click on it is a
     // click on the entry already selected, which loads it again.
     int m_rijBijDruk = -1;
+    // The last press on the list was not the left button: the entry it
+    // selected is not loaded.
+    bool m_nietLaden = false;
     // A tree height set before the panel had its size; applied on resize.
     int m_boomHoogteWacht = -1;
 };

@@ -2,6 +2,7 @@
 #include "ui/findreplace.h"
 
 #include "core/editor.h"
+#include "core/tabstate.h"
 #include "ui/qteditor.h"
 
 #include <QCheckBox>
@@ -15,24 +16,119 @@
 
 namespace korvane {
 
-int ZoekVanaf(const EditorOps& editor, std::string_view wat, int start, bool hoofdletters)
-{
-    if (wat.empty())
-        return -1;
-    const std::string tekst = editor.Text();
-    if (start < 0 || start > static_cast<int>(tekst.size()))
-        return -1;
-    if (hoofdletters) {
-        const std::size_t f = tekst.find(wat, static_cast<std::size_t>(start));
-        return f == std::string::npos ? -1 : static_cast<int>(f);
+namespace {
+
+// The searches over one text: case-insensitive ones through the code page,
+// so that accented letters match their other case too; the mapping is one
+// character per byte, so indexes are offsets.
+class Zoeker {
+public:
+    Zoeker(std::string_view tekst, std::string_view wat, bool hoofdletters)
+        : m_tekst(tekst), m_wat(wat), m_hoofdletters(hoofdletters)
+    {
+        if (!hoofdletters) {
+            m_qtekst = BytesToQString(tekst);
+            m_qwat = BytesToQString(wat);
+        }
     }
-    // Through the code page, so that accented letters match their other case
-    // too; the mapping is one character per byte, so indexes are offsets.
-    return static_cast<int>(BytesToQString(tekst).indexOf(BytesToQString(wat), start, Qt::CaseInsensitive));
+
+    // The first occurrence at or after `vanaf`, or -1.
+    int Volgende(int vanaf) const
+    {
+        if (m_wat.empty() || vanaf < 0 || vanaf > static_cast<int>(m_tekst.size()))
+            return -1;
+        for (int f = Vind(vanaf); f >= 0; f = Vind(f + 1)) {
+            // Half a line break cannot be selected or replaced.
+            if (!InBreuk(f) && !InBreuk(f + static_cast<int>(m_wat.size())))
+                return f;
+        }
+        return -1;
+    }
+
+private:
+    int Vind(int vanaf) const
+    {
+        if (m_hoofdletters) {
+            const std::size_t f = m_tekst.find(m_wat, static_cast<std::size_t>(vanaf));
+            return f == std::string_view::npos ? -1 : static_cast<int>(f);
+        }
+        return static_cast<int>(m_qtekst.indexOf(m_qwat, vanaf, Qt::CaseInsensitive));
+    }
+    bool InBreuk(int pos) const
+    {
+        return pos > 0 && pos < static_cast<int>(m_tekst.size()) && m_tekst[pos - 1] == '\r' &&
+               m_tekst[pos] == '\n';
+    }
+
+    std::string_view m_tekst;
+    std::string_view m_wat;
+    bool m_hoofdletters;
+    QString m_qtekst;
+    QString m_qwat;
+};
+
+// A line break typed or pasted into a field in any form stands for the
+// document's line break.
+std::string MetCrLf(std::string_view tekst)
+{
+    std::string uit;
+    uit.reserve(tekst.size());
+    for (std::size_t i = 0; i < tekst.size(); ++i) {
+        if (tekst[i] == '\r' || tekst[i] == '\n') {
+            if (tekst[i] == '\r' && i + 1 < tekst.size() && tekst[i + 1] == '\n')
+                ++i;
+            uit += crlf;
+        } else {
+            uit += tekst[i];
+        }
+    }
+    return uit;
 }
 
-bool ZoekVolgende(EditorOps& editor, std::string_view wat, bool hoofdletters)
+// The snapshot was taken of lines undostart..undoeind before the change; the
+// text after the last replacement now ends on line `nieuwLaatste`. Lines the
+// replacement added are taken out again by the restore; lines it joined go
+// back, with their breaks, into the last line that still exists.
+void PasSnapshotAan(LineSnapshot& s, int nieuwLaatste)
 {
+    if (nieuwLaatste > s.undoeind) {
+        s.toegevoegd = nieuwLaatste - s.undoeind;
+        return;
+    }
+    if (nieuwLaatste == s.undoeind)
+        return;
+    const std::size_t blijft = static_cast<std::size_t>(nieuwLaatste - s.undostart);
+    std::string samen = s.undoregels[blijft];
+    for (std::size_t k = blijft + 1; k < s.undoregels.size(); ++k) {
+        samen += crlf;
+        samen += s.undoregels[k];
+    }
+    s.undoregels.resize(blijft + 1);
+    s.undoregels.back() = std::move(samen);
+    s.undoeind = nieuwLaatste;
+}
+
+} // namespace
+
+int ZoekVanaf(const EditorOps& editor, std::string_view wat, int start, bool hoofdletters)
+{
+    const std::string tekst = editor.Text();
+    return Zoeker(tekst, MetCrLf(wat), hoofdletters).Volgende(start);
+}
+
+std::vector<int> ZoekAlle(std::string_view tekst, std::string_view watIn, int start, bool hoofdletters)
+{
+    std::vector<int> gevonden;
+    const std::string wat = MetCrLf(watIn);
+    const Zoeker zoeker(tekst, wat, hoofdletters);
+    for (int f = zoeker.Volgende(start); f >= 0; f = zoeker.Volgende(f + static_cast<int>(wat.size())))
+        gevonden.push_back(f);
+    return gevonden;
+}
+
+bool ZoekVolgende(EditorOps& editor, std::string_view watIn, bool hoofdletters)
+{
+    const std::string wat = MetCrLf(watIn);
     const int start = editor.SelectionLength() != 0 ? editor.CaretOffset() + editor.SelectionLength() : 0;
     const int f = ZoekVanaf(editor, wat, start, hoofdletters);
     if (f < 0)
@@ -43,24 +139,53 @@ bool ZoekVolgende(EditorOps& editor, std::string_view wat, bool hoofdletters)
     return true;
 }
 
-int Vervang(EditorOps& editor, std::string_view wat, std::string_view door, bool hoofdletters, bool alles)
+int Vervang(EditorOps& editor, LineSnapshot& snapshot, std::string_view watIn, std::string_view doorIn,
+            bool hoofdletters, bool alles)
 {
-    int aantal = 0;
-    do {
-        const int start = editor.SelectionLength() != 0 ? editor.CaretOffset() + editor.SelectionLength()
-                                                        : editor.CaretOffset();
-        const int f = ZoekVanaf(editor, wat, start, hoofdletters);
-        if (f < 0)
-            break;
-        editor.FocusEditor();
-        editor.SetCaret(f);
-        editor.SetSelectionLength(static_cast<int>(wat.size()));
-        editor.ReplaceSelection(door);
-        ++aantal;
-        // Each search starts after the text just inserted, so this ends even
-        // when the replacement holds the text to find.
-    } while (alles);
-    return aantal;
+    const std::string wat = MetCrLf(watIn);
+    const std::string door = MetCrLf(doorIn);
+    const int start = editor.SelectionLength() != 0 ? editor.CaretOffset() + editor.SelectionLength()
+                                                    : editor.CaretOffset();
+    // All occurrences are found in the text as it is, in one pass: each
+    // search goes on after the previous occurrence, which is where it would
+    // go on after the replacement in the changed text. So this ends even when
+    // the replacement holds the text to find, and never searches the text it
+    // inserted.
+    std::vector<int> gevonden;
+    if (alles) {
+        gevonden = ZoekAlle(editor.Text(), wat, start, hoofdletters);
+    } else if (const int f = ZoekVanaf(editor, wat, start, hoofdletters); f >= 0) {
+        gevonden.push_back(f);
+    }
+    if (gevonden.empty())
+        return 0;
+
+    const int lengte = static_cast<int>(wat.size());
+    // The snapshot is built aside and installed after the edit: the change
+    // notification at the unlock drops a snapshot whose line count no longer
+    // matches, and a replacement may add or join lines.
+    LineSnapshot nieuw;
+    NeemSnapshot(editor, nieuw, editor.LineFromOffset(gevonden.front()),
+                 editor.LineFromOffset(gevonden.back() + lengte));
+    editor.FocusEditor();
+    // One edit block, painted once at the end.
+    editor.LockPainting();
+    editor.ReplaceEach(gevonden, lengte, door);
+    const int na = editor.CaretOffset();
+    editor.UnlockPainting();
+    // Scrolled into view, now that painting is on again.
+    editor.SetCaret(na);
+    editor.SetSelectionLength(0);
+    editor.ClearUndo();
+    PasSnapshotAan(nieuw, editor.LineFromOffset(na));
+    nieuw.aantalRegels = editor.LineCount();
+    snapshot = std::move(nieuw);
+    return static_cast<int>(gevonden.size());
+}
+
+QString NietGevondenTekst(const QString& zoektekst)
+{
+    return QStringLiteral("\"%1\" niet gevonden").arg(zoektekst);
 }
 
 namespace {
@@ -71,6 +196,16 @@ QPushButton* Knop(const QString& tekst, QWidget* parent)
     b->setAutoDefault(false);
     b->setEnabled(false);
     return b;
+}
+
+// The line that says a search found nothing: no box, so the focus stays where
+// the user is typing.
+QLabel* Melding(QWidget* parent)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QStringLiteral("melding"));
+    l->setTextFormat(Qt::PlainText);
+    return l;
 }
 
 } // namespace
@@ -95,6 +230,8 @@ ZoekDialoog::ZoekDialoog(QWidget* parent) : QDialog(parent)
     rij->addWidget(m_zoek);
     links->addLayout(rij);
     links->addWidget(m_hoofdletters);
+    m_melding = Melding(this);
+    links->addWidget(m_melding);
     links->addStretch();
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(m_volgende);
@@ -104,14 +241,21 @@ ZoekDialoog::ZoekDialoog(QWidget* parent) : QDialog(parent)
     alles->addLayout(links);
     alles->addLayout(rechts);
 
-    connect(m_zoek, &QLineEdit::textChanged, this,
-            [this](const QString& t) { m_volgende->setEnabled(!t.isEmpty()); });
+    connect(m_zoek, &QLineEdit::textChanged, this, [this](const QString& t) {
+        m_volgende->setEnabled(!t.isEmpty());
+        m_melding->clear();
+    });
     connect(m_volgende, &QPushButton::clicked, this, &ZoekDialoog::VolgendeZoeken);
     connect(sluiten, &QPushButton::clicked, this, &QDialog::hide);
 }
 
 QString ZoekDialoog::zoektekst() const { return m_zoek->text(); }
 bool ZoekDialoog::hoofdletters() const { return m_hoofdletters->isChecked(); }
+
+void ZoekDialoog::ZoekResultaat(bool gevonden)
+{
+    m_melding->setText(gevonden ? QString() : NietGevondenTekst(zoektekst()));
+}
 
 VervangDialoog::VervangDialoog(QWidget* parent) : QDialog(parent)
 {
@@ -134,6 +278,8 @@ VervangDialoog::VervangDialoog(QWidget* parent) : QDialog(parent)
     auto* links = new QVBoxLayout;
     links->addLayout(velden);
     links->addWidget(m_hoofdletters);
+    m_melding = Melding(this);
+    links->addWidget(m_melding);
     links->addStretch();
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(m_volgende);
@@ -148,6 +294,7 @@ VervangDialoog::VervangDialoog(QWidget* parent) : QDialog(parent)
     connect(m_zoek, &QLineEdit::textChanged, this, [this](const QString& t) {
         for (QPushButton* b : {m_volgende, m_vervang, m_alles})
             b->setEnabled(!t.isEmpty());
+        m_melding->clear();
     });
     connect(m_vervang, &QPushButton::clicked, this, [this] { emit Vervang(false); });
     connect(m_alles, &QPushButton::clicked, this, [this] { emit Vervang(true); });
@@ -160,5 +307,10 @@ VervangDialoog::VervangDialoog(QWidget* parent) : QDialog(parent)
 QString VervangDialoog::zoektekst() const { return m_zoek->text(); }
 QString VervangDialoog::vervangtekst() const { return m_door->text(); }
 bool VervangDialoog::hoofdletters() const { return m_hoofdletters->isChecked(); }
+
+void VervangDialoog::ZoekResultaat(bool gevonden)
+{
+    m_melding->setText(gevonden ? QString() : NietGevondenTekst(zoektekst()));
+}
 
 } // namespace korvane

@@ -91,7 +91,8 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
     connect(ReplaceDialog1, &VervangDialoog::Vervang, this, &TForm1::ReplaceDialog1Replace);
     // The replace dialog's find next searches as find does, with its own text.
     connect(ReplaceDialog1, &VervangDialoog::VolgendeZoeken, this, [this] {
-        ZoekVolgende(*m_editor, QStringToBytes(ReplaceDialog1->zoektekst()), ReplaceDialog1->hoofdletters());
+        ReplaceDialog1->ZoekResultaat(ZoekVolgende(*m_editor, QStringToBytes(ReplaceDialog1->zoektekst()),
+                                                   ReplaceDialog1->hoofdletters()));
     });
 
     m_editor->SetChangeHandler([this] { EditorChange(); });

@@ -34,13 +34,15 @@ void TForm1::Vervangen1Click()
 
 void TForm1::FindDialog1Find()
 {
-    ZoekVolgende(*m_editor, QStringToBytes(FindDialog1->zoektekst()), FindDialog1->hoofdletters());
+    FindDialog1->ZoekResultaat(
+        ZoekVolgende(*m_editor, QStringToBytes(FindDialog1->zoektekst()), FindDialog1->hoofdletters()));
 }
 
 void TForm1::ReplaceDialog1Replace(bool alles)
 {
-    Vervang(*m_editor, QStringToBytes(ReplaceDialog1->zoektekst()),
-            QStringToBytes(ReplaceDialog1->vervangtekst()), ReplaceDialog1->hoofdletters(), alles);
+    const int aantal = Vervang(*m_editor, state.snapshot, QStringToBytes(ReplaceDialog1->zoektekst()),
+                               QStringToBytes(ReplaceDialog1->vervangtekst()), ReplaceDialog1->hoofdletters(), alles);
+    ReplaceDialog1->ZoekResultaat(aantal > 0);
 }
 
 void TForm1::UndoClick()

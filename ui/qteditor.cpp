@@ -132,6 +132,94 @@ void QtEditor::PutLine(int i, std::string_view text)
     });
 }
 
+void QtEditor::ReplaceEach(const std::vector<int>& offsets, int length, std::string_view text)
+{
+    if (offsets.empty())
+        return;
+    QTextDocument* doc = m_widget->document();
+    const QString nieuw = BytesToQString(text);
+
+    // The edits, worked out in one walk down the blocks before anything
+    // changes; a conversion per offset would search the blocks from the top
+    // every time. Occurrences inside one stretch of a line in one format go
+    // in as one edit with the text between them: a replacement takes the
+    // format of the last character it replaces, which is that one format for
+    // all of them, and a line holds one edit instead of dozens.
+    struct Edit {
+        int van, tot;
+        QString tekst;
+    };
+    std::vector<Edit> edits;
+    const int lengte = TextLength();
+    QTextBlock block = doc->firstBlock();
+    int positie = 0;  // of the block
+    int begin = 0;    // its offset: a break before it counted as two
+    int regel = 0;
+    const auto Positie = [&](int offset) {
+        offset = std::clamp(offset, 0, lengte);
+        for (QTextBlock next = block.next(); next.isValid() && begin + block.length() + 1 <= offset;
+             next = block.next()) {
+            positie += block.length();
+            begin += block.length() + 1;
+            block = next;
+            ++regel;
+        }
+        return positie + std::clamp(offset - begin, 0, block.length() - 1);
+    };
+    int gekeurdeRegel = -1;      // the line whose formats are known
+    std::vector<int> runEinden;  // where each stretch of one format in it ends
+    QString regelTekst;
+    int groepRegel = -1;         // the line of the last edit, when more may join it
+    const auto Stuk = [&runEinden](int waar) {
+        return std::upper_bound(runEinden.begin(), runEinden.end(), waar) - runEinden.begin();
+    };
+    for (const int offset : offsets) {
+        const int van = Positie(offset);
+        const int regelVan = regel;
+        const int tot = Positie(offset + length);
+        const bool inRegel = regel == regelVan;
+        if (inRegel && gekeurdeRegel != regel) {
+            gekeurdeRegel = regel;
+            regelTekst = block.text();
+            runEinden.clear();
+            int vorige = -1;
+            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                if (f.charFormatIndex() != vorige)
+                    runEinden.push_back(0);
+                runEinden.back() = f.position() + f.length();
+                vorige = f.charFormatIndex();
+            }
+        }
+        if (inRegel && groepRegel == regel && Stuk(edits.back().van) == Stuk(tot - 1)) {
+            Edit& e = edits.back();
+            e.tekst += QStringView(regelTekst).mid(e.tot - positie, van - e.tot);
+            e.tekst += nieuw;
+            e.tot = tot;
+            continue;
+        }
+        edits.push_back({van, tot, nieuw});
+        groepRegel = inRegel ? regel : -1;
+    }
+
+    EditOutsideHistory([&] {
+        // From the last to the first, so that the positions still ahead stay
+        // where they were.
+        QTextCursor c(doc);
+        int einde = -1;
+        for (auto e = edits.rbegin(); e != edits.rend(); ++e) {
+            c.setPosition(e->van);
+            c.setPosition(e->tot, QTextCursor::KeepAnchor);
+            c.insertText(e->tekst);
+            // The first edit is the last one in the text; each one before it
+            // moves that end by what it added.
+            einde = einde < 0 ? c.position() : einde + (c.position() - e->tot);
+        }
+        c.setPosition(einde);
+        SetCursor(c);
+    });
+}
+
 int QtEditor::LineFromOffset(int offset) const
 {
     // Line k starts at offset position(k) + k; find the last line starting at

@@ -34,6 +34,7 @@ public:
     int LineCount() const override;
     std::string GetLine(int i) const override;
     void PutLine(int i, std::string_view text) override;
+    void ReplaceEach(const std::vector<int>& offsets, int length, std::string_view text) override;
     void VisitLines(int from, int to,
                     const std::function<void(int, std::string_view)>& visit) const override;
     int TextLength() const override;

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace korvane::test {
 
@@ -99,6 +101,34 @@ TYPED_TEST_P(EditorContract, ReplaceSelectionAcrossLinesLeavesCaretAfterText)
     ed.ReplaceSelection("");
     EXPECT_EQ(ed.Text(), "X\r\nYhi");
     EXPECT_EQ(ed.CaretOffset(), 0);
+}
+
+TYPED_TEST_P(EditorContract, ReplaceEachActsAsReplacementsOneAfterTheOther)
+{
+    struct Geval {
+        const char* tekst;
+        std::vector<int> offsets;
+        int lengte;
+        const char* door;
+        const char* verwacht;
+        int caret;
+    };
+    const Geval gevallen[] = {
+        // Occurrences that touch, apart, at a line end, on several lines; growing.
+        {"a-b--c\r\n-\r\nd-", {1, 3, 4, 8, 12}, 1, "==", "a==b====c\r\n==\r\nd==", 18},
+        // Shrinking to nothing.
+        {"xAyAAz", {1, 3, 4}, 1, "", "xyz", 2},
+        // Replacements that add lines, and occurrences that take a break away.
+        {"a;b;c", {1, 3}, 1, "\r\n", "a\r\nb\r\nc", 6},
+        {"ab\r\ncd\r\nef", {1, 5}, 3, "-", "a-c-ef", 4},
+    };
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(g.tekst);
+        EditorOps& ed = this->Make(g.tekst);
+        ed.ReplaceEach(g.offsets, g.lengte, g.door);
+        EXPECT_EQ(ed.Text(), g.verwacht);
+        EXPECT_EQ(std::pair(ed.CaretOffset(), ed.SelectionLength()), std::pair(g.caret, 0));
+    }
 }
 
 TYPED_TEST_P(EditorContract, InColumnEditFollowsTheCallingOrder)
@@ -288,6 +318,7 @@ REGISTER_TYPED_TEST_SUITE_P(EditorContract, EmptyDocumentHasNoLinesButAStartAtZe
                             InsertLinePutsCaretAtStartOfTheLineThatMovedDown,
                             LineBreakBelongsToTheLineItEnds,
                             ReplaceSelectionAcrossLinesLeavesCaretAfterText,
+                            ReplaceEachActsAsReplacementsOneAfterTheOther,
                             InColumnEditFollowsTheCallingOrder, PutLineLeavesCaretAtEndOfNewText,
                             DeleteLineRemovesItsBreakExceptOnTheLastLine,
                             EveryNonBreakByteSurvivesPutAndGet,

@@ -58,11 +58,11 @@ struct Browser : ::testing::Test {
             r << lijst()->item(i)->text();
         return r;
     }
-    void Klik(const QString& naam)
+    void Klik(const QString& naam, Qt::MouseButton knop = Qt::LeftButton)
     {
         const auto items = lijst()->findItems(naam, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << naam.toStdString();
-        QTest::mouseClick(lijst()->viewport(), Qt::LeftButton, {}, lijst()->visualItemRect(items[0]).center());
+        QTest::mouseClick(lijst()->viewport(), knop, {}, lijst()->visualItemRect(items[0]).center());
     }
 };
 
@@ -104,6 +104,23 @@ TEST_F(Browser, AClickOrAKeyLoadsAfterTheSaveQuestionAndAClickOnTheSelectedEntry
     Schrijf(tabs + "/b.chopro", "nieuw");
     Klik("b.chopro");
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("nieuw"));
+}
+
+TEST_F(Browser, ARightClickSelectsTheEntryForTheMenuWithoutLoadingIt)
+{
+    Klik("a.txt");
+    Klik("c.crd", Qt::RightButton);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("inhoud van a.txt"));
+    EXPECT_EQ(bestandsnaam, tabs + "/a.txt");
+    EXPECT_EQ(browser.GeselecteerdBestand(), tabs + "/c.crd");
+    EXPECT_TRUE(prompter.questions.empty());
+    // A left click on it, or a key after the menu, loads as before.
+    Klik("c.crd");
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("inhoud van c.crd"));
+    Klik("e.html", Qt::RightButton);
+    lijst()->setFocus();
+    QTest::keyClick(lijst(), Qt::Key_Up);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("inhoud van d.htm"));
 }
 
 // --- Delete: lied.TAB is the document -----------------------------------------

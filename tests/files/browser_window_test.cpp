@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -61,6 +62,26 @@ TEST_F(Venster, AClickOpensTheFileAndEscReturnsToTheTabFolder)
     ASSERT_TRUE(w->Browser->ZetMap(tabs + "/rock"));
     QTest::keyClick(w->Editor, Qt::Key_Escape);
     EXPECT_EQ(w->Browser->Map(), QDir::cleanPath(tabs));
+}
+
+TEST_F(Venster, ARightClickOpensTheMenuForTheEntryUnderThePointerWithoutLoadingIt)
+{
+    Schrijf(tabs + "/ander.tab", "A|--5--|\r\n");
+    w->Browser->Vernieuw();
+    QListWidget* lijst = w->Browser->FileListBox1;
+    ASSERT_EQ(lijst->item(1)->text(), QStringLiteral("lied.tab"));
+    // Through the window, as the platform delivers it: the press and then
+    // the context menu event.
+    const QPoint punt = lijst->viewport()->mapTo(w.get(), lijst->visualItemRect(lijst->item(1)).center());
+    QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, punt);
+    EXPECT_EQ(w->editor().Text(), "");
+    EXPECT_TRUE(w->PopupMenu1->isVisible());
+    // The menu's commands act on that entry.
+    prompter.answers = {Answer::No};
+    w->action(QStringLiteral("Bestandwissen1"))->trigger();
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0].text, "lied.tab wissen ?");
+    w->PopupMenu1->close();
 }
 
 TEST_F(Venster, CtrlWBuildsATabForATypedTuningAndItsStaffControlsStayInForce)

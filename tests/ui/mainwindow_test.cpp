@@ -11,6 +11,7 @@
 #include "ui/qteditor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -403,6 +404,7 @@ struct ZoekGeval {
     int keer;              // presses
     const char* verwacht;  // the text afterwards, Windows-1252
     int caretNa, selectieNa;
+    const char* melding = "";  // the dialog's line after the last press
 };
 
 class FindReplace : public Window, public ::testing::WithParamInterface<ZoekGeval> {};
@@ -427,6 +429,7 @@ TEST_P(FindReplace, WalksForwardWithoutWrappingAndAlwaysEnds)
     EXPECT_EQ(Tekst(), g.verwacht);
     EXPECT_EQ(Selectie(), (std::pair{g.caretNa, g.selectieNa}));
     EXPECT_TRUE(prompter.beeps.empty() && prompter.messages.empty());
+    EXPECT_EQ((zoek ? f->melding() : r->melding())->text(), QString::fromUtf8(g.melding));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -435,18 +438,121 @@ INSTANTIATE_TEST_SUITE_P(
         // Find starts at the top, not at the caret, and then after the selection.
         ZoekGeval{Knop::Zoek, "ab ab", 4, 0, "ab", "", false, 1, "ab ab", 0, 2},
         ZoekGeval{Knop::Zoek, "ab ab", 4, 0, "ab", "", false, 2, "ab ab", 3, 2},
-        ZoekGeval{Knop::Zoek, "ab ab", 4, 0, "ab", "", false, 3, "ab ab", 3, 2},
+        // A search that finds nothing says so in the dialog and leaves the selection.
+        ZoekGeval{Knop::Zoek, "ab ab", 4, 0, "ab", "", false, 3, "ab ab", 3, 2, "\"ab\" niet gevonden"},
         ZoekGeval{Knop::Zoek, "xx AB ab", 0, 0, "ab", "", false, 1, "xx AB ab", 3, 2},
         ZoekGeval{Knop::Zoek, "xx AB ab", 0, 0, "ab", "", true, 1, "xx AB ab", 6, 2},
         ZoekGeval{Knop::Zoek, "line\nÉté", 0, 0, "été", "", false, 1, "line\r\n\xC9t\xE9", 6, 3},
         // The replace dialog's find next searches the same way with its own text.
         ZoekGeval{Knop::VervangZoek, "ab ab ab", 5, 0, "ab", "X", false, 1, "ab ab ab", 0, 2},
+        ZoekGeval{Knop::VervangZoek, "ab", 0, 0, "abc", "X", false, 1, "ab", 0, 0, "\"abc\" niet gevonden"},
         // Replace starts at the caret, or after the selection.
         ZoekGeval{Knop::Vervang, "x-y-z", 0, 0, "-", "+", false, 1, "x+y-z", 2, 0},
         ZoekGeval{Knop::Vervang, "x-y-z", 0, 0, "-", "+", false, 2, "x+y+z", 4, 0},
         ZoekGeval{Knop::Vervang, "ab ab ab", 0, 2, "ab", "X", false, 1, "ab X ab", 4, 0},
         ZoekGeval{Knop::Alles, "aaa", 0, 0, "a", "aa", false, 1, "aaaaaa", 6, 0},
-        ZoekGeval{Knop::Alles, "A-a-A", 2, 0, "a", "b", true, 1, "A-b-A", 3, 0}));
+        ZoekGeval{Knop::Alles, "A-a-A", 2, 0, "a", "b", true, 1, "A-b-A", 3, 0},
+        ZoekGeval{Knop::Alles, "A-a-A", 3, 0, "a", "b", true, 1, "A-a-A", 3, 0, "\"a\" niet gevonden"},
+        ZoekGeval{Knop::Vervang, "x-y", 0, 0, "+", "-", false, 1, "x-y", 0, 0, "\"+\" niet gevonden"}));
+
+TEST_F(Window, NotFoundIsSaidInTheDialogWithoutABoxAndGoesAtTheNextFind)
+{
+    Zet(QStringLiteral("noot maat noot"));
+    Trigger("Zoeken1");
+    ZoekDialoog* f = w->FindDialog1;
+    f->activateWindow();
+    // The dialog counts as active beside its owner at once; wait until it
+    // really has the focus.
+    ASSERT_TRUE(QTest::qWaitFor([f] { return QApplication::activeWindow() == f; }));
+    f->zoekveld()->setFocus();
+    QTest::keyClicks(f->zoekveld(), QStringLiteral("rust"));
+    QTest::keyClick(f->zoekveld(), Qt::Key_Return);
+    EXPECT_EQ(f->melding()->text(), QStringLiteral("\"rust\" niet gevonden"));
+    // No box: the user types on in the field.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), f->zoekveld());
+    EXPECT_TRUE(prompter.messages.empty() && prompter.beeps.empty());
+    f->zoekveld()->selectAll();
+    QTest::keyClicks(f->zoekveld(), QStringLiteral("noot"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(f->zoekveld(), Qt::Key_Return);
+    EXPECT_EQ(f->melding()->text(), QStringLiteral("\"noot\" niet gevonden"));
+    EXPECT_EQ(Selectie(), (std::pair{10, 4}));
+    // Without a selection the next find starts at the top again and finds.
+    Caret(0);
+    QTest::keyClick(f->zoekveld(), Qt::Key_Return);
+    EXPECT_EQ(Selectie(), (std::pair{0, 4}));
+    EXPECT_EQ(f->melding()->text(), QString());
+}
+
+// --- Replace and undo
+
+struct VervangGeval {
+    bool alles;
+    const char* tekst;
+    int caret;
+    const char *wat, *door;
+    bool hoofdletters;
+    const char* verwacht;  // Windows-1252
+};
+
+class ReplaceUndo : public Window, public ::testing::WithParamInterface<VervangGeval> {};
+
+TEST_P(ReplaceUndo, OneUndoTakesBackTheWholeReplacement)
+{
+    const VervangGeval g = GetParam();
+    Zet(QString::fromUtf8(g.tekst));
+    const std::string voor = Tekst();
+    Caret(g.caret);
+    Trigger("Vervangen1");
+    VervangDialoog* r = w->ReplaceDialog1;
+    r->zoekveld()->setText(QString::fromUtf8(g.wat));
+    r->vervangveld()->setText(QString::fromUtf8(g.door));
+    r->hoofdletterVak()->setChecked(g.hoofdletters);
+    (g.alles ? r->allesKnop() : r->vervangKnop())->click();
+    EXPECT_EQ(Tekst(), g.verwacht);
+    EXPECT_EQ(Paneel(PaneelVeranderd), QStringLiteral("Veranderd"));
+    Caret(1);
+    Toets(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Tekst(), voor);
+    EXPECT_EQ(Selectie(), (std::pair{1, 0}));
+    Toets(Qt::Key_Z, Qt::ControlModifier);  // a second undo does nothing
+    EXPECT_EQ(Tekst(), voor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, ReplaceUndo,
+    ::testing::Values(
+        // Growing replacements that hold the text to find, on several lines.
+        VervangGeval{true, "aaa\nbab\n", 0, "a", "aa", true, "aaaaaa\r\nbaab\r\n"},
+        VervangGeval{true, "e|--0--|\nB|-----|", 0, "-", "==", true, "e|====0====|\r\nB|==========|"},
+        VervangGeval{true, "x-y\n--\nz", 0, "-", "", true, "xy\r\n\r\nz"},
+        VervangGeval{true, "Ab ab\naB Été été", 0, "été", "e", false, "Ab ab\r\naB e e"},
+        // From the caret on.
+        VervangGeval{true, "a a\na a", 2, "a", "b", false, "a b\r\nb b"},
+        VervangGeval{false, "-x-", 0, "-", "+", false, "+x-"},
+        // Line breaks pasted into the fields: lines come and go.
+        VervangGeval{true, "a;b;c\nd", 0, ";", "\n", false, "a\r\nb\r\nc\r\nd"},
+        VervangGeval{true, "a\nb\nc", 0, "\nb", "", false, "a\r\nc"},
+        VervangGeval{true, "a\nb\n", 0, "\n", " ", false, "a b "}));
+
+TEST_F(Window, UndoAfterAReplaceTakesBackTheReplaceNotAnEarlierColumnCommand)
+{
+    Zet(QString::fromLatin1(kStaff));
+    Caret(Op(2, 5));
+    Toets(Qt::Key_B, Qt::AltModifier);
+    const std::string naBalk = Tekst();
+    Trigger("Vervangen1");
+    VervangDialoog* r = w->ReplaceDialog1;
+    r->zoekveld()->setText(QStringLiteral("E|"));
+    r->vervangveld()->setText(QStringLiteral("Q|"));
+    r->hoofdletterVak()->setChecked(true);
+    Caret(0);
+    r->allesKnop()->click();
+    ASSERT_EQ(w->editor().GetLine(5).substr(0, 2), "Q|");
+    Toets(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Tekst(), naBalk);
+}
 
 // --- Formatting
 

@@ -45,6 +45,33 @@ TEST(QtEditor, UndoAfterACommandNeverReplaysOldTypingOntoNewText)
     EXPECT_EQ(ed.Text(), "E|-5----|\r\nB|--|--|");
 }
 
+TEST(QtEditor, ReplacingManyOccurrencesKeepsEachOneItsOwnFormatInRichText)
+{
+    // Bold: the first "-" of line 0, "d-" of line 1 and "G" of line 2.
+    QPlainTextEdit widget;
+    widget.setPlainText(QStringLiteral("a-b-c\nd-e-f\nG-h-i"));
+    QTextCharFormat vet;
+    vet.setFontWeight(QFont::Bold);
+    for (const auto [van, tot] : {std::pair{1, 2}, std::pair{6, 8}, std::pair{12, 13}}) {
+        QTextCursor c(widget.document());
+        c.setPosition(van);
+        c.setPosition(tot, QTextCursor::KeepAnchor);
+        c.mergeCharFormat(vet);
+    }
+    QtEditor ed(&widget);
+    ed.ReplaceEach({1, 3, 8, 10, 15, 17}, 1, "=");
+    EXPECT_EQ(ed.Text(), "a=b=c\r\nd=e=f\r\nG=h=i");
+    std::string vetjes;
+    for (int positie = 0; positie < widget.document()->characterCount() - 1; ++positie) {
+        QTextCursor k(widget.document());
+        k.setPosition(positie + 1);
+        vetjes += widget.document()->characterAt(positie) == QChar::ParagraphSeparator ? '/'
+                  : k.charFormat().fontWeight() == QFont::Bold                         ? 'V'
+                                                                                        : '.';
+    }
+    EXPECT_EQ(vetjes, ".V.../VV.../V....");
+}
+
 TEST(QtEditor, CodecKeepsTheFiveUndefinedBytes)
 {
     for (unsigned char b : {0x81, 0x8D, 0x8F, 0x90, 0x9D, 0x80, 0xFF}) {
