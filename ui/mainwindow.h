@@ -278,7 +278,8 @@ private:
     // The selection's attributes; in Ascii mode those of the whole text.
     QFont SelectieFont() const;
     QColor SelectieKleur() const;
-    void ZetSelectieFont(const QFont& font);
+    // `alleen`: the QFont::ResolveProperties to change in rich-text mode; 0: all.
+    void ZetSelectieFont(const QFont& font, uint alleen = 0);
     void ZetSelectieKleur(const QColor& kleur);
     // Rich-text mode on or off for the widget, keeping the text.
     void ZetTekstsoort(bool rich);

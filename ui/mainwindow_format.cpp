@@ -71,14 +71,22 @@ void MengInSelectie(QPlainTextEdit& editor, const QTextCharFormat& f)
 
 } // namespace
 
-void TForm1::ZetSelectieFont(const QFont& font)
+void TForm1::ZetSelectieFont(const QFont& font, uint alleen)
 {
     if (!instellingen.richtext) {
         Editor->setFont(font);
         return;
     }
     QTextCharFormat f;
-    f.setFont(font);
+    if (alleen) {
+        // Only the attribute the command is about: a selection of several
+        // sizes, faces and styles keeps the others.
+        QFont deel = font;
+        deel.setResolveMask(alleen);
+        f.setFont(deel, QTextCharFormat::FontPropertiesSpecifiedOnly);
+    } else {
+        f.setFont(font);
+    }
     MengInSelectie(*Editor, f);
 }
 
@@ -175,7 +183,7 @@ void TForm1::FontNameChange()
     Collapse();
     QFont f = SelectieFont();
     f.setFamily(Fontname->currentIndex() >= 0 ? Fontname->currentText() : QString());
-    ZetSelectieFont(f);
+    ZetSelectieFont(f, QFont::FamilyResolved | QFont::FamiliesResolved);
     Adopt();
     Recalc();
     m_editor->FocusEditor();
@@ -207,7 +215,8 @@ void TForm1::PasStijlToe(int stijl, bool aan)
     case Cursief: f.setItalic(aan); break;
     default: f.setUnderline(aan); break;
     }
-    ZetSelectieFont(f);
+    ZetSelectieFont(f, stijl == Vet ? QFont::WeightResolved : stijl == Cursief ? QFont::StyleResolved
+                                                                                : QFont::UnderlineResolved);
 }
 
 void TForm1::WisselStijl(int stijl, bool vanMenu)

@@ -2,6 +2,7 @@
 // the command table, typed keys, the status bar, enabled states, the staff
 // jumps, find and replace, undo and the formatting commands.
 #include "common/scriptedprompter.h"
+#include "files/qstringprinter.h"
 
 #include "core/analysis.h"
 #include "ui/editorwidget.h"
@@ -11,18 +12,25 @@
 #include "ui/qteditor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
+#include <QFontComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace korvane::test {
 
@@ -393,5 +401,62 @@ TEST_F(Window, FontDialogAndSizeBoxSetThePageCountButStylesDoNot)
     EXPECT_EQ(prompter.messages, std::vector<std::string>{"'9pt' is not a valid integer value"});
     EXPECT_EQ(w->Editor->font().pointSize(), 12);
 }
+
+// A selection of mixed formats: "GROOT" 24 pt bold, "kle" 10 pt.
+struct GemengdGeval {
+    const char* naam;
+    std::function<void(TForm1&)> commando;
+    // Afterwards, for "GROOT" and for "kle": size, bold, italic, underline, family.
+    std::tuple<int, bool, bool, bool, QString> groot, klein;
+};
+
+class MixedSelection : public Window, public ::testing::WithParamInterface<GemengdGeval> {};
+
+TEST_P(MixedSelection, AStyleOrFontNameChangesOnlyItsOwnAttribute)
+{
+    const GemengdGeval& g = GetParam();
+    w->instellingen.editorvet = false;
+    Trigger("Richtext");
+    w->Editor->setPlainText(QStringLiteral("GROOTkle"));
+    QTextCursor c(w->Editor->document());
+    const auto zet = [&c](int van, int tot, int grootte, bool vet) {
+        QTextCharFormat f;
+        f.setFontFamilies({QStringLiteral("DejaVu Sans")});
+        f.setFontPointSize(grootte);
+        f.setFontWeight(vet ? QFont::Bold : QFont::Normal);
+        c.setPosition(van), c.setPosition(tot, QTextCursor::KeepAnchor), c.mergeCharFormat(f);
+    };
+    zet(0, 5, 24, true);
+    zet(5, 8, 10, false);
+    Caret(0, 8);
+    g.commando(*w);
+    const auto op = [&c](int i) {
+        c.setPosition(i + 1);
+        const QFont f = c.charFormat().font();
+        return std::tuple(f.pointSize(), f.bold(), f.italic(), f.underline(), f.family());
+    };
+    EXPECT_EQ(op(1), g.groot);
+    EXPECT_EQ(op(6), g.klein);
+    EXPECT_EQ(Selectie(), (std::pair{0, 8}));
+}
+
+// The font box may offer fixed-pitch fonts only.
+const QString sans = QStringLiteral("DejaVu Sans"), mono = QStringLiteral("DejaVu Sans Mono");
+INSTANTIATE_TEST_SUITE_P(
+    Window, MixedSelection,
+    ::testing::Values(
+        GemengdGeval{"Cursief", [](TForm1& w) { w.action("Italic1")->trigger(); },
+                     {24, true, true, false, sans}, {10, false, true, false, sans}},
+        GemengdGeval{"Onderstrepen", [](TForm1& w) { w.action("Underlinebutton")->trigger(); },
+                     {24, true, false, true, sans}, {10, false, false, true, sans}},
+        GemengdGeval{"Vet", [](TForm1& w) { w.action("VetButton")->trigger(); },
+                     {24, true, false, false, sans}, {10, true, false, false, sans}},
+        GemengdGeval{"Lettertype",
+                     [](TForm1& w) {
+                         w.Fontname->setCurrentIndex(w.Fontname->findText(mono));
+                         w.FontNameChange();
+                     },
+                     {24, true, false, false, mono}, {10, false, false, false, mono}}),
+    [](const auto& info) { return std::string(info.param.naam); });
 
 } // namespace korvane::test
