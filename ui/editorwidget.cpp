@@ -26,4 +26,11 @@ void EditorWidget::keyPressEvent(QKeyEvent* e)
     QPlainTextEdit::keyPressEvent(e);
 }
 
+void EditorWidget::changeEvent(QEvent* e)
+{
+    QPlainTextEdit::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        emit LettertypeVeranderd();
+}
+
 } // namespace korvane

@@ -1,5 +1,5 @@
 // The text area of the main window: a QPlainTextEdit that switches between
-// inserting and overwriting on Insert.
+// inserting and overwriting on Insert, and tells when its font changed.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -11,8 +11,13 @@ class EditorWidget : public QPlainTextEdit {
 public:
     explicit EditorWidget(QWidget* parent = nullptr);
 
+signals:
+    // The base font changed, by whichever command or load.
+    void LettertypeVeranderd();
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
 };
 
 } // namespace korvane

@@ -96,6 +96,8 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
     m_editor->SetChangeHandler([this] { EditorChange(); });
     connect(Editor, &QPlainTextEdit::cursorPositionChanged, this, &TForm1::EditorSelectionChange);
     connect(Editor, &QPlainTextEdit::selectionChanged, this, &TForm1::EditorSelectionChange);
+    // The font box shows the font drawn, also after a load set another one.
+    connect(Editor, &EditorWidget::LettertypeVeranderd, this, &TForm1::ToonFontInBesturing);
 
     // Key preview: every key typed anywhere in this window passes FormKeyDown.
     qApp->installEventFilter(this);

@@ -178,7 +178,7 @@ public:
     void doorlopendelijnenClick();
     void KorvaneformaatnaarAscii1Click();
     void FullPageButtonClick();
-    // Whether the editor shows the line font "Korvane" (by exact name).
+    // Whether the editor draws the line font "Korvane".
     bool KorvaneFont() const;
     // Tuning list and staff shape
     void PlusButtonClick();

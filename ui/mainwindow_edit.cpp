@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontInfo>
 
 namespace korvane {
 
@@ -126,7 +127,9 @@ void TForm1::Verticaalplakken1Click()
 
 bool TForm1::KorvaneFont() const
 {
-    return Editor->font().family() == QStringLiteral("Korvane");
+    // The face drawn, as the font box shows it: a name in other letter case
+    // that finds the line font draws the staffs as well.
+    return QFontInfo(Editor->font()).family() == QStringLiteral("Korvane");
 }
 
 void TForm1::doorlopendelijnenClick()

@@ -136,11 +136,13 @@ void TForm1::ToonFontInBesturing()
     const QSignalBlocker a(spinedit1);
     const QSignalBlocker b(Fontname);
     spinedit1->setEditText(QString::number(f.pointSize()));
-    int i = Fontname->findText(f.family(), Qt::MatchFixedString);
-    // A name from the settings that this desktop lacks ("Courier New") is
-    // shown as the font that is really drawn, not as an empty box.
+    // The box names the font really drawn: a name this desktop lacks
+    // ("Courier New") shows as its stand-in, and a name in other letter case
+    // as the face it finds, which is what the line-font check goes by too.
+    const QString getekend = QFontInfo(f).family();
+    int i = Fontname->findText(getekend, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (i < 0)
-        i = Fontname->findText(QFontInfo(f).family(), Qt::MatchFixedString);
+        i = Fontname->findText(getekend, Qt::MatchFixedString);
     Fontname->setCurrentIndex(i);
 }
 

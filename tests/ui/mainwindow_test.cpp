@@ -459,4 +459,40 @@ INSTANTIATE_TEST_SUITE_P(
                      {24, true, false, false, mono}, {10, false, false, false, mono}}),
     [](const auto& info) { return std::string(info.param.naam); });
 
+// A file loaded from the browser takes the editor font of the settings.
+struct LaadGeval {
+    const char* naam;
+    const char* editorfont;
+    const char* fontvak;   // what the font box shows afterwards
+    bool omgezet;          // "Doorlopende tablijnen" converts
+};
+
+class BrowserLoad : public Window, public ::testing::WithParamInterface<LaadGeval> {};
+
+TEST_P(BrowserLoad, TheFontBoxShowsTheFontDrawnAndItsKorvaneConverts)
+{
+    const LaadGeval g = GetParam();
+    const QString pad = dir.filePath(QStringLiteral("lied.tab"));
+    QFile f(pad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(kStaff).replace("\n", "\r\n"));
+    f.close();
+    w->Fontname->setCurrentIndex(w->Fontname->findText(QStringLiteral("Korvane")));
+    w->FontNameChange();
+    ASSERT_EQ(w->Editor->font().family(), QStringLiteral("Korvane"));
+    w->instellingen.editorfont = QString::fromLatin1(g.editorfont);
+    w->FileListBox1Click(pad);
+    ASSERT_EQ(w->bestandsnaam, pad);
+    EXPECT_EQ(w->Fontname->currentText(), QString::fromLatin1(g.fontvak));
+    prompter.answers = {Answer::No};  // to the offer of the line font
+    Toets(Qt::Key_Minus, Qt::AltModifier);
+    EXPECT_EQ(w->editor().GetLine(0) != "e|-----------------|", g.omgezet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, BrowserLoad,
+                         ::testing::Values(LaadGeval{"AnderFont", "DejaVu Sans Mono", "DejaVu Sans Mono", false},
+                                           LaadGeval{"Korvane", "Korvane", "Korvane", true},
+                                           LaadGeval{"KorvaneInKleineLetters", "korvane", "Korvane", true}),
+                         [](const auto& info) { return std::string(info.param.naam); });
+
 } // namespace korvane::test
