@@ -8,7 +8,8 @@ namespace korvane {
 
 void FullPageButtonClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgezet,
                          const std::function<bool()>& VraagOpslaan,
-                         const std::function<void()>& New1Click)
+                         const std::function<void()>& New1Click,
+                         const std::function<bool()>& naarKorvane)
 {
     EditorOps& ed = ctx.editor;
     if (!VraagOpslaan())
@@ -22,7 +23,7 @@ void FullPageButtonClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgez
             ed.AddLine("");
     }
     ed.UnlockPainting();
-    doorlopendelijnenClick(ctx, korvaneFont, tablijnenOmgezet);
+    doorlopendelijnenClick(ctx, korvaneFont, tablijnenOmgezet, naarKorvane);
     ed.SetBusyCursor(false);
 }
 

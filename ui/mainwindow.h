@@ -22,6 +22,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -180,6 +181,9 @@ public:
     void FullPageButtonClick();
     // Whether the editor draws the line font "Korvane".
     bool KorvaneFont() const;
+    // What a refused line-font conversion offers: switch the editor to the
+    // line font; true when it draws it then. Empty when the font is missing.
+    std::function<bool()> NaarKorvaneFont();
     // Tuning list and staff shape
     void PlusButtonClick();
     void MinbuttonClick();

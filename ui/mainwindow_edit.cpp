@@ -15,7 +15,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QTextCharFormat>
+#include <QTextCursor>
 
 namespace korvane {
 
@@ -134,9 +137,35 @@ bool TForm1::KorvaneFont() const
 
 void TForm1::doorlopendelijnenClick()
 {
-    const bool omzetten = KorvaneFont();
-    korvane::doorlopendelijnenClick(*m_ctx, omzetten, tablijnenOmgezet);
-    NaOmzetting(omzetten);
+    korvane::doorlopendelijnenClick(*m_ctx, KorvaneFont(), tablijnenOmgezet, NaarKorvaneFont());
+    // Converted exactly when the line font is drawn now, from the start or
+    // after the switch the refusal offered.
+    NaOmzetting(KorvaneFont());
+}
+
+std::function<bool()> TForm1::NaarKorvaneFont()
+{
+    // Only a font that is there can be offered.
+    if (!QFontDatabase::families().contains(QStringLiteral("Korvane"), Qt::CaseSensitive))
+        return {};
+    return [this] {
+        QFont f = Editor->font();
+        f.setFamily(QStringLiteral("Korvane"));
+        // In rich text every character carries its own face: all of them
+        // switch, so that every staff draws in the line font.
+        if (instellingen.richtext) {
+            QTextCursor alles(Editor->document());
+            alles.select(QTextCursor::Document);
+            QFont familie = f;
+            familie.setResolveMask(QFont::FamilyResolved | QFont::FamiliesResolved);
+            QTextCharFormat opmaak;
+            opmaak.setFont(familie, QTextCharFormat::FontPropertiesSpecifiedOnly);
+            alles.mergeCharFormat(opmaak);
+        }
+        Editor->setFont(f);
+        Recalc();
+        return KorvaneFont();
+    };
 }
 
 void TForm1::NaOmzetting(bool omgezet)
@@ -160,7 +189,7 @@ void TForm1::FullPageButtonClick()
     VulInstellingen();
     korvane::FullPageButtonClick(
         *m_ctx, KorvaneFont(), tablijnenOmgezet, [this] { return VraagOpslaan(); },
-        [this] { New1Click(); });
+        [this] { New1Click(); }, NaarKorvaneFont());
     NaOmzetting(KorvaneFont() && tablijnenOmgezet);
 }
 

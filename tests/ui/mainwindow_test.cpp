@@ -495,4 +495,30 @@ INSTANTIATE_TEST_SUITE_P(Window, BrowserLoad,
                                            LaadGeval{"KorvaneInKleineLetters", "korvane", "Korvane", true}),
                          [](const auto& info) { return std::string(info.param.naam); });
 
+TEST_F(Window, ARefusedConversionOffersTheLineFontAndConvertsOnYes)
+{
+    const QString mono = QStringLiteral("DejaVu Sans Mono");
+    w->Fontname->setCurrentIndex(w->Fontname->findText(mono));
+    w->FontNameChange();
+    Zet(QString::fromLatin1(kStaff));
+    const std::string ascii = Tekst();
+    prompter.answers = {Answer::No, Answer::Yes};
+    Toets(Qt::Key_Minus, Qt::AltModifier);
+    EXPECT_EQ(std::tuple(Tekst(), w->Editor->font().family(), w->Fontname->currentText(), w->tablijnenOmgezet),
+              std::tuple(ascii, mono, mono, false));
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0].kind, DialogKind::Confirmation);
+    EXPECT_EQ(prompter.questions[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(prompter.questions[0].text,
+              "Deze functie werkt alleen met het Korvane-font.\r\nControleer of dit geinstalleerd is.\r\n\r\n"
+              "Overschakelen op het Korvane-font en de tablijnen nu omzetten ?");
+
+    Toets(Qt::Key_Minus, Qt::AltModifier);
+    EXPECT_EQ(w->editor().GetLine(0), "e\xF6" + std::string(17, '\xFF') + "\xF7");
+    EXPECT_EQ(std::tuple(w->Editor->font().family(), w->Fontname->currentText(), w->tablijnenOmgezet, Paneel(PaneelVeranderd)),
+              std::tuple(QStringLiteral("Korvane"), QStringLiteral("Korvane"), true, QString()));
+    EXPECT_EQ(prompter.Beeps(Sound::Exclamation), 2);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
 } // namespace korvane::test
