@@ -246,9 +246,12 @@ void TTabwizard::OkbuttonClick()
     Capobox->interpretText();
     tabwidth->interpretText();
     Aantalregels->interpretText();
-    const WizardKeuze keuze = Keuze();
+    WizardKeuze keuze = Keuze();
 
     m_doel.ZetTabbreedte(keuze.tabbreedte);
+    // The main window's box keeps its own range (a width of 10 becomes 20
+    // there); the staffs take the width it shows, as later ones will.
+    keuze.tabbreedte = m_doel.Tabbreedte();
     m_doel.ZetNaamloos();
     // The two lists hold the same entries in the same order, so the typed
     // text's place in this list is its place in the main window's list; a

@@ -1,5 +1,6 @@
-// The text area of the main window: a QPlainTextEdit that switches between
-// inserting and overwriting on Insert, and tells when its font changed.
+// The text area of the main window: a QPlainTextEdit that leaves Insert to
+// the window (which switches its typing mode wherever the key is pressed)
+// and tells when its font changed.
 #pragma once
 
 #include <QPlainTextEdit>

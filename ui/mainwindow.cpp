@@ -58,6 +58,26 @@ void ZetHint(QAction* a, const char* hint)
 
 const char* const modusteksten[2] = {"Overschrijven", "Invoegen"};
 
+// SpinEdit2: a typed width above the maximum becomes the maximum at once, one
+// below the minimum becomes the minimum when the box is left.
+class BreedteVak : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString& tekst, int& pos) const override
+    {
+        bool getal = false;
+        const int waarde = tekst.trimmed().toInt(&getal);
+        if (getal && waarde > maximum()) {
+            tekst = textFromValue(maximum());
+            pos = static_cast<int>(tekst.size());
+            return QValidator::Acceptable;
+        }
+        return QSpinBox::validate(tekst, pos);
+    }
+};
+
 } // namespace
 
 TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
@@ -171,15 +191,15 @@ void TForm1::BouwWerkgebied()
 
 void TForm1::BouwBesturing()
 {
-    SpinEdit2 = new QSpinBox(this);
+    SpinEdit2 = new BreedteVak(this);
     SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
     SpinEdit2->setRange(20, 90);
+    SpinEdit2->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     SpinEdit2->setSingleStep(10);
     SpinEdit2->setValue(80);
     SpinEdit2->setFixedWidth(39);
     SpinEdit2->setToolTip(QStringLiteral("Tabbreedte"));
     SpinEdit2->setStatusTip(QStringLiteral("Tabbreedte"));
-    connect(SpinEdit2, &QSpinBox::valueChanged, this, &TForm1::SpinEdit2Change);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -491,9 +511,14 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
     const Qt::KeyboardModifiers mods = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (key == Qt::Key_Insert) {
+        // Whichever control has the focus, the editor types as panel 3 says.
+        // Shift+Insert pastes and Ctrl+Insert copies instead.
+        if (mods != Qt::NoModifier)
+            return;
         invoegmodus = 1 - invoegmodus;
         if (invoegmodus == 0)
             prompter.Beep(Sound::Default);
+        Editor->setOverwriteMode(invoegmodus == 0);
         m_panelen[PaneelModus]->setText(QString::fromLatin1(modusteksten[invoegmodus]));
         return;
     }
@@ -551,6 +576,8 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::VulInstellingen()
 {
     TabInstellingen& in = state.instellingen;
+    // A width still being typed counts as the box will correct it.
+    SpinEdit2->interpretText();
     in.stemming = QStringToBytes(ComboBox1->currentText());
     in.tabbreedte = SpinEdit2->value();
     in.maatsoort = Maatcombobox->currentIndex();
@@ -565,12 +592,6 @@ void TForm1::ToonStemmingLijst()
         ComboBox1->addItem(BytesToQString(s));
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(tekst);
-}
-
-void TForm1::SpinEdit2Change()
-{
-    if (SpinEdit2->value() > SpinEdit2->maximum())
-        SpinEdit2->setValue(SpinEdit2->maximum());
 }
 
 void TForm1::maatsoortbuttonClick()

@@ -190,7 +190,6 @@ public:
     void savelistbuttonClick();
     void maatsoortbuttonClick();
     void MaatcomboboxChange();
-    void SpinEdit2Change();
 
     ZoekDialoog* FindDialog1 = nullptr;
     VervangDialoog* ReplaceDialog1 = nullptr;

@@ -189,6 +189,61 @@ TEST_F(Window, TypingUpdatesStatusPanelsAndEnabledStates)
     EXPECT_TRUE(Aan("Undo") && Aan("Ongedaanmaken1"));
 }
 
+// Insert, wherever it is pressed, switches the editor's typing as panel 3 says.
+struct InsertToets {
+    const char* naam;
+    Qt::KeyboardModifiers mods;
+    bool inWerkbalk;       // pressed with the focus in the tab-width box
+    const char* paneel;    // panel 3 afterwards
+    const char* getypt;    // the text after typing "X" at offset 1 of "abcd"
+};
+
+class InsertKeys : public Window, public ::testing::WithParamInterface<InsertToets> {};
+
+TEST_P(InsertKeys, SwitchTheTypingModeThePanelShows)
+{
+    const InsertToets t = GetParam();
+    Zet(QStringLiteral("abcd"));
+    Caret(1);
+    QWidget* doel = t.inWerkbalk ? static_cast<QWidget*>(w->SpinEdit2) : w->Editor;
+    doel->setFocus();
+    Toets(Qt::Key_Insert, t.mods, doel);
+    w->Editor->setFocus();
+    Caret(1);
+    QTest::keyClicks(w->Editor, QStringLiteral("X"));
+    EXPECT_EQ(std::pair(Paneel(PaneelModus), Tekst()), std::pair(QString::fromLatin1(t.paneel), std::string(t.getypt)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, InsertKeys,
+    ::testing::Values(InsertToets{"Insert", {}, false, "Overschrijven", "aXcd"},
+                      // The keypad's 0 with Num Lock off.
+                      InsertToets{"KeypadInsert", Qt::KeypadModifier, false, "Overschrijven", "aXcd"},
+                      InsertToets{"InDeTabbreedte", {}, true, "Overschrijven", "aXcd"},
+                      // Shift+Insert pastes and Ctrl+Insert copies: no switch.
+                      InsertToets{"ShiftInsert", Qt::ShiftModifier, false, "Invoegen", "aXbcd"},
+                      InsertToets{"CtrlInsert", Qt::ControlModifier, false, "Invoegen", "aXbcd"}),
+    [](const auto& info) { return std::string(info.param.naam); });
+
+TEST_F(Window, TheWidthBoxClampsATypedWidth)
+{
+    w->SpinEdit2->setFocus();
+    w->SpinEdit2->selectAll();
+    QTest::keyClicks(w->SpinEdit2, QStringLiteral("95"));
+    EXPECT_EQ(std::pair(w->SpinEdit2->text(), w->SpinEdit2->value()), std::pair(QStringLiteral("90"), 90));
+    w->SpinEdit2->selectAll();
+    QTest::keyClicks(w->SpinEdit2, QStringLiteral("5"));
+    w->Editor->setFocus();
+    EXPECT_EQ(std::pair(w->SpinEdit2->text(), w->SpinEdit2->value()), std::pair(QStringLiteral("20"), 20));
+    // A staff made while the box still holds too small a width is that of the box afterwards.
+    w->SpinEdit2->setFocus();
+    w->SpinEdit2->selectAll();
+    QTest::keyClicks(w->SpinEdit2, QStringLiteral("3"));
+    Toets(Qt::Key_T, Qt::AltModifier, w->SpinEdit2);
+    EXPECT_EQ(w->editor().GetLine(1), "E|-----------------|");
+    EXPECT_EQ(w->SpinEdit2->value(), 20);
+}
+
 class Pages : public Window, public ::testing::WithParamInterface<std::tuple<int, int, int, const char*>> {};
 
 TEST_P(Pages, PagePanelFollowsTheCaretLine)
