@@ -8,6 +8,7 @@
 
 #include "core/staff.h"
 #include "files/documentfiles.h"
+#include "files/wizard.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -205,6 +206,7 @@ void TForm1::BouwBesturing()
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    StemmingInvoer(*ComboBox1);
     ComboBox1->setFixedWidth(142);
     ComboBox1->setToolTip(QStringLiteral("Stemmingen"));
     ComboBox1->setStatusTip(QStringLiteral("Stemmingen"));
@@ -496,7 +498,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             commando->trigger();
         return true;
     }
-    if (w == ComboBox1->lineEdit() && (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)) {
+    // The editable box holds the focus itself and hands keys to its line
+    // edit directly, past this filter.
+    if ((w == ComboBox1 || w == ComboBox1->lineEdit())
+        && (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)) {
         // ComboBox1KeyPress: Enter goes back to the text, not into the list.
         m_editor->FocusEditor();
         return true;

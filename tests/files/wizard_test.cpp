@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +65,7 @@ TEST_P(Documenten, HeaderLinesThenTheStaffsForTheChosenTuningAndTimeSignature)
     v.editor.SetModified(true);
     // A line snapshot of the old document must not be undone into the new one.
     v.state.snapshot.undomogelijk = true;
+    wizard.ZetStemmingen({QStringLiteral("DADGAD"), QStringLiteral("EADGBE")});
     // Shown modally through the prompter, which runs this inside it.
     v.prompter.dialogAnswers.push_back([&](QDialog& d) {
         wizard.Titelbox->setText(QString::fromStdString(g.titel));
@@ -73,7 +75,12 @@ TEST_P(Documenten, HeaderLinesThenTheStaffsForTheChosenTuningAndTimeSignature)
         wizard.Paginabox->setChecked(g.helePagina);
         wizard.Aantalregels->setValue(g.aantal);
         wizard.tabwidth->setValue(g.breedte);
-        wizard.Tuningbox->setCurrentText(QString::fromStdString(g.stemming));
+        // Typed, as the user does; the list holds longer tunings that begin alike.
+        d.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        wizard.Tuningbox->setFocus();
+        wizard.Tuningbox->clearEditText();
+        QTest::keyClicks(wizard.Tuningbox, QString::fromStdString(g.stemming));
         (g.ok ? wizard.Okbutton : wizard.Cancelbutton)->click();
         return d.result();
     });
@@ -119,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         Geval{"breedte_10", "", "", E, 0, 0, 1, 10, false, true, {"", ""}, 1, 20},
         // Not in the tuning list: the typed text is the tuning.
         Geval{"een_balk_12_8", "", "", "DADF#AD", 0, 4, 1, 80, false, true, {"", "12/8"}, 1},
+        // The start of a list entry is a tuning of its own: four bass strings.
+        Geval{"bas", "", "", "EADG", 0, 2, 1, 80, false, true, {"", "4/4"}, 1},
         // inserttab refuses an empty tuning once, not once per staff.
         Geval{"geen_stemming", "", "", "", 0, 2, 1, 80, true, true, {"", "4/4"}, 0},
         Geval{"annuleren", "x", "", E, 3, 0, 2, 30, false, false, {"mijn tab"}, 0}),

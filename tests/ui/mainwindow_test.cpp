@@ -244,6 +244,31 @@ TEST_F(Window, TheWidthBoxClampsATypedWidth)
     EXPECT_EQ(w->SpinEdit2->value(), 20);
 }
 
+TEST_F(Window, TheTuningBoxKeepsWhatIsTypedAndEnterGoesBackToTheText)
+{
+    // The first start offers the common tunings.
+    QStringList lijst;
+    for (int i = 0; i < w->ComboBox1->count(); ++i)
+        lijst << w->ComboBox1->itemText(i);
+    EXPECT_EQ(lijst, (QStringList{"BEADG", "BEADGBE", "DADGAD", "DADGBE", "DGDGBD", "EADG", "EADGBE",
+                                  "EbAbDbGbBbEb"}));
+    w->ComboBox1->setFocus();
+    w->ComboBox1->lineEdit()->selectAll();
+    QWidget* vak = QApplication::focusWidget();
+    // "DADG" begins entries of the list, "eadgbe" is one in other letter case;
+    // both are tunings of their own.
+    for (const QString& getypt : {QStringLiteral("DADG"), QStringLiteral("eadgbe")}) {
+        w->ComboBox1->lineEdit()->selectAll();
+        QTest::keyClicks(vak, getypt);
+        EXPECT_EQ(w->ComboBox1->currentText(), getypt);
+    }
+    Toets(Qt::Key_Return, {}, vak);
+    EXPECT_EQ(QApplication::focusWidget(), w->Editor);
+    EXPECT_EQ(w->ComboBox1->currentText(), QStringLiteral("eadgbe"));
+    Trigger("Legeregeltab1");
+    EXPECT_EQ(w->editor().GetLine(2).substr(0, 3), "gb|");  // e a d gb e: five strings
+}
+
 class Pages : public Window, public ::testing::WithParamInterface<std::tuple<int, int, int, const char*>> {};
 
 TEST_P(Pages, PagePanelFollowsTheCaretLine)
