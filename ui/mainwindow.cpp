@@ -284,11 +284,19 @@ void TForm1::BouwMenus()
                 a->setEnabled(c.menuEnabled);
                 a->setIcon(IcoonVoor(c));
                 if (*c.shortcut) {
-                    const QKeySequence k(QString::fromLatin1(c.shortcut), QKeySequence::PortableText);
-                    a->setShortcut(k);
+                    QList<QKeySequence> toetsen;
+                    for (const char* t : {c.shortcut, c.tweedeShortcut})
+                        if (*t)
+                            toetsen << QKeySequence(QString::fromLatin1(t), QKeySequence::PortableText);
+                    a->setShortcuts(toetsen);
                     // Shortcuts act wherever the focus is in the window.
                     a->setShortcutContext(Qt::WindowShortcut);
-                    m_commandoToetsen.insert(k[0], a);
+                    for (const QKeySequence& k : toetsen)
+                        m_commandoToetsen.insert(k[0], a);
+                    // A menu shows only the first key of an action; the text
+                    // after a tab takes its place and names them all.
+                    if (toetsen.size() > 1)
+                        a->setText(a->text() + u'\t' + QKeySequence::listToString(toetsen, QKeySequence::NativeText));
                 }
                 const Handler h = c.handler;
                 connect(a, &QAction::triggered, this, [this, a, h] {
