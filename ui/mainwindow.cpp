@@ -63,7 +63,7 @@ const char* const modusteksten[2] = {"Overschrijven", "Invoegen"};
 // below the minimum becomes the minimum when the box is left.
 class BreedteVak : public QSpinBox {
 public:
-    using QSpinBox::QSpinBox;
+    explicit BreedteVak(QWidget* parent) : QSpinBox(parent) { setCorrectionMode(CorrectToNearestValue); }
 
 protected:
     QValidator::State validate(QString& tekst, int& pos) const override
@@ -195,7 +195,6 @@ void TForm1::BouwBesturing()
     SpinEdit2 = new BreedteVak(this);
     SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
     SpinEdit2->setRange(20, 90);
-    SpinEdit2->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     SpinEdit2->setSingleStep(10);
     SpinEdit2->setValue(80);
     SpinEdit2->setFixedWidth(39);
@@ -296,7 +295,8 @@ void TForm1::BouwMenus()
                     // A menu shows only the first key of an action; the text
                     // after a tab takes its place and names them all.
                     if (toetsen.size() > 1)
-                        a->setText(a->text() + u'\t' + QKeySequence::listToString(toetsen, QKeySequence::NativeText));
+                        a->setText(a->text() + u'\t'
+                                   + QKeySequence::listToString(toetsen, QKeySequence::NativeText));
                 }
                 const Handler h = c.handler;
                 connect(a, &QAction::triggered, this, [this, a, h] {
