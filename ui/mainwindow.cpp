@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -469,9 +471,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (soort != QEvent::KeyPress && soort != QEvent::ShortcutOverride && soort != QEvent::KeyRelease)
         return QMainWindow::eventFilter(watched, event);
     auto* w = qobject_cast<QWidget*>(watched);
+    auto* ke = static_cast<QKeyEvent*>(event);
+    if (w && soort == QEvent::KeyPress && (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)
+        && ComboBox1->completer() && w == ComboBox1->completer()->popup()) {
+        // Enter among the tuning box's suggestions (a window of their own):
+        // the box takes the highlighted one, if any, keeps the typed text
+        // otherwise, and the text gets the focus back as from the box.
+        QTimer::singleShot(0, this, [this] { m_editor->FocusEditor(); });
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (!w || w->window() != this)
         return QMainWindow::eventFilter(watched, event);
-    auto* ke = static_cast<QKeyEvent*>(event);
     if (soort == QEvent::KeyRelease) {
         m_laatsteToets = nullptr;
         return QMainWindow::eventFilter(watched, event);

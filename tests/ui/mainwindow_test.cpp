@@ -11,10 +11,12 @@
 #include "ui/mainwindow.h"
 #include "ui/qteditor.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontComboBox>
@@ -279,6 +281,18 @@ TEST_F(Window, TheTuningBoxKeepsWhatIsTypedAndEnterGoesBackToTheText)
     Toets(Qt::Key_Return, {}, vak);
     EXPECT_EQ(QApplication::focusWidget(), w->Editor);
     EXPECT_EQ(w->ComboBox1->currentText(), QStringLiteral("eadgbe"));
+
+    // Enter while the suggestions for a typed "EADG" are open.
+    w->ComboBox1->setFocus();
+    w->ComboBox1->lineEdit()->selectAll();
+    QTest::keyClicks(vak, QStringLiteral("EADG"));
+    QWidget* voorstellen = w->ComboBox1->completer()->popup();
+    ASSERT_TRUE(voorstellen->isVisible());
+    Toets(Qt::Key_Return, {}, voorstellen);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w->Editor);
+    EXPECT_EQ(w->ComboBox1->currentText(), QStringLiteral("EADG"));
+    w->ComboBox1->setEditText(QStringLiteral("eadgbe"));
     Trigger("Legeregeltab1");
     EXPECT_EQ(w->editor().GetLine(2).substr(0, 3), "gb|");  // e a d gb e: five strings
 }
