@@ -8,7 +8,8 @@ namespace korvane {
 
 void FullPageButtonClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgezet,
                          const std::function<bool()>& VraagOpslaan,
-                         const std::function<void()>& New1Click)
+                         const std::function<void()>& New1Click,
+                         const std::function<bool()>& naarKorvane)
 {
     EditorOps& ed = ctx.editor;
     if (!VraagOpslaan())
@@ -23,7 +24,7 @@ void FullPageButtonClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgez
             ed.AddLine("");
     }
     ed.UnlockPainting();
-    doorlopendelijnenClick(ctx, korvaneFont, tablijnenOmgezet);
+    doorlopendelijnenClick(ctx, korvaneFont, tablijnenOmgezet, naarKorvane);
     // The fresh sheet holds nothing the user wrote: once converted it counts
     // as unchanged. Refused, the ASCII staffs stay marked.
     if (tablijnenOmgezet)

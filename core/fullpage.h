@@ -10,9 +10,11 @@ namespace korvane {
 
 // Chains the document commands of the window: `VraagOpslaan` (false = the
 // user cancelled) and `New1Click` (clears the document and its identity,
-// including tablijnenOmgezet). `korvaneFont` as for doorlopendelijnenClick.
+// including tablijnenOmgezet). `korvaneFont` and `naarKorvane` as for
+// doorlopendelijnenClick.
 void FullPageButtonClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgezet,
                          const std::function<bool()>& VraagOpslaan,
-                         const std::function<void()>& New1Click);
+                         const std::function<void()>& New1Click,
+                         const std::function<bool()>& naarKorvane = {});
 
 } // namespace korvane

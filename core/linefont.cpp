@@ -65,14 +65,22 @@ std::string NaarAscii(std::string_view s)
     return uit;
 }
 
-void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgezet)
+void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgezet,
+                            const std::function<bool()>& naarKorvane)
 {
     EditorOps& ed = ctx.editor;
     TabAnalyse& a = ctx.state.analyse;
     if (!korvaneFont) {
+        const std::string weigering =
+            "Deze functie werkt alleen met het Korvane-font.\r\nControleer of dit geinstalleerd is.";
         ctx.dialogs.Beep(Sound::Exclamation);
-        ctx.dialogs.Message("Deze functie werkt alleen met het Korvane-font.\r\nControleer of dit geinstalleerd is.");
-        return;
+        if (!naarKorvane) {
+            ctx.dialogs.Message(weigering);
+            return;
+        }
+        if (!ctx.dialogs.Confirm(weigering + "\r\n\r\nOverschakelen op het Korvane-font en de tablijnen nu omzetten ?")
+            || !naarKorvane())
+            return;
     }
     AnalyseerIndienNodig(ed, a);
 

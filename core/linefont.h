@@ -4,6 +4,7 @@
 
 #include "core/tabstate.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,12 +30,16 @@ std::string NaarLijnen(std::string_view regel, Rij rij);
 // Every line code mapped back: junctions to "|", string to "-", dot to "*".
 std::string NaarAscii(std::string_view regel);
 
-// "Doorlopende tablijnen". The window tells whether its editor font is
-// "Korvane" (byte for byte); with another font the command refuses with the
-// exclamation sound and its message. Sets tablijnenOmgezet when it converts.
-// Neither conversion counts as a change: the modified flag is what it was
-// before, so earlier unsaved edits still make closing ask.
-void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgezet);
+// "Doorlopende tablijnen". The window tells whether its editor draws the
+// font "Korvane"; with another font the command refuses with the exclamation
+// sound and its message. When the window can switch to the line font it
+// passes `naarKorvane`: the refusal then asks whether to switch and convert
+// at once, and on "Ja" converts when `naarKorvane` returns true (switched).
+// Sets tablijnenOmgezet when it converts. Neither conversion counts as a
+// change: the modified flag is what it was before, so earlier unsaved edits
+// still make closing ask.
+void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgezet,
+                            const std::function<bool()>& naarKorvane = {});
 
 // "Kvn formaat naar Ascii". Only lines that form a staff once mapped back are
 // rewritten, so lyrics with letters such as "ü" or "ÿ" stay as they are.

@@ -106,7 +106,8 @@ void VulStemmingLijst(StemmingLijst& lijst, const std::vector<std::string>* best
 {
     lijst.Clear();
     if (!bestand) {
-        lijst.Add(std::string(standaardStemming));
+        for (std::string_view s : gangbareStemmingen)
+            lijst.Add(std::string(s));
         return;
     }
     for (const auto& item : *bestand)

@@ -42,7 +42,11 @@ private:
 std::vector<std::string> LeesSnaren(std::string_view bytes);
 // Every entry followed by CR LF.
 std::string SchrijfSnaren(const StemmingLijst& lijst);
-// The list at start-up: the file's entries, or "EADGBE" alone without one.
+// The tunings a first start offers, before any "snaren.txt" was saved.
+inline constexpr std::string_view gangbareStemmingen[] = {"EADGBE", "DADGBE", "DADGAD", "DGDGBD",
+                                                          "EbAbDbGbBbEb", "BEADGBE", "EADG", "BEADG"};
+
+// The list at start-up: the file's entries, or without one the common tunings.
 void VulStemmingLijst(StemmingLijst& lijst, const std::vector<std::string>* bestand);
 
 // The three tuning buttons. They return the index the change touched in the

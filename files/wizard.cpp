@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +27,15 @@ namespace {
 
 
 } // namespace
+
+void StemmingInvoer(QComboBox& box)
+{
+    auto* aanvulling = new QCompleter(box.model(), &box);
+    aanvulling->setCompletionMode(QCompleter::PopupCompletion);
+    // Also makes Enter in the box look for an entry in this letter case only.
+    aanvulling->setCaseSensitivity(Qt::CaseSensitive);
+    box.setCompleter(aanvulling);
+}
 
 std::string GecentreerdeRegel(std::string_view tekst)
 {
@@ -97,6 +107,7 @@ TTabwizard::TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent)
     Tuningbox = new QComboBox(this);
     Tuningbox->setEditable(true);
     Tuningbox->setInsertPolicy(QComboBox::NoInsert);
+    StemmingInvoer(*Tuningbox);
     Tuningbox->setCurrentText(QString::fromLatin1(standaardStemming.data(), standaardStemming.size()));
     Label6 = new QLabel(QStringLiteral("Tabbreedte:"), this);
     tabwidth = new QSpinBox(this);
@@ -248,9 +259,12 @@ void TTabwizard::OkbuttonClick()
     Capobox->interpretText();
     tabwidth->interpretText();
     Aantalregels->interpretText();
-    const WizardKeuze keuze = Keuze();
+    WizardKeuze keuze = Keuze();
 
     m_doel.ZetTabbreedte(keuze.tabbreedte);
+    // The main window's box keeps its own range (a width of 10 becomes 20
+    // there); the staffs take the width it shows, as later ones will.
+    keuze.tabbreedte = m_doel.Tabbreedte();
     m_doel.ZetNaamloos();
     // The two lists hold the same entries in the same order, so the typed
     // text's place in this list is its place in the main window's list; a

@@ -47,6 +47,11 @@ struct WizardKeuze {
     int tabbreedte = 80;       // tabwidth
 };
 
+// Makes an editable tuning box keep what is typed: a tuning such as "EADG"
+// or "eadgbe" is one of its own, not the start or another spelling of a list
+// entry. Entries that begin with the typed text are offered in a popup.
+void StemmingInvoer(QComboBox& box);
+
 // A title or artist line: centred in wizardBreedte columns, one blank more
 // than half the room left; no blanks when the text is too long.
 std::string GecentreerdeRegel(std::string_view tekst);

@@ -36,6 +36,9 @@ struct Commando {
     const char* ownIcon;    // bundled image, also the fallback of the theme
     Handler handler;        // the menu item's handler (and the button's)
     Handler buttonHandler;  // the tool button's own handler, nullptr: handler
+    // A second key for the same command, for a first one that desktops may
+    // take for themselves; "" for none. The menu shows both.
+    const char* tweedeShortcut = "";
 };
 
 std::span<const Commando> CommandoTabel();

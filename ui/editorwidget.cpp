@@ -1,4 +1,4 @@
-// EditorWidget: the typing modes of the main text area.
+// EditorWidget: the main text area's keys and font notification.
 #include "ui/editorwidget.h"
 
 #include <QKeyEvent>
@@ -19,8 +19,10 @@ EditorWidget::EditorWidget(QWidget* parent) : QPlainTextEdit(parent)
 
 void EditorWidget::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_Insert && e->modifiers() == Qt::NoModifier) {
-        setOverwriteMode(!overwriteMode());
+    // The window's key handling has switched the typing mode already; the
+    // keypad's Insert (Num Lock off) is the same key. Shift+Insert and
+    // Ctrl+Insert go on to paste and copy.
+    if (e->key() == Qt::Key_Insert && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         e->accept();
         return;
     }
@@ -40,6 +42,13 @@ void EditorWidget::keyPressEvent(QKeyEvent* e)
         return;
     }
     QPlainTextEdit::keyPressEvent(e);
+}
+
+void EditorWidget::changeEvent(QEvent* e)
+{
+    QPlainTextEdit::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        emit LettertypeVeranderd();
 }
 
 } // namespace korvane

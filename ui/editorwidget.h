@@ -1,5 +1,6 @@
-// The text area of the main window: a QPlainTextEdit that switches between
-// inserting and overwriting on Insert.
+// The text area of the main window: a QPlainTextEdit that leaves Insert to
+// the window (which switches its typing mode wherever the key is pressed)
+// and tells when its font changed.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -11,8 +12,13 @@ class EditorWidget : public QPlainTextEdit {
 public:
     explicit EditorWidget(QWidget* parent = nullptr);
 
+signals:
+    // The base font changed, by whichever command or load.
+    void LettertypeVeranderd();
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
 };
 
 } // namespace korvane

@@ -8,11 +8,13 @@
 
 #include "core/staff.h"
 #include "files/documentfiles.h"
+#include "files/wizard.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +26,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -58,6 +61,26 @@ void ZetHint(QAction* a, const char* hint)
 }
 
 const char* const modusteksten[2] = {"Overschrijven", "Invoegen"};
+
+// SpinEdit2: a typed width above the maximum becomes the maximum at once, one
+// below the minimum becomes the minimum when the box is left.
+class BreedteVak : public QSpinBox {
+public:
+    explicit BreedteVak(QWidget* parent) : QSpinBox(parent) { setCorrectionMode(CorrectToNearestValue); }
+
+protected:
+    QValidator::State validate(QString& tekst, int& pos) const override
+    {
+        bool getal = false;
+        const int waarde = tekst.trimmed().toInt(&getal);
+        if (getal && waarde > maximum()) {
+            tekst = textFromValue(maximum());
+            pos = static_cast<int>(tekst.size());
+            return QValidator::Acceptable;
+        }
+        return QSpinBox::validate(tekst, pos);
+    }
+};
 
 } // namespace
 
@@ -98,6 +121,8 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
     m_editor->SetChangeHandler([this] { EditorChange(); });
     connect(Editor, &QPlainTextEdit::cursorPositionChanged, this, &TForm1::EditorSelectionChange);
     connect(Editor, &QPlainTextEdit::selectionChanged, this, &TForm1::EditorSelectionChange);
+    // The font box shows the font drawn, also after a load set another one.
+    connect(Editor, &EditorWidget::LettertypeVeranderd, this, &TForm1::ToonFontInBesturing);
 
     // Key preview: every key typed anywhere in this window passes FormKeyDown.
     qApp->installEventFilter(this);
@@ -171,7 +196,7 @@ void TForm1::BouwWerkgebied()
 
 void TForm1::BouwBesturing()
 {
-    SpinEdit2 = new QSpinBox(this);
+    SpinEdit2 = new BreedteVak(this);
     SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
     SpinEdit2->setRange(20, 90);
     SpinEdit2->setSingleStep(10);
@@ -179,12 +204,12 @@ void TForm1::BouwBesturing()
     SpinEdit2->setFixedWidth(39);
     SpinEdit2->setToolTip(QStringLiteral("Tabbreedte"));
     SpinEdit2->setStatusTip(QStringLiteral("Tabbreedte"));
-    connect(SpinEdit2, &QSpinBox::valueChanged, this, &TForm1::SpinEdit2Change);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    StemmingInvoer(*ComboBox1);
     ComboBox1->setFixedWidth(142);
     ComboBox1->setToolTip(QStringLiteral("Stemmingen"));
     ComboBox1->setStatusTip(QStringLiteral("Stemmingen"));
@@ -262,11 +287,20 @@ void TForm1::BouwMenus()
                 a->setEnabled(c.menuEnabled);
                 a->setIcon(IcoonVoor(c));
                 if (*c.shortcut) {
-                    const QKeySequence k(QString::fromLatin1(c.shortcut), QKeySequence::PortableText);
-                    a->setShortcut(k);
+                    QList<QKeySequence> toetsen;
+                    for (const char* t : {c.shortcut, c.tweedeShortcut})
+                        if (*t)
+                            toetsen << QKeySequence(QString::fromLatin1(t), QKeySequence::PortableText);
+                    a->setShortcuts(toetsen);
                     // Shortcuts act wherever the focus is in the window.
                     a->setShortcutContext(Qt::WindowShortcut);
-                    m_commandoToetsen.insert(k[0], a);
+                    for (const QKeySequence& k : toetsen)
+                        m_commandoToetsen.insert(k[0], a);
+                    // A menu shows only the first key of an action; the text
+                    // after a tab takes its place and names them all.
+                    if (toetsen.size() > 1)
+                        a->setText(a->text() + u'\t'
+                                   + QKeySequence::listToString(toetsen, QKeySequence::NativeText));
                 }
                 const Handler h = c.handler;
                 connect(a, &QAction::triggered, this, [this, a, h] {
@@ -453,9 +487,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (soort != QEvent::KeyPress && soort != QEvent::ShortcutOverride && soort != QEvent::KeyRelease)
         return QMainWindow::eventFilter(watched, event);
     auto* w = qobject_cast<QWidget*>(watched);
+    auto* ke = static_cast<QKeyEvent*>(event);
+    if (w && soort == QEvent::KeyPress && (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)
+        && ComboBox1->completer() && w == ComboBox1->completer()->popup()) {
+        // Enter among the tuning box's suggestions (a window of their own):
+        // the box takes the highlighted one, if any, keeps the typed text
+        // otherwise, and the text gets the focus back as from the box.
+        QTimer::singleShot(0, this, [this] { m_editor->FocusEditor(); });
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (!w || w->window() != this)
         return QMainWindow::eventFilter(watched, event);
-    auto* ke = static_cast<QKeyEvent*>(event);
     if (soort == QEvent::KeyRelease) {
         m_laatsteToets = nullptr;
         return QMainWindow::eventFilter(watched, event);
@@ -490,7 +532,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             commando->trigger();
         return true;
     }
-    if (w == ComboBox1->lineEdit() && (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)) {
+    // The editable box holds the focus itself and hands keys to its line
+    // edit directly, past this filter.
+    if ((w == ComboBox1 || w == ComboBox1->lineEdit())
+        && (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)) {
         // ComboBox1KeyPress: Enter goes back to the text, not into the list.
         m_editor->FocusEditor();
         return true;
@@ -505,9 +550,14 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
     const Qt::KeyboardModifiers mods = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (key == Qt::Key_Insert) {
+        // Whichever control has the focus, the editor types as panel 3 says.
+        // Shift+Insert pastes and Ctrl+Insert copies instead.
+        if (mods != Qt::NoModifier)
+            return;
         invoegmodus = 1 - invoegmodus;
         if (invoegmodus == 0)
             prompter.Beep(Sound::Default);
+        Editor->setOverwriteMode(invoegmodus == 0);
         m_panelen[PaneelModus]->setText(QString::fromLatin1(modusteksten[invoegmodus]));
         return;
     }
@@ -566,6 +616,8 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::VulInstellingen()
 {
     TabInstellingen& in = state.instellingen;
+    // A width still being typed counts as the box will correct it.
+    SpinEdit2->interpretText();
     in.stemming = QStringToBytes(ComboBox1->currentText());
     in.tabbreedte = SpinEdit2->value();
     in.maatsoort = Maatcombobox->currentIndex();
@@ -580,12 +632,6 @@ void TForm1::ToonStemmingLijst()
         ComboBox1->addItem(BytesToQString(s));
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(tekst);
-}
-
-void TForm1::SpinEdit2Change()
-{
-    if (SpinEdit2->value() > SpinEdit2->maximum())
-        SpinEdit2->setValue(SpinEdit2->maximum());
 }
 
 void TForm1::maatsoortbuttonClick()

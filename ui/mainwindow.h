@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -186,15 +187,17 @@ public:
     void doorlopendelijnenClick();
     void KorvaneformaatnaarAscii1Click();
     void FullPageButtonClick();
-    // Whether the editor shows the line font "Korvane" (by exact name).
+    // Whether the editor draws the line font "Korvane".
     bool KorvaneFont() const;
+    // What a refused line-font conversion offers: switch the editor to the
+    // line font; true when it draws it then. Empty when the font is missing.
+    std::function<bool()> NaarKorvaneFont();
     // Tuning list and staff shape
     void PlusButtonClick();
     void MinbuttonClick();
     void savelistbuttonClick();
     void maatsoortbuttonClick();
     void MaatcomboboxChange();
-    void SpinEdit2Change();
 
     ZoekDialoog* FindDialog1 = nullptr;
     VervangDialoog* ReplaceDialog1 = nullptr;
@@ -290,7 +293,8 @@ private:
     // The selection's attributes; in Ascii mode those of the whole text.
     QFont SelectieFont() const;
     QColor SelectieKleur() const;
-    void ZetSelectieFont(const QFont& font);
+    // `alleen`: the QFont::ResolveProperties to change in rich-text mode; 0: all.
+    void ZetSelectieFont(const QFont& font, uint alleen = 0);
     void ZetSelectieKleur(const QColor& kleur);
     // Rich-text mode on or off for the widget, keeping the text.
     void ZetTekstsoort(bool rich);

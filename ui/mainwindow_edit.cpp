@@ -15,6 +15,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QTextCharFormat>
+#include <QTextCursor>
 
 namespace korvane {
 
@@ -128,15 +132,43 @@ void TForm1::Verticaalplakken1Click()
 
 bool TForm1::KorvaneFont() const
 {
-    return Editor->font().family() == QStringLiteral("Korvane");
+    // The face drawn, as the font box shows it: a name in other letter case
+    // that finds the line font draws the staffs as well.
+    return QFontInfo(Editor->font()).family() == QStringLiteral("Korvane");
 }
 
 void TForm1::doorlopendelijnenClick()
 {
-    const bool omzetten = KorvaneFont();
     const bool veranderd = m_editor->Modified();
-    korvane::doorlopendelijnenClick(*m_ctx, omzetten, tablijnenOmgezet);
-    NaOmzetting(omzetten, veranderd);
+    korvane::doorlopendelijnenClick(*m_ctx, KorvaneFont(), tablijnenOmgezet, NaarKorvaneFont());
+    // Converted exactly when the line font is drawn now, from the start or
+    // after the switch the refusal offered.
+    NaOmzetting(KorvaneFont(), veranderd);
+}
+
+std::function<bool()> TForm1::NaarKorvaneFont()
+{
+    // Only a font that is there can be offered.
+    if (!QFontDatabase::families().contains(QStringLiteral("Korvane"), Qt::CaseSensitive))
+        return {};
+    return [this] {
+        QFont f = Editor->font();
+        f.setFamily(QStringLiteral("Korvane"));
+        // In rich text every character carries its own face: all of them
+        // switch, so that every staff draws in the line font.
+        if (instellingen.richtext) {
+            QTextCursor alles(Editor->document());
+            alles.select(QTextCursor::Document);
+            QFont familie = f;
+            familie.setResolveMask(QFont::FamilyResolved | QFont::FamiliesResolved);
+            QTextCharFormat opmaak;
+            opmaak.setFont(familie, QTextCharFormat::FontPropertiesSpecifiedOnly);
+            alles.mergeCharFormat(opmaak);
+        }
+        Editor->setFont(f);
+        Recalc();
+        return KorvaneFont();
+    };
 }
 
 void TForm1::NaOmzetting(bool omgezet, bool veranderd)
@@ -160,7 +192,7 @@ void TForm1::FullPageButtonClick()
     VulInstellingen();
     korvane::FullPageButtonClick(
         *m_ctx, KorvaneFont(), tablijnenOmgezet, [this] { return VraagOpslaan(); },
-        [this] { NieuwDocument(); });
+        [this] { NieuwDocument(); }, NaarKorvaneFont());
     NaOmzetting(KorvaneFont() && tablijnenOmgezet, false);
 }
 

@@ -71,14 +71,22 @@ void MengInSelectie(QPlainTextEdit& editor, const QTextCharFormat& f)
 
 } // namespace
 
-void TForm1::ZetSelectieFont(const QFont& font)
+void TForm1::ZetSelectieFont(const QFont& font, uint alleen)
 {
     if (!instellingen.richtext) {
         Editor->setFont(font);
         return;
     }
     QTextCharFormat f;
-    f.setFont(font);
+    if (alleen) {
+        // Only the attribute the command is about: a selection of several
+        // sizes, faces and styles keeps the others.
+        QFont deel = font;
+        deel.setResolveMask(alleen);
+        f.setFont(deel, QTextCharFormat::FontPropertiesSpecifiedOnly);
+    } else {
+        f.setFont(font);
+    }
     MengInSelectie(*Editor, f);
 }
 
@@ -128,11 +136,13 @@ void TForm1::ToonFontInBesturing()
     const QSignalBlocker a(spinedit1);
     const QSignalBlocker b(Fontname);
     spinedit1->setEditText(QString::number(f.pointSize()));
-    int i = Fontname->findText(f.family(), Qt::MatchFixedString);
-    // A name from the settings that this desktop lacks ("Courier New") is
-    // shown as the font that is really drawn, not as an empty box.
+    // The box names the font really drawn: a name this desktop lacks
+    // ("Courier New") shows as its stand-in, and a name in other letter case
+    // as the face it finds, which is what the line-font check goes by too.
+    const QString getekend = QFontInfo(f).family();
+    int i = Fontname->findText(getekend, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (i < 0)
-        i = Fontname->findText(QFontInfo(f).family(), Qt::MatchFixedString);
+        i = Fontname->findText(getekend, Qt::MatchFixedString);
     Fontname->setCurrentIndex(i);
 }
 
@@ -175,7 +185,7 @@ void TForm1::FontNameChange()
     Collapse();
     QFont f = SelectieFont();
     f.setFamily(Fontname->currentIndex() >= 0 ? Fontname->currentText() : QString());
-    ZetSelectieFont(f);
+    ZetSelectieFont(f, QFont::FamilyResolved | QFont::FamiliesResolved);
     Adopt();
     Recalc();
     m_editor->FocusEditor();
@@ -207,7 +217,8 @@ void TForm1::PasStijlToe(int stijl, bool aan)
     case Cursief: f.setItalic(aan); break;
     default: f.setUnderline(aan); break;
     }
-    ZetSelectieFont(f);
+    ZetSelectieFont(f, stijl == Vet ? QFont::WeightResolved : stijl == Cursief ? QFont::StyleResolved
+                                                                                : QFont::UnderlineResolved);
 }
 
 void TForm1::WisselStijl(int stijl, bool vanMenu)

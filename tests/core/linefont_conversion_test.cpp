@@ -101,5 +101,41 @@ INSTANTIATE_TEST_SUITE_P(Conversion, ConversionFlag,
                                            FlagRow{"BackAfterEdits", true, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Refused for the font, with the line font at hand: the answer to the offer,
+// whether switching succeeded, and whether the staffs were converted.
+struct AanbodRij {
+    const char* name;
+    Answer antwoord;
+    bool overgeschakeld;
+    bool omgezet;
+};
+
+struct Aanbod : ::testing::TestWithParam<AanbodRij> {};
+
+TEST_P(Aanbod, ARefusalOffersTheLineFontAndConvertsOnceSwitched)
+{
+    const AanbodRij& r = GetParam();
+    CommandFixture f;
+    f.Load(song);
+    const std::string before = f.ed.Text();
+    f.dialogs.answers = {r.antwoord};
+    int gevraagd = 0;
+    bool omgezet = false;
+    doorlopendelijnenClick(f.ctx, false, omgezet, [&] { return ++gevraagd, r.overgeschakeld; });
+    EXPECT_EQ(f.dialogs.questions, std::vector<std::string>{
+        "Deze functie werkt alleen met het Korvane-font.\r\nControleer of dit geinstalleerd is.\r\n\r\n"
+        "Overschakelen op het Korvane-font en de tablijnen nu omzetten ?"});
+    EXPECT_TRUE(f.dialogs.messages.empty());
+    EXPECT_EQ(f.dialogs.beeps, std::vector<Sound>{Sound::Exclamation});
+    EXPECT_EQ(gevraagd, r.antwoord == Answer::Yes ? 1 : 0);
+    EXPECT_EQ(std::pair(omgezet, f.ed.Text() != before), std::pair(r.omgezet, r.omgezet));
+}
+
+INSTANTIATE_TEST_SUITE_P(Conversion, Aanbod,
+                         ::testing::Values(AanbodRij{"Nee", Answer::No, true, false},
+                                           AanbodRij{"Ja", Answer::Yes, true, true},
+                                           AanbodRij{"JaMaarNietOvergeschakeld", Answer::Yes, false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace korvane::test

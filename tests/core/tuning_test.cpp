@@ -54,12 +54,14 @@ TEST(StemmingLijst, SortsIgnoringCaseAndKeepsDuplicatesFromTheFile)
     EXPECT_EQ(SchrijfSnaren(lijst), "\r\nCGCFCE\r\ndadgad\r\nDADGAD\r\nEADGBE\r\nEADGBE\r\n");
 }
 
-TEST(StemmingLijst, ReadingStopsAtNulAndWithoutFileHoldsTheStandard)
+TEST(StemmingLijst, ReadingStopsAtNulAndWithoutFileHoldsTheCommonTunings)
 {
     EXPECT_EQ(LeesSnaren(std::string("EADGBE\r\nDAD\0GAD\r\nX", 19)), (std::vector<std::string>{"EADGBE", "DAD"}));
     StemmingLijst lijst;
     VulStemmingLijst(lijst, nullptr);
-    EXPECT_EQ(lijst.Items(), std::vector<std::string>{"EADGBE"});
+    // Bass tunings too, sorted as the box keeps them.
+    EXPECT_EQ(lijst.Items(), (std::vector<std::string>{"BEADG", "BEADGBE", "DADGAD", "DADGBE", "DGDGBD", "EADG",
+                                                       "EADGBE", "EbAbDbGbBbEb"}));
 }
 
 TEST(TuningButtons, AddingADuplicateWarnsOncePerMatchingEntry)

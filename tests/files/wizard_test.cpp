@@ -13,8 +13,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace korvane {
 namespace {
@@ -29,7 +32,8 @@ struct Venster : WizardDoel {
 
     TabContext Context() override { return {editor, prompter, state}; }
     int Tabbreedte() const override { return spinEdit2; }
-    void ZetTabbreedte(int w) override { spinEdit2 = w; }
+    // The main window's width box holds 20..90.
+    void ZetTabbreedte(int w) override { spinEdit2 = std::clamp(w, 20, 90); }
     void ZetNaamloos() override { bestandsnaam = QStringLiteral("naamloos.tab"); }
     void ZetStemming(const QString&, int) override {}
     void ZetMaatsoort(int) override {}
@@ -46,6 +50,7 @@ struct Geval {
     bool helePagina, ok;
     std::vector<std::string> kop;   // the lines above the staffs
     int staven;
+    int balkbreedte = 0;            // the staffs' width, when not `breedte`
 };
 
 struct Documenten : ::testing::TestWithParam<Geval> {
@@ -60,6 +65,7 @@ TEST_P(Documenten, HeaderLinesThenTheStaffsForTheChosenTuningAndTimeSignature)
     v.editor.SetModified(true);
     // A line snapshot of the old document must not be undone into the new one.
     v.state.snapshot.undomogelijk = true;
+    wizard.ZetStemmingen({QStringLiteral("DADGAD"), QStringLiteral("EADGBE")});
     // Shown modally through the prompter, which runs this inside it.
     v.prompter.dialogAnswers.push_back([&](QDialog& d) {
         wizard.Titelbox->setText(QString::fromStdString(g.titel));
@@ -69,7 +75,12 @@ TEST_P(Documenten, HeaderLinesThenTheStaffsForTheChosenTuningAndTimeSignature)
         wizard.Paginabox->setChecked(g.helePagina);
         wizard.Aantalregels->setValue(g.aantal);
         wizard.tabwidth->setValue(g.breedte);
-        wizard.Tuningbox->setCurrentText(QString::fromStdString(g.stemming));
+        // Typed, as the user does; the list holds longer tunings that begin alike.
+        d.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        wizard.Tuningbox->setFocus();
+        wizard.Tuningbox->clearEditText();
+        QTest::keyClicks(wizard.Tuningbox, QString::fromStdString(g.stemming));
         (g.ok ? wizard.Okbutton : wizard.Cancelbutton)->click();
         return d.result();
     });
@@ -77,7 +88,8 @@ TEST_P(Documenten, HeaderLinesThenTheStaffsForTheChosenTuningAndTimeSignature)
 
     Stemming s;
     BerekenStemming(g.stemming, s);
-    TabInstellingen in{.tabbreedte = g.breedte, .maatsoorten = g.maatsoort > 0, .maatsoort = g.maatsoort - 1};
+    const int breedte = g.balkbreedte ? g.balkbreedte : g.breedte;
+    TabInstellingen in{.tabbreedte = breedte, .maatsoorten = g.maatsoort > 0, .maatsoort = g.maatsoort - 1};
     std::vector<std::string> verwacht = g.kop;
     for (int i = 0; i < g.staven; ++i) {
         verwacht.push_back("");
@@ -95,7 +107,7 @@ TEST_P(Documenten, HeaderLinesThenTheStaffsForTheChosenTuningAndTimeSignature)
     EXPECT_EQ(v.editor.Modified(), !g.ok);
     EXPECT_EQ(v.state.snapshot.undomogelijk, !g.ok);
     EXPECT_EQ(v.bestandsnaam, g.ok ? QStringLiteral("naamloos.tab") : QStringLiteral("oud.tab"));
-    EXPECT_EQ(v.spinEdit2, g.ok ? g.breedte : 80);
+    EXPECT_EQ(v.spinEdit2, g.ok ? breedte : 80);
     EXPECT_EQ(v.editor.CaretOffset(), 0);
 }
 
@@ -110,8 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
         Geval{"hele_pagina", "Lied", "Artiest", E, 2, 2, 1, 80, true, true,
               {regel, Blanks(41) + "Lied", Blanks(40) + "Artiest", regel, "Capo: 2", "4/4"}, 8},
         Geval{"capo_0_geen", "", "", E, 0, 0, 2, 30, false, true, {"", ""}, 2},
+        // Narrower than the main window's box allows: the staffs are as wide as the box then says.
+        Geval{"breedte_10", "", "", E, 0, 0, 1, 10, false, true, {"", ""}, 1, 20},
         // Not in the tuning list: the typed text is the tuning.
         Geval{"een_balk_12_8", "", "", "DADF#AD", 0, 4, 1, 80, false, true, {"", "12/8"}, 1},
+        // The start of a list entry is a tuning of its own: four bass strings.
+        Geval{"bas", "", "", "EADG", 0, 2, 1, 80, false, true, {"", "4/4"}, 1},
         // inserttab refuses an empty tuning once, not once per staff.
         Geval{"geen_stemming", "", "", "", 0, 2, 1, 80, true, true, {"", "4/4"}, 0},
         Geval{"annuleren", "x", "", E, 3, 0, 2, 30, false, false, {"mijn tab"}, 0}),

@@ -2,6 +2,7 @@
 // the command table, typed keys, the status bar, enabled states, the staff
 // jumps, find and replace, undo and the formatting commands.
 #include "common/scriptedprompter.h"
+#include "files/qstringprinter.h"
 
 #include "core/analysis.h"
 #include "ui/editorwidget.h"
@@ -10,21 +11,29 @@
 #include "ui/mainwindow.h"
 #include "ui/qteditor.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+
+#include <QCompleter>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace korvane::test {
 
@@ -85,22 +94,34 @@ TEST(CommandTable, EveryRowHasAHandlerAndEveryShortcutIsUsedOnce)
         const char* naam = c.menuItem ? c.menuItem : c.button;
         ASSERT_TRUE(naam);
         EXPECT_TRUE(c.handler) << naam;
-        const QString k = QKeySequence(QString::fromLatin1(c.shortcut), QKeySequence::PortableText)
-                              .toString(QKeySequence::PortableText);
-        EXPECT_EQ(k.isEmpty(), !*c.shortcut) << naam << ": " << c.shortcut;
-        EXPECT_TRUE(k.isEmpty() || !toetsen.contains(k)) << "shortcut used twice: " << c.shortcut;
-        toetsen.insert(k);
+        for (const char* toets : {c.shortcut, c.tweedeShortcut}) {
+            const QString k = QKeySequence(QString::fromLatin1(toets), QKeySequence::PortableText)
+                                  .toString(QKeySequence::PortableText);
+            EXPECT_EQ(k.isEmpty(), !*toets) << naam << ": " << toets;
+            EXPECT_TRUE(k.isEmpty() || !toetsen.contains(k)) << "shortcut used twice: " << toets;
+            toetsen.insert(k);
+        }
     }
+}
+
+TEST_F(Window, ASecondShortcutStandsBesideAltSpaceInTheMenu)
+{
+    // Desktops keep Alt+Space for their window menu, so it may never arrive.
+    EXPECT_EQ(Actie("Spatieinvoegen1")->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Alt+Space")),
+                                   QKeySequence(QStringLiteral("Ctrl+Shift+Space"))}));
+    EXPECT_EQ(Actie("Spatieinvoegen1")->text(), QStringLiteral("Spatie\tAlt+Space; Ctrl+Shift+Space"));
 }
 
 // --- Shortcuts reach their commands from the editor and from tool-bar controls
 
 struct AltToets {
     const char* naam;
-    int key;              // with Alt
+    int key;              // with Alt, unless other modifiers are given
     bool vanuitWerkbalk;  // pressed with the focus in the tab-width box
     int regel;
     const char* verwacht;  // that line afterwards
+    Qt::KeyboardModifiers mods = Qt::AltModifier;
 };
 
 class Shortcuts : public Window, public ::testing::WithParamInterface<AltToets> {};
@@ -113,7 +134,7 @@ TEST_P(Shortcuts, ChangeTheStaffAroundTheCaretAndMarkTheDocument)
     Caret(Op(2, 5));
     if (s.vanuitWerkbalk)
         w->SpinEdit2->setFocus();
-    Toets(s.key, Qt::AltModifier, s.vanuitWerkbalk ? w->SpinEdit2 : nullptr);
+    Toets(s.key, s.mods, s.vanuitWerkbalk ? w->SpinEdit2 : nullptr);
     EXPECT_EQ(w->editor().GetLine(s.regel), s.verwacht);
     EXPECT_EQ(Paneel(PaneelVeranderd), QStringLiteral("Veranderd"));
 }
@@ -123,6 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(AltToets{"Maatstreep", Qt::Key_B, false, 0, "e|---|--------------|"},
                       AltToets{"MaatstreepVanuitWerkbalk", Qt::Key_B, true, 5, "E|---|--------------|"},
                       AltToets{"Spatie", Qt::Key_Space, false, 3, "D|------------------|"},
+                      AltToets{"SpatieTweedeToets", Qt::Key_Space, true, 3, "D|------------------|",
+                               Qt::ControlModifier | Qt::ShiftModifier},
                       AltToets{"Beginherhaling", Qt::Key_BracketLeft, false, 1, "B|---||*-------------|"},
                       AltToets{"Eindherhaling", Qt::Key_BracketRight, true, 1, "B|---*||-------------|"},
                       AltToets{"LegeRegelTab", Qt::Key_T, false, 3, "E|-----------------|"}),
@@ -190,6 +213,98 @@ TEST_F(Window, TypingUpdatesStatusPanelsAndEnabledStates)
     for (const char* id : tekstActies)
         EXPECT_FALSE(Aan(id)) << id;
     EXPECT_TRUE(Aan("Undo") && Aan("Ongedaanmaken1"));
+}
+
+// Insert, wherever it is pressed, switches the editor's typing as panel 3 says.
+struct InsertToets {
+    const char* naam;
+    Qt::KeyboardModifiers mods;
+    bool inWerkbalk;       // pressed with the focus in the tab-width box
+    const char* paneel;    // panel 3 afterwards
+    const char* getypt;    // the text after typing "X" at offset 1 of "abcd"
+};
+
+class InsertKeys : public Window, public ::testing::WithParamInterface<InsertToets> {};
+
+TEST_P(InsertKeys, SwitchTheTypingModeThePanelShows)
+{
+    const InsertToets t = GetParam();
+    Zet(QStringLiteral("abcd"));
+    Caret(1);
+    QWidget* doel = t.inWerkbalk ? static_cast<QWidget*>(w->SpinEdit2) : w->Editor;
+    doel->setFocus();
+    Toets(Qt::Key_Insert, t.mods, doel);
+    w->Editor->setFocus();
+    Caret(1);
+    QTest::keyClicks(w->Editor, QStringLiteral("X"));
+    EXPECT_EQ(std::pair(Paneel(PaneelModus), Tekst()), std::pair(QString::fromLatin1(t.paneel), std::string(t.getypt)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, InsertKeys,
+    ::testing::Values(InsertToets{"Insert", {}, false, "Overschrijven", "aXcd"},
+                      // The keypad's 0 with Num Lock off.
+                      InsertToets{"KeypadInsert", Qt::KeypadModifier, false, "Overschrijven", "aXcd"},
+                      InsertToets{"InDeTabbreedte", {}, true, "Overschrijven", "aXcd"},
+                      // Shift+Insert pastes and Ctrl+Insert copies: no switch.
+                      InsertToets{"ShiftInsert", Qt::ShiftModifier, false, "Invoegen", "aXbcd"},
+                      InsertToets{"CtrlInsert", Qt::ControlModifier, false, "Invoegen", "aXbcd"}),
+    [](const auto& info) { return std::string(info.param.naam); });
+
+TEST_F(Window, TheWidthBoxClampsATypedWidth)
+{
+    w->SpinEdit2->setFocus();
+    w->SpinEdit2->selectAll();
+    QTest::keyClicks(w->SpinEdit2, QStringLiteral("95"));
+    EXPECT_EQ(std::pair(w->SpinEdit2->text(), w->SpinEdit2->value()), std::pair(QStringLiteral("90"), 90));
+    w->SpinEdit2->selectAll();
+    QTest::keyClicks(w->SpinEdit2, QStringLiteral("5"));
+    w->Editor->setFocus();
+    EXPECT_EQ(std::pair(w->SpinEdit2->text(), w->SpinEdit2->value()), std::pair(QStringLiteral("20"), 20));
+    // A staff made while the box still holds too small a width is that of the box afterwards.
+    w->SpinEdit2->setFocus();
+    w->SpinEdit2->selectAll();
+    QTest::keyClicks(w->SpinEdit2, QStringLiteral("3"));
+    Toets(Qt::Key_T, Qt::AltModifier, w->SpinEdit2);
+    EXPECT_EQ(w->editor().GetLine(1), "E|-----------------|");
+    EXPECT_EQ(w->SpinEdit2->value(), 20);
+}
+
+TEST_F(Window, TheTuningBoxKeepsWhatIsTypedAndEnterGoesBackToTheText)
+{
+    // The first start offers the common tunings.
+    QStringList lijst;
+    for (int i = 0; i < w->ComboBox1->count(); ++i)
+        lijst << w->ComboBox1->itemText(i);
+    EXPECT_EQ(lijst, (QStringList{"BEADG", "BEADGBE", "DADGAD", "DADGBE", "DGDGBD", "EADG", "EADGBE",
+                                  "EbAbDbGbBbEb"}));
+    w->ComboBox1->setFocus();
+    w->ComboBox1->lineEdit()->selectAll();
+    QWidget* vak = QApplication::focusWidget();
+    // "DADG" begins entries of the list, "eadgbe" is one in other letter case;
+    // both are tunings of their own.
+    for (const QString& getypt : {QStringLiteral("DADG"), QStringLiteral("eadgbe")}) {
+        w->ComboBox1->lineEdit()->selectAll();
+        QTest::keyClicks(vak, getypt);
+        EXPECT_EQ(w->ComboBox1->currentText(), getypt);
+    }
+    Toets(Qt::Key_Return, {}, vak);
+    EXPECT_EQ(QApplication::focusWidget(), w->Editor);
+    EXPECT_EQ(w->ComboBox1->currentText(), QStringLiteral("eadgbe"));
+
+    // Enter while the suggestions for a typed "EADG" are open.
+    w->ComboBox1->setFocus();
+    w->ComboBox1->lineEdit()->selectAll();
+    QTest::keyClicks(vak, QStringLiteral("EADG"));
+    QWidget* voorstellen = w->ComboBox1->completer()->popup();
+    ASSERT_TRUE(voorstellen->isVisible());
+    Toets(Qt::Key_Return, {}, voorstellen);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w->Editor);
+    EXPECT_EQ(w->ComboBox1->currentText(), QStringLiteral("EADG"));
+    w->ComboBox1->setEditText(QStringLiteral("eadgbe"));
+    Trigger("Legeregeltab1");
+    EXPECT_EQ(w->editor().GetLine(2).substr(0, 3), "gb|");  // e a d gb e: five strings
 }
 
 class Pages : public Window, public ::testing::WithParamInterface<std::tuple<int, int, int, const char*>> {};
@@ -611,6 +726,125 @@ TEST_F(Window, FontDialogAndSizeBoxSetThePageCountButStylesDoNot)
     w->SpinEdit1Change();
     EXPECT_EQ(prompter.messages, std::vector<std::string>{"'9pt' is geen geldig geheel getal"});
     EXPECT_EQ(w->Editor->font().pointSize(), 12);
+}
+
+// A selection of mixed formats: "GROOT" 24 pt bold, "kle" 10 pt.
+struct GemengdGeval {
+    const char* naam;
+    std::function<void(TForm1&)> commando;
+    // Afterwards, for "GROOT" and for "kle": size, bold, italic, underline, family.
+    std::tuple<int, bool, bool, bool, QString> groot, klein;
+};
+
+class MixedSelection : public Window, public ::testing::WithParamInterface<GemengdGeval> {};
+
+TEST_P(MixedSelection, AStyleOrFontNameChangesOnlyItsOwnAttribute)
+{
+    const GemengdGeval& g = GetParam();
+    w->instellingen.editorvet = false;
+    Trigger("Richtext");
+    w->Editor->setPlainText(QStringLiteral("GROOTkle"));
+    QTextCursor c(w->Editor->document());
+    const auto zet = [&c](int van, int tot, int grootte, bool vet) {
+        QTextCharFormat f;
+        f.setFontFamilies({QStringLiteral("DejaVu Sans")});
+        f.setFontPointSize(grootte);
+        f.setFontWeight(vet ? QFont::Bold : QFont::Normal);
+        c.setPosition(van), c.setPosition(tot, QTextCursor::KeepAnchor), c.mergeCharFormat(f);
+    };
+    zet(0, 5, 24, true);
+    zet(5, 8, 10, false);
+    Caret(0, 8);
+    g.commando(*w);
+    const auto op = [&c](int i) {
+        c.setPosition(i + 1);
+        const QFont f = c.charFormat().font();
+        return std::tuple(f.pointSize(), f.bold(), f.italic(), f.underline(), f.family());
+    };
+    EXPECT_EQ(op(1), g.groot);
+    EXPECT_EQ(op(6), g.klein);
+    EXPECT_EQ(Selectie(), (std::pair{0, 8}));
+}
+
+// The font box may offer fixed-pitch fonts only.
+const QString sans = QStringLiteral("DejaVu Sans"), mono = QStringLiteral("DejaVu Sans Mono");
+INSTANTIATE_TEST_SUITE_P(
+    Window, MixedSelection,
+    ::testing::Values(
+        GemengdGeval{"Cursief", [](TForm1& w) { w.action("Italic1")->trigger(); },
+                     {24, true, true, false, sans}, {10, false, true, false, sans}},
+        GemengdGeval{"Onderstrepen", [](TForm1& w) { w.action("Underlinebutton")->trigger(); },
+                     {24, true, false, true, sans}, {10, false, false, true, sans}},
+        GemengdGeval{"Vet", [](TForm1& w) { w.action("VetButton")->trigger(); },
+                     {24, true, false, false, sans}, {10, true, false, false, sans}},
+        GemengdGeval{"Lettertype",
+                     [](TForm1& w) {
+                         w.Fontname->setCurrentIndex(w.Fontname->findText(mono));
+                         w.FontNameChange();
+                     },
+                     {24, true, false, false, mono}, {10, false, false, false, mono}}),
+    [](const auto& info) { return std::string(info.param.naam); });
+
+// A file loaded from the browser takes the editor font of the settings.
+struct LaadGeval {
+    const char* naam;
+    const char* editorfont;
+    const char* fontvak;   // what the font box shows afterwards
+    bool omgezet;          // "Doorlopende tablijnen" converts
+};
+
+class BrowserLoad : public Window, public ::testing::WithParamInterface<LaadGeval> {};
+
+TEST_P(BrowserLoad, TheFontBoxShowsTheFontDrawnAndItsKorvaneConverts)
+{
+    const LaadGeval g = GetParam();
+    const QString pad = dir.filePath(QStringLiteral("lied.tab"));
+    QFile f(pad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(kStaff).replace("\n", "\r\n"));
+    f.close();
+    w->Fontname->setCurrentIndex(w->Fontname->findText(QStringLiteral("Korvane")));
+    w->FontNameChange();
+    ASSERT_EQ(w->Editor->font().family(), QStringLiteral("Korvane"));
+    w->instellingen.editorfont = QString::fromLatin1(g.editorfont);
+    w->FileListBox1Click(pad);
+    ASSERT_EQ(w->bestandsnaam, pad);
+    EXPECT_EQ(w->Fontname->currentText(), QString::fromLatin1(g.fontvak));
+    prompter.answers = {Answer::No};  // to the offer of the line font
+    Toets(Qt::Key_Minus, Qt::AltModifier);
+    EXPECT_EQ(w->editor().GetLine(0) != "e|-----------------|", g.omgezet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, BrowserLoad,
+                         ::testing::Values(LaadGeval{"AnderFont", "DejaVu Sans Mono", "DejaVu Sans Mono", false},
+                                           LaadGeval{"Korvane", "Korvane", "Korvane", true},
+                                           LaadGeval{"KorvaneInKleineLetters", "korvane", "Korvane", true}),
+                         [](const auto& info) { return std::string(info.param.naam); });
+
+TEST_F(Window, ARefusedConversionOffersTheLineFontAndConvertsOnYes)
+{
+    const QString mono = QStringLiteral("DejaVu Sans Mono");
+    w->Fontname->setCurrentIndex(w->Fontname->findText(mono));
+    w->FontNameChange();
+    Zet(QString::fromLatin1(kStaff));
+    const std::string ascii = Tekst();
+    prompter.answers = {Answer::No, Answer::Yes};
+    Toets(Qt::Key_Minus, Qt::AltModifier);
+    EXPECT_EQ(std::tuple(Tekst(), w->Editor->font().family(), w->Fontname->currentText(), w->tablijnenOmgezet),
+              std::tuple(ascii, mono, mono, false));
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0].kind, DialogKind::Confirmation);
+    EXPECT_EQ(prompter.questions[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(prompter.questions[0].text,
+              "Deze functie werkt alleen met het Korvane-font.\r\nControleer of dit geinstalleerd is.\r\n\r\n"
+              "Overschakelen op het Korvane-font en de tablijnen nu omzetten ?");
+
+    Toets(Qt::Key_Minus, Qt::AltModifier);
+    EXPECT_EQ(w->editor().GetLine(0), "e\xF6" + std::string(17, '\xFF') + "\xF7");
+    EXPECT_EQ(std::tuple(w->Editor->font().family(), w->Fontname->currentText(), w->tablijnenOmgezet, Paneel(PaneelVeranderd)),
+              std::tuple(QStringLiteral("Korvane"), QStringLiteral("Korvane"), true, QString()));
+    EXPECT_EQ(prompter.Beeps(Sound::Exclamation), 2);
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 } // namespace korvane::test
