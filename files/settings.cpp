@@ -101,12 +101,19 @@ Instellingen Instellingen::Leeg()
 
 QString ProgrammaMap()
 {
-    const QString exeMap = QCoreApplication::applicationDirPath();
+    return ProgrammaMap(QCoreApplication::applicationDirPath(),
+                        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString ProgrammaMap(const QString& exeMap, const QString& gebruikersMap)
+{
+    // A writable program folder alone says nothing: an install into ~/.local
+    // would fill ~/.local/bin with settings files.
     QString map;
-    if (!exeMap.isEmpty() && QFileInfo(exeMap).isWritable()) {
+    if (!exeMap.isEmpty() && BestaatInMap(exeMap, optiesNaam) && QFileInfo(exeMap).isWritable()) {
         map = exeMap;
     } else {
-        map = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        map = gebruikersMap;
         QDir().mkpath(map);
     }
     return map.endsWith(u'/') ? map : map + u'/';

@@ -67,10 +67,13 @@ inline const QString optiesNaam = QStringLiteral("Opties.txt");
 inline const QString configNaam = QStringLiteral("kvn.cfg");
 inline const QString snarenNaam = QStringLiteral("snaren.txt");
 
-// Where the settings files live: the executable's directory when it can be
-// written (a build tree, a portable folder), else the per-user configuration
-// directory, created when needed. Ends in "/".
+// Where the settings files live: the per-user configuration directory,
+// created when needed; only a portable copy, an executable's directory that
+// already holds "Opties.txt" (in any letter case) and can be written, keeps
+// them beside the executable. Ends in "/".
 QString ProgrammaMap();
+// The same choice for a given executable's directory and per-user directory.
+QString ProgrammaMap(const QString& exeMap, const QString& gebruikersMap);
 
 // The path of `naam` in `map`, matching the name without regard to case; the
 // name as given when no such file exists.

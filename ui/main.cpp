@@ -32,8 +32,8 @@ int main(int argc, char* argv[])
     korvane::OpstartGegevens start;
     const QStringList args = QApplication::arguments();
     start.parameters = args.mid(1);
-    // The executable's folder when it can be written, else the per-user
-    // configuration folder.
+    // The per-user configuration folder, unless a portable copy keeps its
+    // "Opties.txt" beside the executable.
     start.programmamap = korvane::ProgrammaMap();
 
     korvane::QtPrompter prompter;

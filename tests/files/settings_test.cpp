@@ -6,6 +6,7 @@
 #include "files/startup.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -113,6 +114,45 @@ INSTANTIATE_TEST_SUITE_P(
         ConfigGeval{"drie_regels", "900\r\n700\r\n300\r\n", ConfigStatus::Fout, "800x600 235 313 "},
         ConfigGeval{"negatief", "-5\r\n700\r\n300\r\n200\r\n", ConfigStatus::Fout, "800x600 235 313 "}),
     [](const ::testing::TestParamInfo<ConfigGeval>& i) { return std::string(i.param.naam); });
+
+// --- Where the settings live -----------------------------------------------------
+
+// A file name beside the executable ("" for none) and where the settings go.
+struct MapGeval { const char* naam; const char* naastProgramma; bool naastProgrammaVerwacht; };
+class ProgrammaMapTest : public SettingsTest, public ::testing::WithParamInterface<MapGeval> {};
+
+TEST_P(ProgrammaMapTest, PerUserFolderUnlessAPortableCopyKeepsItsOptionsBesideTheProgram)
+{
+    const QString exe = tmp.filePath("bin"), gebruiker = tmp.filePath("config/Korvane");
+    ASSERT_TRUE(QDir().mkpath(exe));
+    if (*GetParam().naastProgramma)
+        Schrijf(exe + u'/' + GetParam().naastProgramma, "\r\n");
+    const QString gekozen = ProgrammaMap(exe, gebruiker);
+    EXPECT_EQ(gekozen, (GetParam().naastProgrammaVerwacht ? exe : gebruiker) + u'/');
+    EXPECT_TRUE(QFileInfo(gekozen).isDir());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gevallen, ProgrammaMapTest,
+    ::testing::Values(MapGeval{"schrijfbare_programmamap", "", false},
+                      MapGeval{"alleen_kvn_cfg", "kvn.cfg", false},
+                      MapGeval{"draagbaar", "Opties.txt", true},
+                      MapGeval{"draagbaar_hoofdletters", "OPTIES.TXT", true}),
+    [](const ::testing::TestParamInfo<MapGeval>& i) { return std::string(i.param.naam); });
+
+TEST_F(SettingsTest, AnInstalledProgramKeepsItsSettingsInTheUsersConfigurationFolder)
+{
+    // This test program's own folder can be written and holds no "Opties.txt".
+    const bool was = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray oud = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", tmp.path().toUtf8());
+    const QString gekozen = ProgrammaMap();
+    if (was)
+        qputenv("XDG_CONFIG_HOME", oud);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_TRUE(gekozen.startsWith(tmp.path() + u'/')) << gekozen.toStdString();
+}
 
 // --- The first document ----------------------------------------------------------
 
