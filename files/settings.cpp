@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace korvane {
 namespace {
 
@@ -259,6 +261,14 @@ ConfigStatus LeesConfiguratie(const QString& programmamap, Configuratie& cfg)
         cfg.bestandsnaam = hoog && !utf8.hasError() ? alsUtf8 : BytesToQString(std::string_view(ruw.constData(), static_cast<std::size_t>(ruw.size())));
     }
     return ConfigStatus::Gelezen;
+}
+
+void BegrensConfiguratie(Configuratie& cfg, int breedte, int hoogte)
+{
+    cfg.vensterbreedte = std::clamp(cfg.vensterbreedte, 1, std::max(1, breedte));
+    cfg.vensterhoogte = std::clamp(cfg.vensterhoogte, 1, std::max(1, hoogte));
+    cfg.paneelbreedte = std::clamp(cfg.paneelbreedte, 1, cfg.vensterbreedte);
+    cfg.boomhoogte = std::clamp(cfg.boomhoogte, 1, cfg.vensterhoogte);
 }
 
 QByteArray ConfiguratieBytes(const Configuratie& cfg)

@@ -105,6 +105,9 @@ enum class ConfigStatus { Ontbreekt, Gelezen, Fout };
 // Malformed (fewer than four numbers, or one that is not a positive decimal
 // integer): 800 x 600 with the designed panel sizes and no file name.
 ConfigStatus LeesConfiguratie(const QString& programmamap, Configuratie& configuratie);
+// Keeps the window within `breedte` x `hoogte` (the screen's free area) and
+// the panel and the tree within the window.
+void BegrensConfiguratie(Configuratie& configuratie, int breedte, int hoogte);
 QByteArray ConfiguratieBytes(const Configuratie& configuratie);
 // Writes "kvn.cfg"; false on any error.
 bool SchrijfConfiguratie(const QString& programmamap, const Configuratie& configuratie);

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 #include <QSplitter>
 
 namespace korvane {
@@ -121,8 +122,12 @@ void TForm1::FormCreate()
         font.setPointSize(instellingen.editorgrootte);
     Editor->setFont(font);
 
-    move(0, 0);
+    // Sizes beyond the screen (a damaged or hand-edited file) would cost a
+    // window of gigabytes at every start: the screen's free area is the limit.
+    const QRect scherm = screen()->availableGeometry();
+    move(scherm.topLeft());
     LeesConfiguratie(map, configuratie);
+    BegrensConfiguratie(configuratie, scherm.width(), scherm.height());
     resize(configuratie.vensterbreedte, configuratie.vensterhoogte);
     Splitter1->setSizes({configuratie.paneelbreedte,
                          std::max(100, configuratie.vensterbreedte - configuratie.paneelbreedte)});
@@ -165,6 +170,8 @@ void TForm1::FormClose()
     if (Browser)
         configuratie.boomhoogte = Browser->BoomHoogte();
     configuratie.bestandsnaam = bestandsnaam;
+    const QRect scherm = screen()->availableGeometry();
+    BegrensConfiguratie(configuratie, scherm.width(), scherm.height());
     if (!SchrijfConfiguratie(instellingen.programmamap, configuratie)) {
         prompter.Beep(Sound::Default);
         prompter.Message(ConfigFoutTekst(instellingen.programmamap).toStdString());

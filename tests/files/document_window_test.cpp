@@ -8,6 +8,7 @@
 #include "ui/qteditor.h"
 
 #include <QAction>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,16 +50,16 @@ TEST_F(VensterTest, RestartRestoresGeometryAndTheLastFile)
     Start();
     prompter.fileNames.push_back(lied);
     Trigger("Open1");
-    w->resize(900, 650);
+    w->resize(700, 550);
     QTest::keyClicks(w->Editor, "x");
     prompter.answers = {Answer::Cancel, Answer::No};
     EXPECT_FALSE(w->close());   // the question cancelled: the window stays
     ASSERT_TRUE(w->close());
-    EXPECT_TRUE(Lees(Map("kvn.cfg")).starts_with("900\r\n650\r\n"));
+    EXPECT_TRUE(Lees(Map("kvn.cfg")).starts_with("700\r\n550\r\n"));
     EXPECT_TRUE(Lees(Map("kvn.cfg")).ends_with("\r\n" + lied.toStdString() + "\r\n"));
 
     Start();
-    EXPECT_EQ(w->size(), QSize(900, 650));
+    EXPECT_EQ(w->size(), QSize(700, 550));
     EXPECT_EQ(w->bestandsnaam, lied);
     EXPECT_EQ(w->windowTitle(), "Korvane1.06 - lied.tab");
     EXPECT_EQ(Tekst(), "E|---0---|\nB|---1---|\n");
@@ -73,6 +74,29 @@ TEST_F(VensterTest, RestartRestoresGeometryAndTheLastFile)
     ASSERT_TRUE(w->close());
     EXPECT_TRUE(Lees(Map("kvn.cfg")).ends_with("\r\nnaamloos.tab\r\n"));
 }
+
+// A "kvn.cfg" with sizes beyond any screen.
+class ReuzenmaatTest : public VensterTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ReuzenmaatTest, SizesStayWithinTheScreenWhenReadAndWhenWrittenBack)
+{
+    Schrijf(Map("kvn.cfg"), GetParam());
+    Start();
+    const QSize scherm = w->screen()->availableGeometry().size();
+    EXPECT_LE(w->width(), scherm.width());
+    EXPECT_LE(w->height(), scherm.height());
+    ASSERT_TRUE(w->close());
+    const QList<QByteArray> regels = QByteArray::fromStdString(Lees(Map("kvn.cfg"))).split('\n');
+    ASSERT_GE(regels.size(), 4);
+    const int grens[4] = {scherm.width(), scherm.height(), scherm.width(), scherm.height()};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_LE(regels[i].trimmed().toLongLong(), grens[i]) << "regel " << i + 1;
+}
+
+INSTANTIATE_TEST_SUITE_P(Gevallen, ReuzenmaatTest,
+                         ::testing::Values("999999999\r\n999999999\r\n999999999\r\n999999999\r\n\r\n",
+                                           "700\r\n500\r\n999999999\r\n999999999\r\n\r\n",
+                                           "100000\r\n500\r\n235\r\n313\r\n\r\n"));
 
 TEST_F(VensterTest, RichTextToggleReloadsTheFileInTheNewMode)
 {
