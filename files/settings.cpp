@@ -276,8 +276,12 @@ QByteArray ConfiguratieBytes(const Configuratie& cfg)
     QByteArray uit;
     for (int n : {cfg.vensterbreedte, cfg.vensterhoogte, cfg.paneelbreedte, cfg.boomhoogte})
         uit += QByteArray::number(n) + "\r\n";
+    // A name with a line break would come back cut in two, naming another
+    // file that a save would then overwrite: such a name is not kept.
+    const bool eenRegel = !cfg.bestandsnaam.contains(u'\r') && !cfg.bestandsnaam.contains(u'\n');
     const std::optional<std::string> naam = QStringToBytesExact(cfg.bestandsnaam);
-    uit += naam ? QByteArray::fromStdString(*naam) : cfg.bestandsnaam.toUtf8();
+    if (eenRegel)
+        uit += naam ? QByteArray::fromStdString(*naam) : cfg.bestandsnaam.toUtf8();
     uit += "\r\n";
     return uit;
 }

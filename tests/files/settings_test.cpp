@@ -115,6 +115,30 @@ INSTANTIATE_TEST_SUITE_P(
         ConfigGeval{"negatief", "-5\r\n700\r\n300\r\n200\r\n", ConfigStatus::Fout, "800x600 235 313 "}),
     [](const ::testing::TestParamInfo<ConfigGeval>& i) { return std::string(i.param.naam); });
 
+// A document name written at shut-down and read at the next start: the same
+// name, or none at all when it cannot be stored on one line.
+struct NaamGeval { const char* naam; QString bestandsnaam; QString terug; };
+class ConfigNaamTest : public SettingsTest, public ::testing::WithParamInterface<NaamGeval> {};
+
+TEST_P(ConfigNaamTest, TheDocumentNameComesBackWholeOrNotAtAll)
+{
+    Configuratie c;
+    c.bestandsnaam = GetParam().bestandsnaam;
+    ASSERT_TRUE(SchrijfConfiguratie(map, c));
+    Configuratie terug;
+    ASSERT_EQ(LeesConfiguratie(map, terug), ConfigStatus::Gelezen);
+    EXPECT_EQ(terug.bestandsnaam, GetParam().terug);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gevallen, ConfigNaamTest,
+    ::testing::Values(NaamGeval{"gewoon", "/tabs/lied.tab", "/tabs/lied.tab"},
+                      NaamGeval{"e_accent", "/tabs/caf\u00e9.tab", "/tabs/caf\u00e9.tab"},
+                      NaamGeval{"chinees", "/tabs/\u540d.tab", "/tabs/\u540d.tab"},
+                      NaamGeval{"regeleinde", "/tabs/names/with\nbreak.tab", ""},
+                      NaamGeval{"wagenterugloop", "/tabs/met\rcr.tab", ""}),
+    [](const ::testing::TestParamInfo<NaamGeval>& i) { return std::string(i.param.naam); });
+
 // --- Where the settings live -----------------------------------------------------
 
 // A file name beside the executable ("" for none) and where the settings go.
