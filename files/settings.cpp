@@ -57,6 +57,22 @@ std::optional<int> PositiefGetal(const QString& regel)
     return n;
 }
 
+// Font sizes beyond this are damage, not a choice.
+constexpr int grootsteLettergrootte = 1000;
+// Longer than any folder or font name.
+constexpr qsizetype langsteNaam = 4096;
+
+// A folder or font name as a person could have typed it.
+bool BruikbareNaam(const QString& tekst)
+{
+    if (tekst.size() > langsteNaam)
+        return false;
+    for (QChar c : tekst)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    return true;
+}
+
 // The lines of a single-byte file: CR LF, LF or a lone CR ends a line.
 QList<QByteArray> RuweRegels(const QByteArray& bytes)
 {
@@ -171,26 +187,38 @@ OptiesResultaat LeesOpties(const QString& programmamap, Instellingen& inst)
     const QStringList regels = LeesRegels(*bytes);
     // Reading past the last line yields empty lines.
     auto regel = [&](int nr) { return nr <= regels.size() ? regels[nr - 1] : QString(); };
+    auto naam = [&](int nr, const QString& standaard) {
+        const QString r = regel(nr);
+        if (BruikbareNaam(r))
+            return r;
+        ++resultaat.onbruikbaar;
+        return standaard;
+    };
+    // False when the line stops the reading; a size no font has counts as
+    // unusable and keeps the default.
+    auto grootte = [&](int nr, int& doel) {
+        const std::optional<int> g = PositiefGetal(regel(nr));
+        if (!g) {
+            resultaat.status = OptiesStatus::Afgebroken;
+            resultaat.afgebrokenBij = nr;
+            return false;
+        }
+        if (*g > grootsteLettergrootte)
+            ++resultaat.onbruikbaar;
+        else
+            doel = *g;
+        return true;
+    };
 
-    inst.tabmap = regel(1);
-    inst.mediamap = regel(2);
-    inst.editorfont = regel(3);
-    if (auto g = PositiefGetal(regel(4))) {
-        inst.editorgrootte = *g;
-    } else {
-        resultaat.status = OptiesStatus::Afgebroken;
-        resultaat.afgebrokenBij = 4;
+    inst.tabmap = naam(1, QString());
+    inst.mediamap = naam(2, QString());
+    inst.editorfont = naam(3, standaardFont);
+    if (!grootte(4, inst.editorgrootte))
         return resultaat;
-    }
     inst.editorvet = regel(5) == QStringLiteral("Bold");
-    inst.printerfont = regel(6);
-    if (auto g = PositiefGetal(regel(7))) {
-        inst.printergrootte = *g;
-    } else {
-        resultaat.status = OptiesStatus::Afgebroken;
-        resultaat.afgebrokenBij = 7;
+    inst.printerfont = naam(6, standaardFont);
+    if (!grootte(7, inst.printergrootte))
         return resultaat;
-    }
     inst.printervet = regel(8) == QStringLiteral("Bold");
     inst.volledigscherm = regel(9) == QStringLiteral("Fullscreen");
     inst.richtext = regel(10) == QStringLiteral("Richtext");
@@ -200,6 +228,11 @@ OptiesResultaat LeesOpties(const QString& programmamap, Instellingen& inst)
     inst.opstartmodus = regel(14);
     resultaat.status = OptiesStatus::Gelezen;
     return resultaat;
+}
+
+QString OptiesOnbruikbaarTekst()
+{
+    return QStringLiteral("Opties.txt is deels onbruikbaar; daar gelden de standaardinstellingen.");
 }
 
 QByteArray OptiesBytes(const Instellingen& i)

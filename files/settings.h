@@ -88,11 +88,18 @@ enum class OptiesStatus { Ontbreekt, Gelezen, Afgebroken };
 struct OptiesResultaat {
     OptiesStatus status = OptiesStatus::Ontbreekt;
     int afgebrokenBij = 0;   // the 1-based line that stopped the reading
+    // Lines that could not be used (control characters, a name longer than
+    // any path, a size beyond any font) and got their default instead.
+    int onbruikbaar = 0;
 };
+// The one status-bar line that says "Opties.txt" was partly unusable.
+QString OptiesOnbruikbaarTekst();
 // Reads "Opties.txt" from `programmamap` into `instellingen` (programmamap
 // and laatstebestand are left alone). Missing file: the defaults. Malformed:
 // the values before the bad line, empty/0/false after it, and font sizes that
-// were not read keep the default size, so the editor stays usable.
+// were not read keep the default size, so the editor stays usable. A folder,
+// font or size that no system could use (binary content) takes its default
+// and reading goes on.
 OptiesResultaat LeesOpties(const QString& programmamap, Instellingen& instellingen);
 // The 14 lines the options dialog writes (line 14 left out when
 // opstartmodus is empty).

@@ -16,9 +16,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 
 namespace korvane {
 
@@ -114,7 +117,10 @@ void TForm1::FormCreate()
         instellingen.programmamap = ProgrammaMap();
     const QString map = instellingen.programmamap;
 
-    LeesOpties(map, instellingen);
+    const OptiesResultaat opties = LeesOpties(map, instellingen);
+    // Trouble with the settings is told in one status line, never in a box
+    // before the window has even appeared.
+    QString melding = opties.onbruikbaar > 0 ? OptiesOnbruikbaarTekst() : QString();
     QFont font = Editor->font();
     if (!instellingen.editorfont.isEmpty())
         font.setFamily(instellingen.editorfont);
@@ -140,8 +146,15 @@ void TForm1::FormCreate()
     const EersteDocument eerste = KiesEersteDocument(opstart.parameters, instellingen);
     bestandsnaam = eerste.bestandsnaam;
     naamloos = bestandsnaam == korvane::naamloos;
-    if (eerste.boomVerplaatsen && Browser && !eerste.boomMap.isEmpty())
-        Browser->ZetMap(eerste.boomMap);
+    if (eerste.boomVerplaatsen && Browser && !eerste.boomMap.isEmpty()) {
+        // A tab folder that is gone (an unplugged drive) leaves the browser
+        // where it is.
+        const QFileInfo boom(eerste.boomMap);
+        if (boom.isDir() && QDir(eerste.boomMap).isReadable())
+            Browser->ZetMap(eerste.boomMap);
+        else if (melding.isEmpty())
+            melding = QStringLiteral("Map %1 niet gevonden.").arg(QDir::toNativeSeparators(eerste.boomMap));
+    }
     if (eerste.laden) {
         // The editor is still in plain-text handling here, whatever richtext says.
         if (bestanden().Laden(bestandsnaam, false)) {
@@ -152,6 +165,9 @@ void TForm1::FormCreate()
         Editor->clear();
     }
     setWindowTitle(VensterTitel(bestandsnaam));
+
+    if (!melding.isEmpty())
+        statusBar()->showMessage(melding, 30000);
 
     const std::optional<std::vector<std::string>> snaren = LeesSnarenBestand(map);
     VulStemmingLijst(stemmingLijst, snaren ? &*snaren : nullptr);

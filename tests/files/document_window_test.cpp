@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -97,6 +98,42 @@ INSTANTIATE_TEST_SUITE_P(Gevallen, ReuzenmaatTest,
                          ::testing::Values("999999999\r\n999999999\r\n999999999\r\n999999999\r\n\r\n",
                                            "700\r\n500\r\n999999999\r\n999999999\r\n\r\n",
                                            "100000\r\n500\r\n235\r\n313\r\n\r\n"));
+
+// An "Opties.txt" the program cannot use; the window comes up without a box.
+struct OptiesSchade { const char* naam; QByteArray bytes; };
+class OptiesSchadeTest : public VensterTest, public ::testing::WithParamInterface<OptiesSchade> {};
+
+QByteArray Ruis(int n)
+{
+    QByteArray b(n, Qt::Uninitialized);
+    quint32 x = 12345;
+    for (char& c : b)
+        c = static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
+    return b;
+}
+
+TEST_P(OptiesSchadeTest, FallsBackQuietlyWithAtMostOneStatusLine)
+{
+    Schrijf(Map("Opties.txt"), GetParam().bytes);
+    Start();
+    EXPECT_EQ(prompter.messages.size(), 0u) << prompter.messages.front().substr(0, 60);
+    const QString regel = w->statusBar()->currentMessage();
+    EXPECT_FALSE(regel.contains(u'\n') || regel.contains(QChar(0))) << regel.toStdString();
+    EXPECT_LT(regel.size(), 200);
+    for (const QString& naam : {w->instellingen.tabmap, w->instellingen.editorfont, w->instellingen.printerfont})
+        EXPECT_FALSE(naam.contains(QChar(0)) || naam.size() > 4096) << naam.size();
+    EXPECT_LE(w->Editor->font().pointSize(), 1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gevallen, OptiesSchadeTest,
+    ::testing::Values(OptiesSchade{"nullen", QByteArray(100000, '\0')},
+                      OptiesSchade{"binair", Ruis(20000)},
+                      OptiesSchade{"reuzenlettertype", "\r\n\r\ncourier new\r\n999999999\r\nBold\r\n"},
+                      OptiesSchade{"map_bestaat_niet", "/bestaat/niet\r\n\r\ncourier new\r\n9\r\nNormal\r\n"
+                                                      "courier new\r\n9\r\nNormal\r\nDirTree\r\nPlaintext\r\n"
+                                                      "No Backup\r\nFixed\r\nPagenumbers\r\nEmpty\r\n"}),
+    [](const ::testing::TestParamInfo<OptiesSchade>& i) { return std::string(i.param.naam); });
 
 TEST_F(VensterTest, RichTextToggleReloadsTheFileInTheNewMode)
 {

@@ -86,6 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         OptiesGeval{"eenheid_achter_grootte", Met(4, "9pt"), OptiesStatus::Afgebroken, 4, "/tabs|/media|Lucida Console|9||9|0000000|"},
         OptiesGeval{"grootte_nul", Met(4, "0"), OptiesStatus::Afgebroken, 4, "/tabs|/media|Lucida Console|9||9|0000000|"},
         OptiesGeval{"printergrootte_fout", Met(7, "x"), OptiesStatus::Afgebroken, 7, "/tabs|/media|Lucida Console|12|Arial|9|1000000|"},
+        OptiesGeval{"nul_in_tabmap", Met(1, QStringLiteral("/ta\u0000bs")), OptiesStatus::Gelezen, 0, "|/media|Lucida Console|12|Arial|10|1011100|Lastfile"},
+        OptiesGeval{"reuzengrootte", Met(4, "999999999"), OptiesStatus::Gelezen, 0, "/tabs|/media|Lucida Console|9|Arial|10|1011100|Lastfile"},
         OptiesGeval{"te_kort", Met(0, "", 2), OptiesStatus::Afgebroken, 4, "/tabs|/media||9||9|0000000|"}),
     [](const ::testing::TestParamInfo<OptiesGeval>& i) { return std::string(i.param.naam); });
 
