@@ -242,15 +242,10 @@ QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
     QFileInfo doel(pad);
     while (doel.isSymLink() && doel.exists())
         doel.setFile(doel.symLinkTarget());
-    if (doel.exists() && !doel.isFile() && !doel.isDir()) {
-        // A device or a pipe: renaming a file over it would replace it.
-        QFile f(doel.filePath());
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return kanNiet;
-        if (f.write(bytes) != bytes.size())
-            return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), f.errorString());
-        return {};
-    }
+    // A pipe would hold the window in open() until another program reads
+    // it, and a device is no place for a document.
+    if (doel.exists() && !doel.isFile() && !doel.isDir())
+        return QStringLiteral("%1 is geen gewoon bestand; er is niets opgeslagen.").arg(Pad(pad));
     if (doel.isFile()) {
         // A file the user may not write stays as it is, although its folder
         // would let a new file be renamed over it.
