@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QListWidget>
@@ -26,6 +27,25 @@ QFont BrowserFont()
     f.setPixelSize(13);
     return f;
 }
+
+// Icons and type names from the name alone. Qt's own provider asks the MIME
+// database, which reads a file's first bytes when its name says nothing, and
+// the model asks also on the window thread: a file that blocks its reader
+// (/proc/kmsg) would hold the window.
+class NaamIconen : public QFileIconProvider {
+public:
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override
+    {
+        if (info.isRoot())
+            return icon(Drive);
+        return icon(info.isDir() ? Folder : File);
+    }
+    QString type(const QFileInfo& info) const override
+    {
+        return info.isDir() ? QStringLiteral("Map") : QStringLiteral("Bestand");
+    }
+};
 
 QString Schoon(const QString& pad)
 {
@@ -49,6 +69,8 @@ FileBrowser::FileBrowser(Prompter& prompter, const Instellingen& instellingen, Q
 {
     setObjectName(QStringLiteral("FileBrowser"));
     m_model = new QFileSystemModel(this);
+    static NaamIconen iconen;
+    m_model->setIconProvider(&iconen);
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setRootPath(QDir::rootPath());
 
