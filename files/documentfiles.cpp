@@ -3,6 +3,7 @@
 #include "files/documentfiles.h"
 
 #include "core/cp1252.h"
+#include "files/bytenamen.h"
 #include "files/rtf.h"
 
 #include <QDir>
@@ -227,6 +228,11 @@ QString BackupNaam(const QString& bestandsnaam)
 
 void Backup(const QString& bestandsnaam)
 {
+    if (!QtKentNaam(bestandsnaam)) {
+        if (const std::optional<QByteArray> inhoud = LeesGewoonBestand(bestandsnaam))
+            SchrijfViaBytes(BackupNaam(bestandsnaam), *inhoud);
+        return;
+    }
     // Only a regular file is copied: a device would never end.
     const QFileInfo info(bestandsnaam);
     if (!info.exists() || !info.isFile())
@@ -239,6 +245,8 @@ void Backup(const QString& bestandsnaam)
 QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
 {
     const QString kanNiet = QStringLiteral("Cannot create file %1").arg(Pad(pad));
+    if (!QtKentNaam(pad))
+        return SchrijfViaBytes(pad, bytes) ? QString() : kanNiet;
     QFileInfo doel(pad);
     while (doel.isSymLink() && doel.exists())
         doel.setFile(doel.symLinkTarget());
@@ -336,14 +344,9 @@ void DocumentFiles::MarkeerOpgeslagen()
 
 bool DocumentFiles::Laden(const QString& pad, bool richtext)
 {
-    QFile f(pad);
-    QByteArray bytes;
-    // Only regular files: a device could be endless.
-    bool gelezen = QFileInfo(pad).isFile() && f.open(QIODevice::ReadOnly);
-    if (gelezen) {
-        bytes = f.readAll();
-        gelezen = f.error() == QFileDevice::NoError;
-    }
+    // Only regular files: a device could be endless, a pipe could wait.
+    const std::optional<QByteArray> gelezen = LeesGewoonBestand(pad);
+    const QByteArray bytes = gelezen.value_or(QByteArray());
     if (!gelezen) {
         Meld(QStringLiteral("Kan bestand %1 niet openen").arg(Pad(pad)));
         return false;

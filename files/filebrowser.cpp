@@ -1,6 +1,7 @@
 // The file browser panel: folder tree, tab-file list and their commands.
 #include "files/filebrowser.h"
 
+#include "files/bytenamen.h"
 #include "files/documentfiles.h"
 
 #include <QDir>
@@ -56,12 +57,12 @@ QString Schoon(const QString& pad)
 
 QStringList BrowserBestanden(const QString& map)
 {
-    QDir dir(map);
-    dir.setNameFilters(browserPatronen);
-    // Without QDir::CaseSensitive the patterns ignore case: lied.TAB is a tab.
-    dir.setFilter(QDir::Files);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    return dir.entryList();
+    // Listed by their bytes: Qt's own listing drops a name that is not
+    // valid UTF-8. The extensions ignore case: lied.TAB is a tab.
+    QStringList extensies;
+    for (const QString& patroon : browserPatronen)
+        extensies << patroon.mid(1);
+    return GewoneBestanden(map, extensies);
 }
 
 FileBrowser::FileBrowser(Prompter& prompter, const Instellingen& instellingen, QWidget* parent)

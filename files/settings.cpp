@@ -4,6 +4,7 @@
 
 #include "core/cp1252.h"
 #include "core/tuning.h"
+#include "files/bytenamen.h"
 #include "files/documentfiles.h"
 
 #include <QCoreApplication>
@@ -292,6 +293,10 @@ ConfigStatus LeesConfiguratie(const QString& programmamap, Configuratie& cfg)
         for (char c : ruw)
             hoog = hoog || static_cast<unsigned char>(c) >= 0x80;
         cfg.bestandsnaam = hoog && !utf8.hasError() ? alsUtf8 : BytesToQString(std::string_view(ruw.constData(), static_cast<std::size_t>(ruw.size())));
+        // Bytes that are no UTF-8 are either an older Windows-1252 name or a
+        // name that is no text at all; the file that exists decides.
+        if (hoog && utf8.hasError() && IsGewoonBestand(NaamUitBytes(ruw)))
+            cfg.bestandsnaam = NaamUitBytes(ruw);
     }
     return ConfigStatus::Gelezen;
 }
@@ -314,7 +319,7 @@ QByteArray ConfiguratieBytes(const Configuratie& cfg)
     const bool eenRegel = !cfg.bestandsnaam.contains(u'\r') && !cfg.bestandsnaam.contains(u'\n');
     const std::optional<std::string> naam = QStringToBytesExact(cfg.bestandsnaam);
     if (eenRegel)
-        uit += naam ? QByteArray::fromStdString(*naam) : cfg.bestandsnaam.toUtf8();
+        uit += naam ? QByteArray::fromStdString(*naam) : BytesVanNaam(cfg.bestandsnaam);
     uit += "\r\n";
     return uit;
 }

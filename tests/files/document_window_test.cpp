@@ -2,7 +2,9 @@
 // real settings files and documents in a temporary program folder.
 #include "bestanden.h"
 #include "common/scriptedprompter.h"
+#include "files/bytenamen.h"
 #include "files/documentfiles.h"
+#include "files/filebrowser.h"
 #include "ui/editorwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/qteditor.h"
@@ -12,6 +14,9 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -134,6 +139,37 @@ INSTANTIATE_TEST_SUITE_P(
                                                       "courier new\r\n9\r\nNormal\r\nDirTree\r\nPlaintext\r\n"
                                                       "No Backup\r\nFixed\r\nPagenumbers\r\nEmpty\r\n"}),
     [](const ::testing::TestParamInfo<OptiesSchade>& i) { return std::string(i.param.naam); });
+
+// A file whose name is not valid UTF-8, named on the command line: it opens,
+// saves in place, is the last file at the next start and is listed.
+TEST_F(VensterTest, AFileNameThatIsNoTextOpensAndSavesInPlace)
+{
+    Opties("Plaintext", "Lastfile");
+    const QByteArray pad = QFile::encodeName(documenten.path()) + "/bad\xffname.tab";
+    {
+        const int fd = ::open(pad.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, "E|---|\r\n", 8), 8);
+        ::close(fd);
+    }
+    const char* argv[] = {"korvane", pad.constData()};
+    Start(ParametersUitArgv(2, argv));
+    EXPECT_EQ(Tekst(), "E|---|\n");
+    QTest::keyClicks(w->Editor, "x");
+    Trigger("Save1");
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{});
+    const auto inhoud = LeesGewoonBestand(NaamUitBytes(pad));
+    EXPECT_EQ(inhoud.value_or("<geen>").toStdString(), "xE|---|\r\n");
+    // No second file beside it.
+    EXPECT_EQ(GewoneBestanden(documenten.path(), {QString()}), QStringList{NaamUitBytes("bad\xffname.tab")});
+    ASSERT_TRUE(w->close());
+
+    Start();
+    EXPECT_EQ(BytesVanNaam(w->bestandsnaam), pad);
+    EXPECT_EQ(Tekst(), "xE|---|\n");
+    ASSERT_TRUE(w->Browser->ZetMap(documenten.path()));
+    EXPECT_EQ(BrowserBestanden(documenten.path()), QStringList{NaamUitBytes("bad\xffname.tab")});
+}
 
 TEST_F(VensterTest, RichTextToggleReloadsTheFileInTheNewMode)
 {

@@ -1,12 +1,14 @@
 // The settings files on real files in a temporary directory: "Opties.txt"
 // and "kvn.cfg" as read at start-up, and the choice of the first document.
 #include "bestanden.h"
+#include "files/bytenamen.h"
 #include "files/documentfiles.h"
 #include "files/settings.h"
 #include "files/startup.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -140,6 +142,27 @@ INSTANTIATE_TEST_SUITE_P(
                       NaamGeval{"regeleinde", "/tabs/names/with\nbreak.tab", ""},
                       NaamGeval{"wagenterugloop", "/tabs/met\rcr.tab", ""}),
     [](const ::testing::TestParamInfo<NaamGeval>& i) { return std::string(i.param.naam); });
+
+// File names as bytes: every name comes back byte for byte, and a valid
+// UTF-8 name reads as Qt would read it.
+class ByteNaamTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ByteNaamTest, EveryFileNameSurvivesAsText)
+{
+    const QByteArray bytes(GetParam());
+    const QString naam = NaamUitBytes(bytes);
+    EXPECT_EQ(BytesVanNaam(naam).toHex(' ').toStdString(), bytes.toHex(' ').toStdString());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString alsUtf8 = utf8.decode(bytes);
+    EXPECT_EQ(QtKentNaam(naam), !utf8.hasError());
+    if (!utf8.hasError())
+        EXPECT_EQ(naam, alsUtf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gevallen, ByteNaamTest,
+                         ::testing::Values("/tabs/lied.tab", "/tabs/caf\xc3\xa9.tab", "/t/\xf0\x9f\x8e\xb8.tab",
+                                           "bad\xffname.tab", "afgekapt\xc3", "\xc0\xaf overlang",
+                                           "\xed\xa0\x80 surrogaat", "latin1 caf\xe9.tab"));
 
 // --- Where the settings live -----------------------------------------------------
 
