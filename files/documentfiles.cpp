@@ -566,7 +566,7 @@ bool DocumentFiles::LaadUitLijst(const QString& pad)
 
 bool DocumentFiles::Herladen()
 {
-    if (!QFileInfo(m_document.bestandsnaam).isFile())
+    if (!IsGewoonBestand(m_document.bestandsnaam))
         return false;
     const bool veranderd = m_editor.document()->isModified();
     if (!Laden(m_document.bestandsnaam, m_instellingen.richtext))

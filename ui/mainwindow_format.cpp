@@ -2,6 +2,7 @@
 // exit, and the completion of start-up when the window is first shown.
 #include "ui/mainwindow.h"
 
+#include "files/bytenamen.h"
 #include "files/documentfiles.h"
 
 #include "files/rtf.h"
@@ -11,7 +12,6 @@
 #include <QFontInfo>
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QFontComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -305,7 +305,7 @@ void TForm1::RichtextClick()
     SetChecked("Richtext", instellingen.richtext);
     m_panelen[PaneelTekstsoort]->setText(instellingen.richtext ? QStringLiteral("Rich text")
                                                                 : QStringLiteral("Ascii text"));
-    if (QFile::exists(bestandsnaam)) {
+    if (IsGewoonBestand(bestandsnaam)) {
         const bool veranderd = m_editor->Modified();
         LaadInEditor(bestandsnaam);
         m_editor->SetModified(veranderd);

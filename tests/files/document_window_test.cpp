@@ -167,6 +167,10 @@ TEST_F(VensterTest, AFileNameThatIsNoTextOpensAndSavesInPlace)
     Start();
     EXPECT_EQ(BytesVanNaam(w->bestandsnaam), pad);
     EXPECT_EQ(Tekst(), "xE|---|\n");
+    // The rich-text switch reads the file again.
+    ASSERT_TRUE(SchrijfViaBytes(NaamUitBytes(pad), "B|---|\r\n"));
+    Trigger("Richtext1");
+    EXPECT_EQ(Tekst(), "B|---|\n");
     ASSERT_TRUE(w->Browser->ZetMap(documenten.path()));
     EXPECT_EQ(BrowserBestanden(documenten.path()), QStringList{NaamUitBytes("bad\xffname.tab")});
 }
