@@ -129,7 +129,7 @@ QString ProgrammaMap(const QString& exeMap, const QString& gebruikersMap)
     // A writable program folder alone says nothing: an install into ~/.local
     // would fill ~/.local/bin with settings files.
     QString map;
-    if (!exeMap.isEmpty() && BestaatInMap(exeMap, optiesNaam) && QFileInfo(exeMap).isWritable()) {
+    if (!exeMap.isEmpty() && BestaatInMap(exeMap, optiesNaam)) {
         map = exeMap;
     } else {
         map = gebruikersMap;

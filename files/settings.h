@@ -69,8 +69,8 @@ inline const QString snarenNaam = QStringLiteral("snaren.txt");
 
 // Where the settings files live: the per-user configuration directory,
 // created when needed; only a portable copy, an executable's directory that
-// already holds "Opties.txt" (in any letter case) and can be written, keeps
-// them beside the executable. Ends in "/".
+// already holds "Opties.txt" (in any letter case), keeps them beside the
+// executable. Ends in "/".
 QString ProgrammaMap();
 // The same choice for a given executable's directory and per-user directory.
 QString ProgrammaMap(const QString& exeMap, const QString& gebruikersMap);
