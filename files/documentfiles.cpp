@@ -3,6 +3,7 @@
 #include "files/documentfiles.h"
 
 #include "core/cp1252.h"
+#include "files/bytenamen.h"
 #include "files/rtf.h"
 
 #include <QDir>
@@ -247,6 +248,11 @@ QString BackupNaam(const QString& bestandsnaam)
 
 void Backup(const QString& bestandsnaam)
 {
+    if (!QtKentNaam(bestandsnaam)) {
+        if (const std::optional<QByteArray> inhoud = LeesGewoonBestand(bestandsnaam))
+            SchrijfViaBytes(BackupNaam(bestandsnaam), *inhoud);
+        return;
+    }
     // Only a regular file is copied: a device would never end.
     const QFileInfo info(bestandsnaam);
     if (!info.exists() || !info.isFile())
@@ -259,18 +265,15 @@ void Backup(const QString& bestandsnaam)
 QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
 {
     const QString kanNiet = QStringLiteral("Kan bestand %1 niet aanmaken").arg(Pad(pad));
+    if (!QtKentNaam(pad))
+        return SchrijfViaBytes(pad, bytes) ? QString() : kanNiet;
     QFileInfo doel(pad);
     while (doel.isSymLink() && doel.exists())
         doel.setFile(doel.symLinkTarget());
-    if (doel.exists() && !doel.isFile() && !doel.isDir()) {
-        // A device or a pipe: renaming a file over it would replace it.
-        QFile f(doel.filePath());
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return kanNiet;
-        if (f.write(bytes) != bytes.size())
-            return SchrijfFout(pad, f.error());
-        return {};
-    }
+    // A pipe would hold the window in open() until another program reads
+    // it, and a device is no place for a document.
+    if (doel.exists() && !doel.isFile() && !doel.isDir())
+        return QStringLiteral("%1 is geen gewoon bestand; er is niets opgeslagen.").arg(Pad(pad));
     if (doel.isFile()) {
         // A file the user may not write stays as it is, although its folder
         // would let a new file be renamed over it.
@@ -392,14 +395,9 @@ void DocumentFiles::MarkeerOpgeslagen()
 
 bool DocumentFiles::Laden(const QString& pad, bool richtext)
 {
-    QFile f(pad);
-    QByteArray bytes;
-    // Only regular files: a device could be endless.
-    bool gelezen = QFileInfo(pad).isFile() && f.open(QIODevice::ReadOnly);
-    if (gelezen) {
-        bytes = f.readAll();
-        gelezen = f.error() == QFileDevice::NoError;
-    }
+    // Only regular files: a device could be endless, a pipe could wait.
+    const std::optional<QByteArray> gelezen = LeesGewoonBestand(pad);
+    const QByteArray bytes = gelezen.value_or(QByteArray());
     if (!gelezen) {
         Meld(QStringLiteral("Kan bestand %1 niet openen").arg(Pad(pad)));
         return false;
@@ -646,7 +644,7 @@ bool DocumentFiles::LaadUitLijst(const QString& pad)
 
 bool DocumentFiles::Herladen()
 {
-    if (!QFileInfo(m_document.bestandsnaam).isFile() || !VraagOpslaan())
+    if (!IsGewoonBestand(m_document.bestandsnaam) || !VraagOpslaan())
         return false;
     if (!Laden(m_document.bestandsnaam, m_instellingen.richtext))
         return false;

@@ -67,7 +67,7 @@ void Backup(const QString& bestandsnaam);
 // Writes `bytes` to `pad` without ever leaving a half-written file under that
 // name: a temporary file beside the target is renamed over it, keeping the
 // target's permissions and following a symbolic link to its target. A target
-// that is not a regular file (a device) is written directly. Returns the
+// that is not a regular file (a pipe, a device) is refused. Returns the
 // user's error message, empty on success.
 QString SchrijfBestand(const QString& pad, const QByteArray& bytes);
 

@@ -1,12 +1,14 @@
 // The file browser panel: folder tree, tab-file list and their commands.
 #include "files/filebrowser.h"
 
+#include "files/bytenamen.h"
 #include "files/documentfiles.h"
 
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QListWidget>
@@ -28,6 +30,25 @@ QFont BrowserFont()
     return f;
 }
 
+// Icons and type names from the name alone. Qt's own provider asks the MIME
+// database, which reads a file's first bytes when its name says nothing, and
+// the model asks also on the window thread: a file that blocks its reader
+// (/proc/kmsg) would hold the window.
+class NaamIconen : public QFileIconProvider {
+public:
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override
+    {
+        if (info.isRoot())
+            return icon(Drive);
+        return icon(info.isDir() ? Folder : File);
+    }
+    QString type(const QFileInfo& info) const override
+    {
+        return info.isDir() ? QStringLiteral("Map") : QStringLiteral("Bestand");
+    }
+};
+
 QString Schoon(const QString& pad)
 {
     return QDir::cleanPath(QFileInfo(pad).absoluteFilePath());
@@ -37,12 +58,12 @@ QString Schoon(const QString& pad)
 
 QStringList BrowserBestanden(const QString& map)
 {
-    QDir dir(map);
-    dir.setNameFilters(browserPatronen);
-    // Without QDir::CaseSensitive the patterns ignore case: lied.TAB is a tab.
-    dir.setFilter(QDir::Files);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    return dir.entryList();
+    // Listed by their bytes: Qt's own listing drops a name that is not
+    // valid UTF-8. The extensions ignore case: lied.TAB is a tab.
+    QStringList extensies;
+    for (const QString& patroon : browserPatronen)
+        extensies << patroon.mid(1);
+    return GewoneBestanden(map, extensies);
 }
 
 FileBrowser::FileBrowser(Prompter& prompter, const Instellingen& instellingen, QWidget* parent)
@@ -50,6 +71,8 @@ FileBrowser::FileBrowser(Prompter& prompter, const Instellingen& instellingen, Q
 {
     setObjectName(QStringLiteral("FileBrowser"));
     m_model = new QFileSystemModel(this);
+    static NaamIconen iconen;
+    m_model->setIconProvider(&iconen);
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setRootPath(QDir::rootPath());
 

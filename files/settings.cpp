@@ -4,6 +4,7 @@
 
 #include "core/cp1252.h"
 #include "core/tuning.h"
+#include "files/bytenamen.h"
 #include "files/documentfiles.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace korvane {
 namespace {
@@ -53,6 +56,22 @@ std::optional<int> PositiefGetal(const QString& regel)
     if (n <= 0)
         return std::nullopt;
     return n;
+}
+
+// Font sizes beyond this are damage, not a choice.
+constexpr int grootsteLettergrootte = 1000;
+// Longer than any folder or font name.
+constexpr qsizetype langsteNaam = 4096;
+
+// A folder or font name as a person could have typed it.
+bool BruikbareNaam(const QString& tekst)
+{
+    if (tekst.size() > langsteNaam)
+        return false;
+    for (QChar c : tekst)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    return true;
 }
 
 // The lines of a single-byte file: CR LF, LF or a lone CR ends a line.
@@ -101,12 +120,19 @@ Instellingen Instellingen::Leeg()
 
 QString ProgrammaMap()
 {
-    const QString exeMap = QCoreApplication::applicationDirPath();
+    return ProgrammaMap(QCoreApplication::applicationDirPath(),
+                        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString ProgrammaMap(const QString& exeMap, const QString& gebruikersMap)
+{
+    // A writable program folder alone says nothing: an install into ~/.local
+    // would fill ~/.local/bin with settings files.
     QString map;
-    if (!exeMap.isEmpty() && QFileInfo(exeMap).isWritable()) {
+    if (!exeMap.isEmpty() && BestaatInMap(exeMap, optiesNaam)) {
         map = exeMap;
     } else {
-        map = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        map = gebruikersMap;
         QDir().mkpath(map);
     }
     return map.endsWith(u'/') ? map : map + u'/';
@@ -162,26 +188,38 @@ OptiesResultaat LeesOpties(const QString& programmamap, Instellingen& inst)
     const QStringList regels = LeesRegels(*bytes);
     // Reading past the last line yields empty lines.
     auto regel = [&](int nr) { return nr <= regels.size() ? regels[nr - 1] : QString(); };
+    auto naam = [&](int nr, const QString& standaard) {
+        const QString r = regel(nr);
+        if (BruikbareNaam(r))
+            return r;
+        ++resultaat.onbruikbaar;
+        return standaard;
+    };
+    // False when the line stops the reading; a size no font has counts as
+    // unusable and keeps the default.
+    auto grootte = [&](int nr, int& doel) {
+        const std::optional<int> g = PositiefGetal(regel(nr));
+        if (!g) {
+            resultaat.status = OptiesStatus::Afgebroken;
+            resultaat.afgebrokenBij = nr;
+            return false;
+        }
+        if (*g > grootsteLettergrootte)
+            ++resultaat.onbruikbaar;
+        else
+            doel = *g;
+        return true;
+    };
 
-    inst.tabmap = regel(1);
-    inst.mediamap = regel(2);
-    inst.editorfont = regel(3);
-    if (auto g = PositiefGetal(regel(4))) {
-        inst.editorgrootte = *g;
-    } else {
-        resultaat.status = OptiesStatus::Afgebroken;
-        resultaat.afgebrokenBij = 4;
+    inst.tabmap = naam(1, QString());
+    inst.mediamap = naam(2, QString());
+    inst.editorfont = naam(3, standaardFont);
+    if (!grootte(4, inst.editorgrootte))
         return resultaat;
-    }
     inst.editorvet = regel(5) == QStringLiteral("Bold");
-    inst.printerfont = regel(6);
-    if (auto g = PositiefGetal(regel(7))) {
-        inst.printergrootte = *g;
-    } else {
-        resultaat.status = OptiesStatus::Afgebroken;
-        resultaat.afgebrokenBij = 7;
+    inst.printerfont = naam(6, standaardFont);
+    if (!grootte(7, inst.printergrootte))
         return resultaat;
-    }
     inst.printervet = regel(8) == QStringLiteral("Bold");
     inst.volledigscherm = regel(9) == QStringLiteral("Fullscreen");
     inst.richtext = regel(10) == QStringLiteral("Richtext");
@@ -191,6 +229,11 @@ OptiesResultaat LeesOpties(const QString& programmamap, Instellingen& inst)
     inst.opstartmodus = regel(14);
     resultaat.status = OptiesStatus::Gelezen;
     return resultaat;
+}
+
+QString OptiesOnbruikbaarTekst()
+{
+    return QStringLiteral("Opties.txt is deels onbruikbaar; daar gelden de standaardinstellingen.");
 }
 
 QByteArray OptiesBytes(const Instellingen& i)
@@ -250,8 +293,20 @@ ConfigStatus LeesConfiguratie(const QString& programmamap, Configuratie& cfg)
         for (char c : ruw)
             hoog = hoog || static_cast<unsigned char>(c) >= 0x80;
         cfg.bestandsnaam = hoog && !utf8.hasError() ? alsUtf8 : BytesToQString(std::string_view(ruw.constData(), static_cast<std::size_t>(ruw.size())));
+        // Bytes that are no UTF-8 are either an older Windows-1252 name or a
+        // name that is no text at all; the file that exists decides.
+        if (hoog && utf8.hasError() && IsGewoonBestand(NaamUitBytes(ruw)))
+            cfg.bestandsnaam = NaamUitBytes(ruw);
     }
     return ConfigStatus::Gelezen;
+}
+
+void BegrensConfiguratie(Configuratie& cfg, int breedte, int hoogte)
+{
+    cfg.vensterbreedte = std::clamp(cfg.vensterbreedte, 1, std::max(1, breedte));
+    cfg.vensterhoogte = std::clamp(cfg.vensterhoogte, 1, std::max(1, hoogte));
+    cfg.paneelbreedte = std::clamp(cfg.paneelbreedte, 1, cfg.vensterbreedte);
+    cfg.boomhoogte = std::clamp(cfg.boomhoogte, 1, cfg.vensterhoogte);
 }
 
 QByteArray ConfiguratieBytes(const Configuratie& cfg)
@@ -259,8 +314,12 @@ QByteArray ConfiguratieBytes(const Configuratie& cfg)
     QByteArray uit;
     for (int n : {cfg.vensterbreedte, cfg.vensterhoogte, cfg.paneelbreedte, cfg.boomhoogte})
         uit += QByteArray::number(n) + "\r\n";
+    // A name with a line break would come back cut in two, naming another
+    // file that a save would then overwrite: such a name is not kept.
+    const bool eenRegel = !cfg.bestandsnaam.contains(u'\r') && !cfg.bestandsnaam.contains(u'\n');
     const std::optional<std::string> naam = QStringToBytesExact(cfg.bestandsnaam);
-    uit += naam ? QByteArray::fromStdString(*naam) : cfg.bestandsnaam.toUtf8();
+    if (eenRegel)
+        uit += naam ? QByteArray::fromStdString(*naam) : BytesVanNaam(cfg.bestandsnaam);
     uit += "\r\n";
     return uit;
 }

@@ -67,10 +67,13 @@ inline const QString optiesNaam = QStringLiteral("Opties.txt");
 inline const QString configNaam = QStringLiteral("kvn.cfg");
 inline const QString snarenNaam = QStringLiteral("snaren.txt");
 
-// Where the settings files live: the executable's directory when it can be
-// written (a build tree, a portable folder), else the per-user configuration
-// directory, created when needed. Ends in "/".
+// Where the settings files live: the per-user configuration directory,
+// created when needed; only a portable copy, an executable's directory that
+// already holds "Opties.txt" (in any letter case), keeps them beside the
+// executable. Ends in "/".
 QString ProgrammaMap();
+// The same choice for a given executable's directory and per-user directory.
+QString ProgrammaMap(const QString& exeMap, const QString& gebruikersMap);
 
 // The path of `naam` in `map`, matching the name without regard to case; the
 // name as given when no such file exists.
@@ -85,11 +88,18 @@ enum class OptiesStatus { Ontbreekt, Gelezen, Afgebroken };
 struct OptiesResultaat {
     OptiesStatus status = OptiesStatus::Ontbreekt;
     int afgebrokenBij = 0;   // the 1-based line that stopped the reading
+    // Lines that could not be used (control characters, a name longer than
+    // any path, a size beyond any font) and got their default instead.
+    int onbruikbaar = 0;
 };
+// The one status-bar line that says "Opties.txt" was partly unusable.
+QString OptiesOnbruikbaarTekst();
 // Reads "Opties.txt" from `programmamap` into `instellingen` (programmamap
 // and laatstebestand are left alone). Missing file: the defaults. Malformed:
 // the values before the bad line, empty/0/false after it, and font sizes that
-// were not read keep the default size, so the editor stays usable.
+// were not read keep the default size, so the editor stays usable. A folder,
+// font or size that no system could use (binary content) takes its default
+// and reading goes on.
 OptiesResultaat LeesOpties(const QString& programmamap, Instellingen& instellingen);
 // The 14 lines the options dialog writes (line 14 left out when
 // opstartmodus is empty).
@@ -102,6 +112,9 @@ enum class ConfigStatus { Ontbreekt, Gelezen, Fout };
 // Malformed (fewer than four numbers, or one that is not a positive decimal
 // integer): 800 x 600 with the designed panel sizes and no file name.
 ConfigStatus LeesConfiguratie(const QString& programmamap, Configuratie& configuratie);
+// Keeps the window within `breedte` x `hoogte` (the screen's free area) and
+// the panel and the tree within the window.
+void BegrensConfiguratie(Configuratie& configuratie, int breedte, int hoogte);
 QByteArray ConfiguratieBytes(const Configuratie& configuratie);
 // Writes "kvn.cfg"; false on any error.
 bool SchrijfConfiguratie(const QString& programmamap, const Configuratie& configuratie);

@@ -1,9 +1,10 @@
 // The start-up choice of the first document.
 #include "files/startup.h"
 
+#include "files/bytenamen.h"
 #include "files/documentfiles.h"
 
-#include <QFileInfo>
+#include <algorithm>
 
 namespace korvane {
 
@@ -18,16 +19,17 @@ EersteDocument KiesEersteDocument(const QStringList& parameters, const Instellin
     if (!parameters.isEmpty()) {
         // Made absolute so that "kvn.cfg" names the same file from any
         // working directory at the next start.
-        e.bestandsnaam = QFileInfo(OpdrachtregelNaam(parameters)).absoluteFilePath();
-        e.laden = QFileInfo(e.bestandsnaam).isFile();
+        e.bestandsnaam = AbsoluutPad(OpdrachtregelNaam(parameters));
+        e.laden = IsGewoonBestand(e.bestandsnaam);
         return e;
     }
     if (inst.opstartmodus == opstartLaatste && !inst.laatstebestand.isEmpty()
-        && QFileInfo(inst.laatstebestand).isFile()) {
+        && IsGewoonBestand(inst.laatstebestand)) {
         e.bestandsnaam = inst.laatstebestand;
         e.laden = true;
         e.boomVerplaatsen = true;
-        e.boomMap = QFileInfo(inst.laatstebestand).absolutePath();
+        const QString pad = AbsoluutPad(inst.laatstebestand);
+        e.boomMap = pad.left(std::max<qsizetype>(pad.lastIndexOf(u'/'), 1));
         return e;
     }
     e.bestandsnaam = naamloos;

@@ -1,5 +1,6 @@
 // Entry point: registers the line font, creates the main window and runs the
 // event loop.
+#include "files/bytenamen.h"
 #include "files/prompter.h"
 #include "files/settings.h"
 #include "ui/linefont.h"
@@ -30,10 +31,11 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&qtDutch);
 
     korvane::OpstartGegevens start;
-    const QStringList args = QApplication::arguments();
-    start.parameters = args.mid(1);
-    // The executable's folder when it can be written, else the per-user
-    // configuration folder.
+    // QApplication took its own options out of argv; the rest are the
+    // document's name, kept as the file system's bytes.
+    start.parameters = korvane::ParametersUitArgv(argc, argv);
+    // The per-user configuration folder, unless a portable copy keeps its
+    // "Opties.txt" beside the executable.
     start.programmamap = korvane::ProgrammaMap();
 
     korvane::QtPrompter prompter;

@@ -16,8 +16,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 
 namespace korvane {
 
@@ -121,7 +125,10 @@ void TForm1::FormCreate()
         instellingen.programmamap = ProgrammaMap();
     const QString map = instellingen.programmamap;
 
-    LeesOpties(map, instellingen);
+    const OptiesResultaat opties = LeesOpties(map, instellingen);
+    // Trouble with the settings is told in one status line, never in a box
+    // before the window has even appeared.
+    QString melding = opties.onbruikbaar > 0 ? OptiesOnbruikbaarTekst() : QString();
     QFont font = Editor->font();
     if (!instellingen.editorfont.isEmpty())
         font.setFamily(instellingen.editorfont);
@@ -129,8 +136,12 @@ void TForm1::FormCreate()
         font.setPointSize(instellingen.editorgrootte);
     Editor->setFont(font);
 
-    move(0, 0);
+    // Sizes beyond the screen (a damaged or hand-edited file) would cost a
+    // window of gigabytes at every start: the screen's free area is the limit.
+    const QRect scherm = screen()->availableGeometry();
+    move(scherm.topLeft());
     LeesConfiguratie(map, configuratie);
+    BegrensConfiguratie(configuratie, scherm.width(), scherm.height());
     resize(configuratie.vensterbreedte, configuratie.vensterhoogte);
     Splitter1->setSizes({configuratie.paneelbreedte,
                          std::max(100, configuratie.vensterbreedte - configuratie.paneelbreedte)});
@@ -143,8 +154,15 @@ void TForm1::FormCreate()
     const EersteDocument eerste = KiesEersteDocument(opstart.parameters, instellingen);
     bestandsnaam = eerste.bestandsnaam;
     naamloos = bestandsnaam == korvane::naamloos;
-    if (eerste.boomVerplaatsen && Browser && !eerste.boomMap.isEmpty())
-        Browser->ZetMap(eerste.boomMap);
+    if (eerste.boomVerplaatsen && Browser && !eerste.boomMap.isEmpty()) {
+        // A tab folder that is gone (an unplugged drive) leaves the browser
+        // where it is.
+        const QFileInfo boom(eerste.boomMap);
+        if (boom.isDir() && QDir(eerste.boomMap).isReadable())
+            Browser->ZetMap(eerste.boomMap);
+        else if (melding.isEmpty())
+            melding = QStringLiteral("Map %1 niet gevonden.").arg(QDir::toNativeSeparators(eerste.boomMap));
+    }
     if (eerste.laden) {
         // The editor is still in plain-text handling here, whatever richtext says.
         if (bestanden().Laden(bestandsnaam, false)) {
@@ -155,6 +173,9 @@ void TForm1::FormCreate()
         Editor->clear();
     }
     setWindowTitle(VensterTitel(bestandsnaam));
+
+    if (!melding.isEmpty())
+        statusBar()->showMessage(melding, 30000);
 
     const std::optional<std::vector<std::string>> snaren = LeesSnarenBestand(map);
     VulStemmingLijst(stemmingLijst, snaren ? &*snaren : nullptr);
@@ -173,6 +194,8 @@ void TForm1::FormClose()
     if (Browser)
         configuratie.boomhoogte = Browser->BoomHoogte();
     configuratie.bestandsnaam = bestandsnaam;
+    const QRect scherm = screen()->availableGeometry();
+    BegrensConfiguratie(configuratie, scherm.width(), scherm.height());
     if (!SchrijfConfiguratie(instellingen.programmamap, configuratie)) {
         prompter.Beep(Sound::Default);
         prompter.Message(ConfigFoutTekst(instellingen.programmamap).toStdString());

@@ -2,6 +2,7 @@
 // exit, and the completion of start-up when the window is first shown.
 #include "ui/mainwindow.h"
 
+#include "files/bytenamen.h"
 #include "files/documentfiles.h"
 
 #include "files/rtf.h"
@@ -11,7 +12,6 @@
 #include <QFontInfo>
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QFontComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -312,7 +312,7 @@ void TForm1::RichtextClick()
 {
     // The switch reloads the file, replacing the text: unsaved edits are
     // offered for saving first, and Annuleren leaves mode and text alone.
-    const bool herladen = QFile::exists(bestandsnaam);
+    const bool herladen = IsGewoonBestand(bestandsnaam);
     if (herladen && !VraagOpslaan())
         return;
     instellingen.richtext = !instellingen.richtext;

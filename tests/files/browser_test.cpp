@@ -15,6 +15,9 @@
 #include <QTest>
 #include <QTreeView>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 namespace korvane {
 namespace {
 
@@ -121,6 +124,38 @@ TEST_F(Browser, ARightClickSelectsTheEntryForTheMenuWithoutLoadingIt)
     lijst()->setFocus();
     QTest::keyClick(lijst(), Qt::Key_Up);
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("inhoud van d.htm"));
+}
+
+// A file whose content blocks a reader (/proc/kmsg) would hold the window:
+// browsing a folder opens none of its files, for icons or anything else.
+TEST_F(Browser, BrowsingAFolderOpensNoneOfItsFiles)
+{
+    const QString map = tmp.filePath("onbekend");
+    QDir().mkpath(map);
+    // Names without an extension, whose type only their content could tell.
+    for (const char* n : {"noot", "partituur", "kmsg"})
+        Schrijf(map + "/" + n, "%PDF-1.4\n");
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_GE(inotify_add_watch(fd, QFile::encodeName(map).constData(), IN_OPEN), 0);
+    bool geladen = false;
+    QObject::connect(model(), &QFileSystemModel::directoryLoaded, [&](const QString& p) { geladen |= p == map; });
+    ASSERT_TRUE(browser.ZetMap(map));
+    browser.Directorylistbox1->expand(model()->index(map));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return geladen; }, 5000));
+    QTest::qWait(200);
+
+    QStringList geopend;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+        for (char* p = buffer; p < buffer + n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(p);
+            if (e->len > 0 && !(e->mask & IN_ISDIR))
+                geopend << QString::fromUtf8(e->name);
+            p += sizeof(inotify_event) + e->len;
+        }
+    ::close(fd);
+    EXPECT_EQ(geopend, QStringList());
 }
 
 // --- Delete: lied.TAB is the document -----------------------------------------

@@ -15,6 +15,12 @@
 
 #include <algorithm>
 #include <optional>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -179,7 +185,7 @@ TEST_F(DocumentTest, UntitledSaveTakesTheNameAndLaterSavesKeepOnePreviousVersion
 
 // --- Save failures --------------------------------------------------------------
 
-enum class Fout { AlleenLezenMap, AlleenLezenBestand, MapInDeWeg, VolApparaat };
+enum class Fout { AlleenLezenMap, AlleenLezenBestand, MapInDeWeg, VolApparaat, Pijp };
 // The message names the file and says in Dutch what went wrong.
 struct FoutGeval { const char* naam; Fout fout; const char* meldingBegin; const char* meldingEind; };
 
@@ -192,9 +198,27 @@ TEST_P(SaveFoutTest, FailedSaveKeepsOldFileAndModifiedDocument)
     const QString doelmap = Pad("tabs");
     ASSERT_TRUE(QDir().mkpath(doelmap));
     QString pad = Pad("tabs/lied.tab");
+    // A save that waits for a reader of the pipe gets one after a while, so
+    // that the failure shows instead of a hanging test.
+    std::thread lezer;
+    std::atomic<bool> klaar = false;
     if (fout == Fout::VolApparaat) {
         ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), pad));
         bestandsnaam = pad;
+    } else if (fout == Fout::Pijp) {
+        ASSERT_EQ(mkfifo(QFile::encodeName(pad).constData(), 0644), 0);
+        bestandsnaam = pad;
+        lezer = std::thread([&klaar, naam = QFile::encodeName(pad)] {
+            for (int i = 0; i < 50 && !klaar; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (klaar)
+                return;
+            const int fd = ::open(naam.constData(), O_RDONLY);
+            char buffer[4096];
+            while (fd >= 0 && ::read(fd, buffer, sizeof buffer) > 0) {
+            }
+            ::close(fd);
+        });
     } else {
         Open("tabs/lied.tab", "oude inhoud\r\n");
     }
@@ -212,6 +236,9 @@ TEST_P(SaveFoutTest, FailedSaveKeepsOldFileAndModifiedDocument)
     if (fout == Fout::AlleenLezenBestand)
         QFile::setPermissions(pad, QFileDevice::ReadOwner);
     const bool opgeslagen = files.Save1Click();
+    klaar = true;
+    if (lezer.joinable())
+        lezer.join();
     QFile::setPermissions(doelmap, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     EXPECT_FALSE(opgeslagen);
@@ -221,6 +248,9 @@ TEST_P(SaveFoutTest, FailedSaveKeepsOldFileAndModifiedDocument)
     if (fout == Fout::MapInDeWeg) {
         EXPECT_EQ(bestandsnaam, naamloos);
         EXPECT_TRUE(QFileInfo(pad).isDir());
+    } else if (fout == Fout::Pijp) {
+        EXPECT_FALSE(QFileInfo(pad).isFile());
+        EXPECT_TRUE(QFileInfo(pad).exists());
     } else if (fout != Fout::VolApparaat) {
         EXPECT_EQ(Lees(pad), "oude inhoud\r\n");
         EXPECT_EQ(bestandsnaam, pad);
@@ -235,8 +265,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FoutGeval{"alleen_lezen_map", Fout::AlleenLezenMap, "Kan bestand ", " niet aanmaken"},
                       FoutGeval{"alleen_lezen_bestand", Fout::AlleenLezenBestand, "Kan bestand ", " niet aanmaken"},
                       FoutGeval{"map_in_de_weg", Fout::MapInDeWeg, "Kan bestand ", " niet aanmaken"},
-                      FoutGeval{"vol_apparaat", Fout::VolApparaat, "Fout bij het schrijven van ",
-                                "\r\nEr is niet genoeg ruimte op het apparaat."}),
+                      FoutGeval{"vol_apparaat", Fout::VolApparaat, "", " is geen gewoon bestand; er is niets opgeslagen."},
+                      FoutGeval{"pijp", Fout::Pijp, "", " is geen gewoon bestand; er is niets opgeslagen."}),
     [](const ::testing::TestParamInfo<FoutGeval>& i) { return std::string(i.param.naam); });
 
 TEST_F(DocumentTest, SaveKeepsPermissionsAndWritesThroughASymbolicLink)

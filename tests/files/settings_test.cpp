@@ -1,11 +1,14 @@
 // The settings files on real files in a temporary directory: "Opties.txt"
 // and "kvn.cfg" as read at start-up, and the choice of the first document.
 #include "bestanden.h"
+#include "files/bytenamen.h"
 #include "files/documentfiles.h"
 #include "files/settings.h"
 #include "files/startup.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -85,6 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
         OptiesGeval{"eenheid_achter_grootte", Met(4, "9pt"), OptiesStatus::Afgebroken, 4, "/tabs|/media|Lucida Console|9||9|0000000|"},
         OptiesGeval{"grootte_nul", Met(4, "0"), OptiesStatus::Afgebroken, 4, "/tabs|/media|Lucida Console|9||9|0000000|"},
         OptiesGeval{"printergrootte_fout", Met(7, "x"), OptiesStatus::Afgebroken, 7, "/tabs|/media|Lucida Console|12|Arial|9|1000000|"},
+        OptiesGeval{"nul_in_tabmap", Met(1, QStringLiteral("/ta\u0000bs")), OptiesStatus::Gelezen, 0, "|/media|Lucida Console|12|Arial|10|1011100|Lastfile"},
+        OptiesGeval{"reuzengrootte", Met(4, "999999999"), OptiesStatus::Gelezen, 0, "/tabs|/media|Lucida Console|9|Arial|10|1011100|Lastfile"},
         OptiesGeval{"te_kort", Met(0, "", 2), OptiesStatus::Afgebroken, 4, "/tabs|/media||9||9|0000000|"}),
     [](const ::testing::TestParamInfo<OptiesGeval>& i) { return std::string(i.param.naam); });
 
@@ -113,6 +118,90 @@ INSTANTIATE_TEST_SUITE_P(
         ConfigGeval{"drie_regels", "900\r\n700\r\n300\r\n", ConfigStatus::Fout, "800x600 235 313 "},
         ConfigGeval{"negatief", "-5\r\n700\r\n300\r\n200\r\n", ConfigStatus::Fout, "800x600 235 313 "}),
     [](const ::testing::TestParamInfo<ConfigGeval>& i) { return std::string(i.param.naam); });
+
+// A document name written at shut-down and read at the next start: the same
+// name, or none at all when it cannot be stored on one line.
+struct NaamGeval { const char* naam; QString bestandsnaam; QString terug; };
+class ConfigNaamTest : public SettingsTest, public ::testing::WithParamInterface<NaamGeval> {};
+
+TEST_P(ConfigNaamTest, TheDocumentNameComesBackWholeOrNotAtAll)
+{
+    Configuratie c;
+    c.bestandsnaam = GetParam().bestandsnaam;
+    ASSERT_TRUE(SchrijfConfiguratie(map, c));
+    Configuratie terug;
+    ASSERT_EQ(LeesConfiguratie(map, terug), ConfigStatus::Gelezen);
+    EXPECT_EQ(terug.bestandsnaam, GetParam().terug);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gevallen, ConfigNaamTest,
+    ::testing::Values(NaamGeval{"gewoon", "/tabs/lied.tab", "/tabs/lied.tab"},
+                      NaamGeval{"e_accent", "/tabs/caf\u00e9.tab", "/tabs/caf\u00e9.tab"},
+                      NaamGeval{"chinees", "/tabs/\u540d.tab", "/tabs/\u540d.tab"},
+                      NaamGeval{"regeleinde", "/tabs/names/with\nbreak.tab", ""},
+                      NaamGeval{"wagenterugloop", "/tabs/met\rcr.tab", ""}),
+    [](const ::testing::TestParamInfo<NaamGeval>& i) { return std::string(i.param.naam); });
+
+// File names as bytes: every name comes back byte for byte, and a valid
+// UTF-8 name reads as Qt would read it.
+class ByteNaamTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ByteNaamTest, EveryFileNameSurvivesAsText)
+{
+    const QByteArray bytes(GetParam());
+    const QString naam = NaamUitBytes(bytes);
+    EXPECT_EQ(BytesVanNaam(naam).toHex(' ').toStdString(), bytes.toHex(' ').toStdString());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString alsUtf8 = utf8.decode(bytes);
+    EXPECT_EQ(QtKentNaam(naam), !utf8.hasError());
+    if (!utf8.hasError())
+        EXPECT_EQ(naam, alsUtf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gevallen, ByteNaamTest,
+                         ::testing::Values("/tabs/lied.tab", "/tabs/caf\xc3\xa9.tab", "/t/\xf0\x9f\x8e\xb8.tab",
+                                           "bad\xffname.tab", "afgekapt\xc3", "\xc0\xaf overlang",
+                                           "\xed\xa0\x80 surrogaat", "latin1 caf\xe9.tab"));
+
+// --- Where the settings live -----------------------------------------------------
+
+// A file name beside the executable ("" for none) and where the settings go.
+struct MapGeval { const char* naam; const char* naastProgramma; bool naastProgrammaVerwacht; };
+class ProgrammaMapTest : public SettingsTest, public ::testing::WithParamInterface<MapGeval> {};
+
+TEST_P(ProgrammaMapTest, PerUserFolderUnlessAPortableCopyKeepsItsOptionsBesideTheProgram)
+{
+    const QString exe = tmp.filePath("bin"), gebruiker = tmp.filePath("config/Korvane");
+    ASSERT_TRUE(QDir().mkpath(exe));
+    if (*GetParam().naastProgramma)
+        Schrijf(exe + u'/' + GetParam().naastProgramma, "\r\n");
+    const QString gekozen = ProgrammaMap(exe, gebruiker);
+    EXPECT_EQ(gekozen, (GetParam().naastProgrammaVerwacht ? exe : gebruiker) + u'/');
+    EXPECT_TRUE(QFileInfo(gekozen).isDir());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gevallen, ProgrammaMapTest,
+    ::testing::Values(MapGeval{"schrijfbare_programmamap", "", false},
+                      MapGeval{"alleen_kvn_cfg", "kvn.cfg", false},
+                      MapGeval{"draagbaar", "Opties.txt", true},
+                      MapGeval{"draagbaar_hoofdletters", "OPTIES.TXT", true}),
+    [](const ::testing::TestParamInfo<MapGeval>& i) { return std::string(i.param.naam); });
+
+TEST_F(SettingsTest, AnInstalledProgramKeepsItsSettingsInTheUsersConfigurationFolder)
+{
+    // This test program's own folder can be written and holds no "Opties.txt".
+    const bool was = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray oud = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", tmp.path().toUtf8());
+    const QString gekozen = ProgrammaMap();
+    if (was)
+        qputenv("XDG_CONFIG_HOME", oud);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_TRUE(gekozen.startsWith(tmp.path() + u'/')) << gekozen.toStdString();
+}
 
 // --- The first document ----------------------------------------------------------
 

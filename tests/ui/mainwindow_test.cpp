@@ -847,4 +847,49 @@ TEST_F(Window, ARefusedConversionOffersTheLineFontAndConvertsOnYes)
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+// Paint events of the editor's text area while nothing happens: the caret's
+// blink is the only thing left that repaints, and each repaint of a caret on
+// a very long line shapes that whole line again.
+struct Stilstand { const char* naam; bool rich; int lengte; bool knippert; };
+class IdleWindow : public Window, public ::testing::WithParamInterface<Stilstand> {};
+
+struct VerfTeller : QObject {
+    int keer = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        keer += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST_P(IdleWindow, NothingIsRedrawnWhileIdleOnAVeryLongLine)
+{
+    const Stilstand& g = GetParam();
+    if (g.rich)
+        Trigger("Richtext1");
+    // A refused RTF shown as text: one line, word-wrapped in rich text.
+    QString regel(g.lengte, u'x');
+    for (qsizetype i = 0; i < regel.size(); i += 7)
+        regel[i] = u' ';
+    Zet(regel);
+    w->Editor->setLineWrapMode(g.rich ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    Caret(g.lengte / 2);
+    QTest::qWait(300);
+    VerfTeller verf;
+    w->Editor->viewport()->installEventFilter(&verf);
+    QTest::qWait(1600);
+    w->Editor->viewport()->removeEventFilter(&verf);
+    if (g.knippert)
+        EXPECT_GE(verf.keer, 2);
+    else
+        EXPECT_EQ(verf.keer, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gevallen, IdleWindow,
+                         ::testing::Values(Stilstand{"platte_tekst", false, 400000, false},
+                                           Stilstand{"rich_text", true, 400000, false},
+                                           // An ordinary line keeps its blinking caret.
+                                           Stilstand{"gewone_regel", false, 80, true}),
+                         [](const auto& i) { return std::string(i.param.naam); });
+
 } // namespace korvane::test
