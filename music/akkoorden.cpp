@@ -13,7 +13,9 @@ struct Sjabloon {
     std::u32string_view soort;
     std::array<int, 5> intervallen;
     int aantal;
-    bool zonderKwint; // may sound without its fifth, as guitar voicings often do
+    // May sound without its fifth, as guitar voicings of sevenths and ninths
+    // do; a sixth without it is an inverted triad.
+    bool zonderKwint;
 };
 
 // Simplest first: with equal standing the earlier one is the better name.
@@ -21,7 +23,7 @@ constexpr Sjabloon kSjablonen[] = {
     {U"", {0, 4, 7}, 3, false},          {U"m", {0, 3, 7}, 3, false},
     {U"5", {0, 7}, 2, false},            {U"7", {0, 4, 7, 10}, 4, true},
     {U"m7", {0, 3, 7, 10}, 4, true},     {U"maj7", {0, 4, 7, 11}, 4, true},
-    {U"6", {0, 4, 7, 9}, 4, true},       {U"m6", {0, 3, 7, 9}, 4, true},
+    {U"6", {0, 4, 7, 9}, 4, false},      {U"m6", {0, 3, 7, 9}, 4, false},
     {U"sus4", {0, 5, 7}, 3, false},      {U"sus2", {0, 2, 7}, 3, false},
     {U"dim", {0, 3, 6}, 3, false},       {U"aug", {0, 4, 8}, 3, false},
     {U"add9", {0, 2, 4, 7}, 4, true},    {U"9", {0, 2, 4, 7, 10}, 5, true},
@@ -144,7 +146,8 @@ std::vector<AkkoordKeuze> BenoemAkkoord(std::span<const int> toonhoogtes)
         return uit;
     const int bas = *std::min_element(toonhoogtes.begin(), toonhoogtes.end()) % 12;
 
-    // (slash chord, fifth left out, template) ranks the candidates.
+    // (fifth left out, slash chord, template) ranks the candidates: E G B
+    // over G is Em/G before a G6 that lacks its fifth.
     std::vector<std::tuple<int, int, int, int>> kandidaten; // rank parts, then root
     for (int grond = 0; grond < 12; ++grond) {
         if (!(klassen & (1 << grond)))
@@ -159,11 +162,11 @@ std::vector<AkkoordKeuze> BenoemAkkoord(std::span<const int> toonhoogtes)
                 zonder = 1;
             if (zonder < 0)
                 continue;
-            kandidaten.emplace_back(grond == bas ? 0 : 1, zonder, s, grond);
+            kandidaten.emplace_back(zonder, grond == bas ? 0 : 1, s, grond);
         }
     }
     std::sort(kandidaten.begin(), kandidaten.end());
-    for (const auto& [slash, zonder, s, grond] : kandidaten) {
+    for (const auto& [zonder, slash, s, grond] : kandidaten) {
         AkkoordKeuze k;
         k.grondtoon = grond;
         k.soort = std::u32string(kSjablonen[s].soort);

@@ -20,9 +20,9 @@ struct AkkoordKeuze {
 };
 
 // The names the sounding pitches (MIDI numbers, any order) can carry, best
-// first: a root in the bass before a slash chord, a simpler chord before a
-// fuller one, all chord tones before a missing fifth. Empty when no name
-// fits or fewer than two pitch classes sound.
+// first: all chord tones before a missing fifth, then a root in the bass
+// before a slash chord, then a simpler chord before a fuller one. Empty when
+// no name fits or fewer than two pitch classes sound.
 std::vector<AkkoordKeuze> BenoemAkkoord(std::span<const int> toonhoogtes);
 
 // The spelling of a pitch class in chord names: C C# D Eb E F F# G G# A Bb B.
