@@ -424,7 +424,9 @@ void Dokter::Uitlijning(const Muziekstuk& stuk, const Muziekbalk& b)
         std::vector<int> breedtes;
         for (const Lijn& l : lijnen)
             breedtes.push_back(l.Breedte(j));
-        int t = Meest(breedtes);
+        // The end of the staff is padded to the longest line, as its finding
+        // names the short ones.
+        int t = j + 1 == delen ? *std::max_element(breedtes.begin(), breedtes.end()) : Meest(breedtes);
         for (const Lijn& l : lijnen) {
             const int w = l.Breedte(j);
             if (w > t && !KanKrimpen(j == 0 ? l.voor : l.stukken[j - 1], w - t, j == 0))

@@ -99,6 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "e|--0--|--3--|\nB|--1--|--0--|\nG|--0--|--0--|\n"},
         DoktersRij{"ShortLineAtItsEnd", "e|--0--|--3--\nB|--1--|--0\nG|--0--|--0--", 0, "1:11 Lengte+\n",
                    "e|--0--|--3--\nB|--1--|--0--\nG|--0--|--0--\n"},
+        DoktersRij{"ShortLinesArePaddedNotTheLongOnesCut", "e|--0--|--3--\nB|--1--|--0--\nG|--0--|--0-----", 0,
+                   "0:13 Lengte+\n1:13 Lengte+\n", "e|--0--|--3-----\nB|--1--|--0-----\nG|--0--|--0-----\n"},
         DoktersRij{"ClosingBarMissing", "e|--0--|--3--|\nB|--1--|--0--\nG|--0--|--0--|", 0, "1:13 Slotstreep+\n",
                    "e|--0--|--3--|\nB|--1--|--0--|\nG|--0--|--0--|\n"},
         // One dash too many before the middle bar: the others keep their
