@@ -12,7 +12,9 @@
 #include "core/staff.h"
 #include "core/tabstate.h"
 #include "core/tidy.h"
+#include "cli/muziek.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
@@ -67,6 +69,12 @@ Stappen:
   full-page           hele pagina tab (vervangt het document zonder vraag:
                       het resultaat wordt toch pas aan het eind geschreven)
   analyze             tabanalyse opnieuw uitvoeren
+  check               tab controleren: elke bevinding als
+                      "BESTAND:REGEL:KOLOM: melding" (vanaf 1) op de
+                      standaarduitvoer
+  repair              alles herstellen wat de controle kan herstellen
+  chords              elke kolom van drie of meer noten benoemen op de
+                      akkoordregel boven de balk (die er zo nodig bij komt)
 
 Meldingen die het venster zou tonen gaan naar standaardfout als
 "korvane: TEKST"; vragen worden met ja beantwoord. Stappen die in het venster
@@ -87,7 +95,10 @@ dezelfde opmaak als Afdrukken in het venster (papier A4 tenzij --page-size
 Letter; lettertype en grootte uit "Opties.txt" als dat er is). Zonder -o of
 -i gaat de tekst dan nergens heen.
 
-Afsluitcode 0 bij succes; 2 met een reden van een regel bij een ongeldige
+Met check gaat de tekst zonder -o of -i nergens heen, zodat alleen de
+bevindingen op de standaarduitvoer staan.
+
+Afsluitcode 0 bij succes, 1 als de laatste check iets vond; 2 met een reden van een regel bij een ongeldige
 stap, een onleesbaar, te groot of eindeloos BESTAND of een onschrijfbaar UIT;
 dan wordt niets geschreven.
 )";
@@ -120,6 +131,7 @@ private:
 enum class Soort {
     Caret, Select, Type, Tuning, Width, Time, Staff, Bar, Space, RepeatBegin, RepeatEnd,
     TuningColumn, LineEnds, LeftAlign, VCopy, VCut, VPaste, Undo, Lines, Ascii, FullPage, Analyze,
+    Check, Repair, Chords,
 };
 
 struct Stap {
@@ -250,6 +262,7 @@ Stap LeesStap(const std::string& arg)
         {"left-align", Soort::LeftAlign}, {"vcopy", Soort::VCopy}, {"vcut", Soort::VCut},
         {"vpaste", Soort::VPaste}, {"undo", Soort::Undo}, {"lines", Soort::Lines},
         {"ascii", Soort::Ascii}, {"full-page", Soort::FullPage}, {"analyze", Soort::Analyze},
+        {"check", Soort::Check}, {"repair", Soort::Repair}, {"chords", Soort::Chords},
     };
     for (const Kaal& k : kale) {
         if (naam == k.naam) {
@@ -320,7 +333,11 @@ struct Document {
     TabContext ctx{editor, dialogs, state};
     bool tablijnenOmgezet = false;
     bool plakkenMogelijk = false;
+    std::string naam;           // as the findings name the file
+    bool bevindingen = false;   // the last check found something
 };
+
+
 
 void New1Click(Document& d)
 {
@@ -410,6 +427,15 @@ void Voer(Document& d, const Stap& stap)
         break;
     case Soort::Analyze:
         analyze(ed, d.state.analyse);
+        break;
+    case Soort::Check:
+        d.bevindingen = ControleerStap(ed, d.naam, std::cout);
+        break;
+    case Soort::Repair:
+        HerstelStap(ctx);
+        break;
+    case Soort::Chords:
+        AkkoordenStap(ctx);
         break;
     }
 }
@@ -715,10 +741,12 @@ int Hoofd(int argc, char** argv)
     if (terug && *bestand == "-")
         throw Fout{"-i kan niet met de standaardinvoer"};
 
+    const bool controle = std::any_of(stappen.begin(), stappen.end(), [](const Stap& s) { return s.soort == Soort::Check; });
     const std::string bytes = LeesAlles(*bestand, gesloten);
     const std::string stijl = RegeleindeStijl(bytes);
 
     Document d;
+    d.naam = *bestand;
     d.editor.SetChangeHandler([&d] { DocumentVeranderd(d.ctx); });
     d.editor.SetText(bytes);
     // As at start-up: a loaded document is analysed at once.
@@ -738,8 +766,8 @@ int Hoofd(int argc, char** argv)
         SchrijfBestand(*bestand, resultaat);
     else if (uit)
         SchrijfBestand(*uit, resultaat);
-    // With only a PDF asked for, the text goes nowhere.
-    else if (!pdf && (gesloten.uitvoer || !SchrijfAlles(STDOUT_FILENO, resultaat)))
+    // With only a PDF or findings asked for, the text goes nowhere.
+    else if (!pdf && !controle && (gesloten.uitvoer || !SchrijfAlles(STDOUT_FILENO, resultaat)))
         throw Fout{"kan niet naar de standaarduitvoer schrijven: " + Reden(gesloten.uitvoer ? EBADF : errno)};
 
     if (toonStaat) {
@@ -750,7 +778,8 @@ int Hoofd(int argc, char** argv)
                   << " selection=" << ed.SelectionLength() << " staffs=" << d.state.analyse.aantalbalken
                   << " modified=" << (ed.Modified() ? 1 : 0) << '\n';
     }
-    return 0;
+    std::cout.flush();
+    return d.bevindingen ? 1 : 0;
 }
 
 } // namespace

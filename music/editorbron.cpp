@@ -102,4 +102,46 @@ Muziekstuk LeesMuziek(const EditorOps& editor, const TabAnalyse& analyse, const 
     return LeesMuziek(regels, analyse, SnaarnamenVan(huidige));
 }
 
+bool SchrijfRegels(EditorOps& editor, LineSnapshot& snapshot, const Regelvervanging& v)
+{
+    const int oud = v.tot - v.van;
+    const int erbij = static_cast<int>(v.nieuw.size()) - oud;
+    if (oud <= 0 || erbij < 0 || v.van < 0 || v.tot > editor.LineCount())
+        return false;
+    std::vector<std::string> bytes;
+    for (const std::u32string& regel : v.nieuw) {
+        std::string b;
+        b.reserve(regel.size());
+        for (char32_t c : regel) {
+            const int byte = c <= 0xFFFF ? UnicodeToCp1252(static_cast<char16_t>(c)) : -1;
+            if (byte < 0)
+                return false;
+            b += static_cast<char>(byte);
+        }
+        bytes.push_back(std::move(b));
+    }
+    std::vector<std::string> vorige;
+    for (int r = v.van; r < v.tot; ++r)
+        vorige.push_back(editor.GetLine(r));
+    editor.LockPainting();
+    // New lines go in at the top of the stretch, where a line always
+    // follows, so the insertion never depends on what ends the document.
+    for (int k = 0; k < erbij; ++k)
+        editor.InsertLine(v.van, {});
+    for (int k = 0; k < static_cast<int>(bytes.size()); ++k)
+        if (bytes[k] != (k < erbij ? std::string() : vorige[k - erbij]))
+            editor.PutLine(v.van + k, bytes[k]);
+    editor.UnlockPainting();
+    editor.ClearUndo();
+    // Restoring writes the old lines over the top of the stretch and removes
+    // the lines added below them.
+    snapshot.undoregels = std::move(vorige);
+    snapshot.undostart = v.van;
+    snapshot.undoeind = v.tot - 1;
+    snapshot.toegevoegd = erbij;
+    snapshot.aantalRegels = editor.LineCount();
+    snapshot.undomogelijk = true;
+    return true;
+}
+
 } // namespace korvane

@@ -6,7 +6,9 @@
 
 #include "core/analysis.h"
 #include "core/editor.h"
+#include "core/tabstate.h"
 #include "core/tuning.h"
+#include "music/doctor.h"
 #include "music/tabmodel.h"
 
 #include <memory>
@@ -53,5 +55,11 @@ std::vector<std::u32string> SnaarnamenVan(const Stemming& stemming);
 
 // The musical model of the editor's document; `analyse` must be fresh.
 Muziekstuk LeesMuziek(const EditorOps& editor, const TabAnalyse& analyse, const Stemming& huidige);
+
+// Lines [v.van, v.tot) of the editor become v.nieuw, as one step that the
+// line snapshot takes back, also when lines were added. False, with nothing
+// written, when a character has no byte in the editor's code page or the
+// replacement would take lines away.
+bool SchrijfRegels(EditorOps& editor, LineSnapshot& snapshot, const Regelvervanging& v);
 
 } // namespace korvane

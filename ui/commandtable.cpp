@@ -57,6 +57,10 @@ const Commando tabel[] = {
  Sep(Menu::Bewerken),
  {"LinksUitlijnen1",        "Links Uitlijnen",         "Alt+L",     Menu::Bewerken, nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::LinksUitlijnen1Click,        nullptr},
  Sep(Menu::Bewerken),
+ {"Tabcontroleren1",        "Tab controleren",         "F7",        Menu::Bewerken, nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::TabControleren1Click,        nullptr},
+ {"Herstellen1",            "Herstellen",              "",          Menu::Bewerken, nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Herstellen1Click,            nullptr},
+ {"AllesHerstellen1",       "Alles herstellen",        "",          Menu::Bewerken, nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::AllesHerstellen1Click,       nullptr},
+ Sep(Menu::Bewerken),
  {"AllesSelecteren1",       "Alles Selecteren",        "Ctrl+A",    Menu::Bewerken, nullptr,          nullptr,                                         N, N,  J, J,  "edit-select-all",         nullptr,                        &F::AllesSelecteren1Click,       nullptr},
  Sep(Menu::Bewerken),
  {"Startdirectory1",        "Startdirectory",          "Esc",       Menu::Bewerken, "Startbutton",    "Startdirectory (Esc)",                          N, N,  J, J,  "go-home",                 ":/icons/start.svg",            &F::StartbuttonClick,            nullptr},
@@ -69,6 +73,7 @@ const Commando tabel[] = {
  {"Eindherhalinginvoegen1", "Eindherhaling",           "Alt+]",     Menu::Invoegen, "Eindherhaling",  "Eindherhaling invoegen (Alt+] )",               N, N,  J, J,  nullptr,                   ":/icons/repeatend.svg",        &F::Eindherhalinginvoegen1Click, nullptr},
  {"Regeleindes1",           "Regeleindes",             "Alt+E",     Menu::Invoegen, "Regeleinde",     "Regeleindes invoegen (Alt+E)",                  N, N,  J, J,  nullptr,                   ":/icons/lineends.svg",         &F::endclosebuttonClick,         nullptr},
  {"Stemmimg1",              "Stemmimg",                "Alt+S",     Menu::Invoegen, "Stemmingbutton", "Stemming invoegen (Alt+S)",                     N, N,  J, J,  nullptr,                   ":/icons/tuning.svg",           &F::Stemmimg1Click,              nullptr},
+ {"Akkoordnaam1",           "Akkoordnaam",             "Alt+K",     Menu::Invoegen, nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Akkoordnaam1Click,           nullptr},
 
  {"Lettertype2",            "Lettertype",              "",          Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  "preferences-desktop-font",nullptr,                        &F::Lettertype2Click,            nullptr},
  Sep(Menu::Opmaak),

@@ -29,6 +29,8 @@
 
 class QAction;
 class QComboBox;
+class QDockWidget;
+class QListWidget;
 class QFontComboBox;
 class QLabel;
 class QMenu;
@@ -201,6 +203,18 @@ public:
 
     ZoekDialoog* FindDialog1 = nullptr;
     VervangDialoog* ReplaceDialog1 = nullptr;
+
+    // --- Staff doctor and chord names (mainwindow_muziek.cpp) ----------------
+    QDockWidget* Bevindingen = nullptr;     // the findings panel, made on first use
+    QListWidget* BevindingenLijst = nullptr;
+    void TabControleren1Click();
+    // The finding selected in the panel / all of them, as one undo step.
+    void Herstellen1Click();
+    void AllesHerstellen1Click();
+    // The chord at the caret's column, on the chord line above the staff.
+    void Akkoordnaam1Click();
+    // Checks the text again and lists what it finds; shows the panel.
+    void ToonBevindingen();
 
     // --- File browser, options and new-tab wizard (mainwindow_browser.cpp) ---
     FileBrowser* Browser = nullptr;      // fills Panel1

@@ -205,6 +205,46 @@ TEST_P(Runs, GiveTheExpectedOutputInTheFilesOwnBreaks)
 INSTANTIATE_TEST_SUITE_P(Files, Runs, ::testing::ValuesIn(runRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A staff with a bar out of step, a closing bar missing and an en dash
+// (0x96) in Windows-1252.
+const std::string crooked = "Riff\ne|--0--|--3--|\nB|--1---|--0--\nG|--0-\x96|--0--|\n";
+
+TEST_F(Cli, CheckPrintsEachFindingAsCompilersDoAndExitsWithOne)
+{
+    Write("riff.tab", crooked);
+    EXPECT_EQ(Run({P("riff.tab"), "check"}), 1) << err;
+    const std::string naam = P("riff.tab");
+    EXPECT_EQ(out, naam + ":3:9: Maatstreep staat in kolom 9, op de andere snaren in kolom 8\n" + naam +
+                       ":3:15: Slotstreep ontbreekt: de andere snaren van de balk eindigen op een maatstreep\n" + naam +
+                       ":4:7: Teken \u2018\u2013\u2019 (U+2013) lijkt op \u2018-\u2019 maar is het niet; de kolommen "
+                       "lopen scheef\n");
+    EXPECT_EQ(err, "");
+}
+
+TEST_F(Cli, RepairThenCheckFindsNothingAndUndoGivesTheStaffBack)
+{
+    Write("riff.tab", crooked);
+    EXPECT_EQ(Run({P("riff.tab"), "-o", P("out.tab"), "repair", "check"}), 0) << err;
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(Read(P("out.tab")), "Riff\ne|--0--|--3--|\nB|--1--|--0--|\nG|--0--|--0--|\n");
+    EXPECT_EQ(Run({P("riff.tab"), "-o", P("out.tab"), "repair", "undo", "check"}), 1) << err;
+    EXPECT_EQ(Read(P("out.tab")), crooked);
+}
+
+TEST_F(Cli, ChordsNameEveryColumnOfThreeNotesOnANewChordLineAndUndoTakesItAway)
+{
+    Write("in.tab", "Intro\ne|--0---0--|\nB|--1---1--|\nG|--0---2--|\nD|--2---2--|\nA|--3---0--|\nE|----3----|\n");
+    ASSERT_EQ(Run({"-", "chords"}, "in.tab"), 0) << err;
+    EXPECT_EQ(out, "Intro\n    C   Am\ne|--0---0--|\nB|--1---1--|\nG|--0---2--|\nD|--2---2--|\nA|--3---0--|\n"
+                   "E|----3----|\n");
+    // Unlabeled strings take the tuning step's labels.
+    Write("drop.tab", "|--2--|\n|--3--|\n|--2--|\n|--0--|\n|-----|\n|--0--|\n");
+    ASSERT_EQ(Run({"-", "tuning=DADGBE", "chords"}, "drop.tab"), 0) << err;
+    EXPECT_EQ(out.substr(0, out.find('\n')), "   D");
+    ASSERT_EQ(Run({"-", "chords", "undo"}, "in.tab"), 0) << err;
+    EXPECT_EQ(out, Read(P("in.tab")));
+}
+
 // The full page replaces the document: an undo after it has no lines of the
 // old one to write into the page.
 TEST_F(Cli, UndoAfterAFullPageLeavesThePage)
@@ -424,7 +464,7 @@ const BadInput badInputs[] = {
 const char* const everyStep[] = {
     "caret=0,0", "select=0,0,0,0", "type=x", "tuning=EADGBE", "width=40", "time=4/4", "staff", "bar",
     "space", "repeat-begin", "repeat-end", "tuning-column", "line-ends", "left-align", "vcopy", "vcut",
-    "vpaste", "undo", "lines", "ascii", "full-page", "analyze",
+    "vpaste", "undo", "lines", "ascii", "full-page", "analyze", "check", "repair", "chords",
 };
 
 struct StepOnBadInput : Cli, ::testing::WithParamInterface<std::tuple<const char*, BadInput>> {};

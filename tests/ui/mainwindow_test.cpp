@@ -23,6 +23,8 @@
 #include <QFontComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QDockWidget>
 #include <QPushButton>
 #include <QSet>
 #include <QSpinBox>
@@ -895,5 +897,104 @@ INSTANTIATE_TEST_SUITE_P(Gevallen, IdleWindow,
                                            // An ordinary line keeps its blinking caret.
                                            Stilstand{"gewone_regel", false, 80, true}),
                          [](const auto& i) { return std::string(i.param.naam); });
+
+// --- Staff doctor and chord names -------------------------------------------
+
+// A staff with a bar out of step, a closing bar lost and an en dash (0x96
+// in the document), in UTF-8.
+const char* const kScheef = "Riff\ne|--0--|--3--|\nB|--1---|--0--\nG|--0-\u2013|--0--|";
+
+struct MuziekCommando {
+    const char* naam;
+    const char* id;          // menu item
+    const char* tekst;
+    int regel, kolom;        // the caret
+    const char* verwacht;    // the text afterwards, CR LF between lines
+};
+
+void PrintTo(const MuziekCommando& m, std::ostream* os)
+{
+    *os << m.naam;
+}
+
+class MuziekCommandos : public Window, public ::testing::WithParamInterface<MuziekCommando> {};
+
+TEST_P(MuziekCommandos, ChangeTheTextFromTheirMenuItemAndOneUndoTakesItBack)
+{
+    const MuziekCommando& m = GetParam();
+    Zet(QString::fromUtf8(m.tekst));
+    const std::string voor = Tekst();
+    Caret(Op(m.regel, m.kolom));
+    Trigger(m.id);
+    EXPECT_EQ(Tekst(), m.verwacht);
+    EXPECT_TRUE(prompter.messages.empty()) << prompter.messages.front();
+    Trigger("Ongedaanmaken1");
+    EXPECT_EQ(Tekst(), voor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, MuziekCommandos,
+    ::testing::Values(
+        MuziekCommando{"AllesHerstellen", "AllesHerstellen1", kScheef, 2, 3,
+                       "Riff\r\ne|--0--|--3--|\r\nB|--1--|--0--|\r\nG|--0--|--0--|"},
+        MuziekCommando{"AkkoordnaamMakesTheChordLine", "Akkoordnaam1",
+                       "Intro\ne|--0---0--|\nB|--1---1--|\nG|--0---2--|\nD|--2---2--|\nA|--3---0--|\nE|---------|",
+                       4, 8,
+                       "Intro\r\n        Am\r\ne|--0---0--|\r\nB|--1---1--|\r\nG|--0---2--|\r\nD|--2---2--|\r\n"
+                       "A|--3---0--|\r\nE|---------|"},
+        MuziekCommando{"AkkoordnaamOnTheChordLineThere", "Akkoordnaam1",
+                       "    G\ne|--0---0--|\nB|--1---1--|\nG|--0---2--|\nD|--2---2--|\nA|--3---0--|\nE|---------|",
+                       3, 4,
+                       "    C\r\ne|--0---0--|\r\nB|--1---1--|\r\nG|--0---2--|\r\nD|--2---2--|\r\nA|--3---0--|\r\n"
+                       "E|---------|"}),
+    [](const auto& info) { return std::string(info.param.naam); });
+
+TEST_F(Window, ThePanelListsTheFindingsADoubleClickGoesThereAndHerstellenMendsOne)
+{
+    Zet(QString::fromUtf8(kScheef));
+    Trigger("Tabcontroleren1");
+    ASSERT_TRUE(w->Bevindingen && w->Bevindingen->isVisible());
+    QListWidget* lijst = w->BevindingenLijst;
+    ASSERT_EQ(lijst->count(), 3);
+    EXPECT_EQ(lijst->item(0)->text(), QStringLiteral("Regel 3, kolom 9: Maatstreep staat in kolom 9, op de andere "
+                                                     "snaren in kolom 8"));
+    EXPECT_EQ(lijst->item(2)->text(), QStringLiteral("Regel 4, kolom 7: Teken \u2018\u2013\u2019 (U+2013) lijkt op "
+                                                     "\u2018-\u2019 maar is het niet; de kolommen lopen scheef"));
+
+    lijst->scrollToItem(lijst->item(2));
+    // As a mouse sends it: a click, then the double click.
+    const QPoint punt = lijst->visualItemRect(lijst->item(2)).center();
+    QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, punt);
+    QTest::mouseDClick(lijst->viewport(), Qt::LeftButton, {}, punt);
+    EXPECT_EQ(Selectie(), std::pair(Op(3, 6), 0));
+
+    lijst->setCurrentRow(2);
+    Trigger("Herstellen1");
+    EXPECT_EQ(w->editor().GetLine(3), "G|--0--|--0--|");
+    EXPECT_EQ(w->editor().GetLine(2), "B|--1---|--0--") << "the other findings stay";
+    EXPECT_EQ(lijst->count(), 2);
+    Trigger("Ongedaanmaken1");
+    EXPECT_EQ(w->editor().GetLine(3), "G|--0-\x96|--0--|");
+
+    Zet(QStringLiteral("e|--0--|\nB|--1--|"));
+    Trigger("Tabcontroleren1");
+    ASSERT_EQ(lijst->count(), 1);
+    EXPECT_EQ(lijst->item(0)->text(), QStringLiteral("Geen fouten gevonden"));
+    Trigger("Herstellen1");
+    EXPECT_EQ(prompter.Beeps(Sound::Exclamation), 1);
+    EXPECT_EQ(Tekst(), "e|--0--|\r\nB|--1--|");
+}
+
+TEST_F(Window, AkkoordnaamSaysWhyWhenItNamesNothing)
+{
+    Zet(QStringLiteral("Titel\ne|--0--|\nB|--1--|"));
+    Caret(Op(0, 2));
+    Trigger("Akkoordnaam1");
+    Caret(Op(1, 1));
+    Trigger("Akkoordnaam1");
+    EXPECT_EQ(prompter.messages, (std::vector<std::string>{"De caret staat niet op een tablijn",
+                                                           "Geen noten in kolom 2 van deze balk"}));
+    EXPECT_EQ(Tekst(), "Titel\r\ne|--0--|\r\nB|--1--|");
+}
 
 } // namespace korvane::test
