@@ -117,7 +117,6 @@ public:
 private:
     const Muziekstuk& m_stuk;
     Tijdlijn& m_uit;
-    std::vector<int> m_afstanden;
 };
 
 void Rekenaar::Balk(int bi, Maatsoort soort)
@@ -155,53 +154,59 @@ void Rekenaar::Balk(int bi, Maatsoort soort)
     m_uit.vasteStap[static_cast<std::size_t>(bi)] = vast;
     const bool letters = b.tijdregel >= 0 && b.tijden.aantal > 0;
 
-    // The margins writers leave before a bar's first note and after its last,
-    // and the spacing they use most, taken over the whole staff: one bar may
-    // begin with a rest or end with a held note, most will not.
-    int voor = 3, na = 3;
-    m_afstanden.clear();
+    // The dots of a repeat sign belong to its bar line, not to the bar.
+    std::vector<Maat> binnen(maten.begin(), maten.end());
+    for (Maat& m : binnen)
+        for (const Maatstreep& s : strepen) {
+            if (s.herhaalBegin && s.kolom + s.breedte == m.begin && m.begin + 1 < m.eind)
+                ++m.begin;
+            if (s.herhaalEind && s.kolom == m.eind && m.eind - 1 > m.begin)
+                --m.eind;
+        }
+
+    // The margin writers leave before a bar's first note, taken over the
+    // whole staff: one bar may begin with a rest, most will not.
+    int voor = 3;
     bool ergens = false;
-    for (std::size_t m = 0; m < maten.size(); ++m) {
+    for (std::size_t m = 0; m < binnen.size(); ++m) {
         const Bereik r = m_uit.maatKlanken[static_cast<std::size_t>(b.maten.begin) + m];
         if (r.aantal == 0)
             continue;
         ergens = true;
-        const auto& eerste = m_stuk.klanken[static_cast<std::size_t>(r.begin)];
-        const auto& laatste = m_stuk.klanken[static_cast<std::size_t>(r.begin + r.aantal - 1)];
-        voor = std::min(voor, eerste.kolom - maten[m].begin);
-        na = std::min(na, maten[m].eind - 1 - laatste.kolom);
-        for (int k = r.begin + 1; k < r.begin + r.aantal; ++k)
-            m_afstanden.push_back(m_stuk.klanken[static_cast<std::size_t>(k)].kolom -
-                                  m_stuk.klanken[static_cast<std::size_t>(k - 1)].kolom);
+        voor = std::min(voor, m_stuk.klanken[static_cast<std::size_t>(r.begin)].kolom - binnen[m].begin);
     }
-    if (!ergens)
-        voor = na = 1;
-    voor = std::max(voor, 0);
-    na = std::max(na, 0);
-    int afstand = voor + na;
-    if (!m_afstanden.empty()) {
-        std::sort(m_afstanden.begin(), m_afstanden.end());
-        int beste = 0;
-        for (std::size_t i = 0; i < m_afstanden.size();) {
-            std::size_t j = i;
-            while (j < m_afstanden.size() && m_afstanden[j] == m_afstanden[i])
-                ++j;
-            if (static_cast<int>(j - i) > beste) {
-                beste = static_cast<int>(j - i);
-                afstand = m_afstanden[i];
+    voor = ergens ? std::max(voor, 0) : 1;
+
+    // How many columns a measure takes: the bar's columns less the one a
+    // note character takes, give or take the margins a writer leaves at the
+    // bar's end. The count that puts the staff's notes nearest the grid wins,
+    // the plain one on a tie.
+    int correctie = 0;
+    if (!letters && !vast) {
+        double minste = -1;
+        for (int c : {0, -1, 1, -2, -3}) {
+            double fout = 0;
+            for (std::size_t m = 0; m < binnen.size(); ++m) {
+                const Bereik r = m_uit.maatKlanken[static_cast<std::size_t>(b.maten.begin) + m];
+                const double kolommen = std::max(1, binnen[m].eind - binnen[m].begin - 1 + c);
+                for (int k = r.begin; k < r.begin + r.aantal; ++k) {
+                    const int x = std::max(0, m_stuk.klanken[static_cast<std::size_t>(k)].kolom - binnen[m].begin - voor);
+                    const double tik = x * D / kolommen;
+                    fout += std::abs(Kwantiseer(tik) - tik);
+                }
             }
-            i = j;
+            if (minste < 0 || fout < minste - 1e-6) {
+                minste = fout;
+                correctie = c;
+            }
         }
     }
 
     for (std::size_t m = 0; m < maten.size(); ++m) {
         const std::size_t gm = static_cast<std::size_t>(b.maten.begin) + m;
-        const Maat& maat = maten[m];
+        const Maat& maat = binnen[m];
         const Bereik r = m_uit.maatKlanken[gm];
-        // Columns to ticks. With evenly spaced notes the bar's columns hold
-        // its slots less the one a note character takes, unless the margins
-        // are tighter than a slot.
-        const double kolommen = std::max(1, maat.eind - maat.begin - 1 + std::max(0, afstand - voor - na));
+        const double kolommen = std::max(1, maat.eind - maat.begin - 1 + correctie);
         const int marge = vast ? std::min(voor, 1) : voor;
         auto tikVan = [&](int kolom) {
             const int x = std::max(0, kolom - maat.begin - marge);
