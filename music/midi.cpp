@@ -216,7 +216,7 @@ void SpeelSnaar(const Muziekstuk& stuk, const std::vector<const Speelnoot*>& not
             if (n.aanslag == Aanslag::Spook)
                 snelheid = kZacht;
             if (n.palmMute) {
-                snelheid = kGedempt;
+                snelheid = std::min(snelheid, kGedempt);
                 lengte = std::clamp<std::int64_t>(lengte / 2, std::min<std::int64_t>(lengte, 60), kTikkenPerKwart / 2);
             }
             if (n.aanslag == Aanslag::Gedempt) {
