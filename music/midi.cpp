@@ -52,8 +52,16 @@ void Be16(std::string& uit, int v)
 
 class Spoor {
 public:
-    void Kort(std::int64_t tik, int volgorde, int a, int b, int c = -1)
+    // Events go into lists, one per channel, each written nearly in time
+    // order, so that writing them is a merge rather than a sort.
+    int NieuweLijst()
     {
+        m_lijsten.emplace_back();
+        return static_cast<int>(m_lijsten.size()) - 1;
+    }
+    void Kort(int lijst, std::int64_t tik, int volgorde, int a, int b, int c = -1)
+    {
+        auto& doel = m_lijsten[static_cast<std::size_t>(lijst)];
         Gebeurtenis g;
         g.tik = tik;
         g.volgorde = volgorde;
@@ -64,22 +72,39 @@ public:
             g.data[2] = static_cast<std::uint8_t>(c);
             g.lengte = 3;
         }
-        m_kort.push_back(g);
+        doel.push_back(g);
     }
     // A meta event: written at once, the meta events come first at a tick.
+    void Ruimte(int lijst, std::size_t n) { m_lijsten[static_cast<std::size_t>(lijst)].reserve(n); }
     void Meta(std::int64_t tik, int soort, std::string_view data) { m_meta.push_back({tik, soort, std::string(data)}); }
 
     std::string Bytes(std::int64_t eind)
     {
-        std::stable_sort(m_kort.begin(), m_kort.end(), [](const Gebeurtenis& x, const Gebeurtenis& y) {
+        const auto voor = [](const Gebeurtenis& x, const Gebeurtenis& y) {
             return x.tik != y.tik ? x.tik < y.tik : x.volgorde < y.volgorde;
-        });
+        };
+        std::size_t aantal = 0;
+        for (auto& lijst : m_lijsten) {
+            if (!std::is_sorted(lijst.begin(), lijst.end(), voor))
+                std::stable_sort(lijst.begin(), lijst.end(), voor);
+            aantal += lijst.size();
+        }
         std::stable_sort(m_meta.begin(), m_meta.end(), [](const MetaG& x, const MetaG& y) { return x.tik < y.tik; });
         std::string data;
+        data.reserve(aantal * 4 + 64);
         std::int64_t nu = 0;
-        std::size_t k = 0, m = 0;
-        while (k < m_kort.size() || m < m_meta.size()) {
-            if (m < m_meta.size() && (k >= m_kort.size() || m_meta[m].tik <= m_kort[k].tik)) {
+        std::size_t m = 0;
+        std::vector<std::size_t> kop(m_lijsten.size(), 0);
+        for (;;) {
+            // The earliest head among the lists; the first list wins a tie.
+            const Gebeurtenis* beste = nullptr;
+            std::size_t waar = 0;
+            for (std::size_t l = 0; l < m_lijsten.size(); ++l)
+                if (kop[l] < m_lijsten[l].size() && (!beste || voor(m_lijsten[l][kop[l]], *beste))) {
+                    beste = &m_lijsten[l][kop[l]];
+                    waar = l;
+                }
+            if (m < m_meta.size() && (!beste || m_meta[m].tik <= beste->tik)) {
                 const MetaG& g = m_meta[m++];
                 Vlq(data, static_cast<std::uint64_t>(g.tik - nu));
                 nu = g.tik;
@@ -87,11 +112,13 @@ public:
                 data += static_cast<char>(g.soort);
                 Vlq(data, g.data.size());
                 data += g.data;
+            } else if (beste) {
+                ++kop[waar];
+                Vlq(data, static_cast<std::uint64_t>(beste->tik - nu));
+                nu = beste->tik;
+                data.append(reinterpret_cast<const char*>(beste->data), static_cast<std::size_t>(beste->lengte));
             } else {
-                const Gebeurtenis& g = m_kort[k++];
-                Vlq(data, static_cast<std::uint64_t>(g.tik - nu));
-                nu = g.tik;
-                data.append(reinterpret_cast<const char*>(g.data), static_cast<std::size_t>(g.lengte));
+                break;
             }
         }
         Vlq(data, static_cast<std::uint64_t>(std::max<std::int64_t>(0, eind - nu)));
@@ -99,7 +126,9 @@ public:
         data += '\0';
         std::string uit = "MTrk";
         Be32(uit, static_cast<std::uint32_t>(data.size()));
-        return uit + data;
+        uit.reserve(uit.size() + data.size());
+        uit += data;
+        return uit;
     }
 
 private:
@@ -108,7 +137,7 @@ private:
         int soort;
         std::string data;
     };
-    std::vector<Gebeurtenis> m_kort;
+    std::vector<std::vector<Gebeurtenis>> m_lijsten;
     std::vector<MetaG> m_meta;
 };
 
@@ -125,7 +154,8 @@ bool IsGlij(Techniek t)
 // One string's channel: its sounding note and where its wheel stands.
 class Snaarkanaal {
 public:
-    Snaarkanaal(Spoor& spoor, int kanaal) : m_spoor(spoor), m_kanaal(kanaal) {}
+    Snaarkanaal(Spoor& spoor, int kanaal) : m_spoor(spoor), m_kanaal(kanaal), m_lijst(spoor.NieuweLijst()) {}
+    int Lijst() const { return m_lijst; }
 
     void Wiel(std::int64_t tik, double halveTonen)
     {
@@ -134,14 +164,14 @@ public:
             return;
         m_wiel = w;
         m_buiging = halveTonen;
-        m_spoor.Kort(tik, 1, 0xE0 | m_kanaal, w & 0x7F, w >> 7);
+        m_spoor.Kort(m_lijst, tik, 1, 0xE0 | m_kanaal, w & 0x7F, w >> 7);
     }
 
     // A glide of the wheel from where it stands to `naar` over [van, tot).
     void Glij(std::int64_t van, std::int64_t tot, double naar)
     {
         const double begin = m_buiging;
-        const std::int64_t stap = 20;
+        const std::int64_t stap = 30;
         for (std::int64_t t = van + stap; t < tot; t += stap)
             Wiel(t, begin + (naar - begin) * static_cast<double>(t - van) / static_cast<double>(tot - van));
         Wiel(tot, naar);
@@ -151,7 +181,7 @@ public:
     {
         const double midden = m_buiging;
         constexpr double kPi = 3.14159265358979;
-        for (std::int64_t t = van; t < tot; t += 20)
+        for (std::int64_t t = van; t < tot; t += 30)
             Wiel(t, midden + 0.3 * std::sin(2 * kPi * static_cast<double>(t - van) / kTikkenPerKwart * 4 / 2));
         Wiel(tot, midden);
     }
@@ -161,14 +191,14 @@ public:
         if (m_buiging != 0)
             Wiel(tik, 0);
         m_toon = std::clamp(toon, 0, 127);
-        m_spoor.Kort(tik, 2, 0x90 | m_kanaal, m_toon, snelheid);
+        m_spoor.Kort(m_lijst, tik, 2, 0x90 | m_kanaal, m_toon, snelheid);
     }
 
     void Uit(std::int64_t tik)
     {
         if (m_toon < 0)
             return;
-        m_spoor.Kort(tik, 0, 0x80 | m_kanaal, m_toon, 0);
+        m_spoor.Kort(m_lijst, tik, 0, 0x80 | m_kanaal, m_toon, 0);
         m_toon = -1;
     }
 
@@ -178,6 +208,7 @@ public:
 private:
     Spoor& m_spoor;
     int m_kanaal;
+    int m_lijst;
     int m_toon = -1;
     int m_wiel = 8192;
     double m_buiging = 0;
@@ -325,15 +356,16 @@ std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::str
             const int k = volgendKanaal % 16;
             volgendKanaal = (volgendKanaal + 1) % 16;
             kanalen.emplace_back(spoor, k);
-            spoor.Kort(0, 1, 0xC0 | k, g.programma);
+            const int l = kanalen.back().Lijst();
+            spoor.Kort(l, 0, 1, 0xC0 | k, g.programma);
             // Pitch-bend range: registered parameter 0, then closed again.
-            spoor.Kort(0, 1, 0xB0 | k, 101, 0);
-            spoor.Kort(0, 1, 0xB0 | k, 100, 0);
-            spoor.Kort(0, 1, 0xB0 | k, 6, kBuigBereik);
-            spoor.Kort(0, 1, 0xB0 | k, 38, 0);
-            spoor.Kort(0, 1, 0xB0 | k, 101, 127);
-            spoor.Kort(0, 1, 0xB0 | k, 100, 127);
-            spoor.Kort(0, 1, 0xE0 | k, 0, 64);
+            spoor.Kort(l, 0, 1, 0xB0 | k, 101, 0);
+            spoor.Kort(l, 0, 1, 0xB0 | k, 100, 0);
+            spoor.Kort(l, 0, 1, 0xB0 | k, 6, kBuigBereik);
+            spoor.Kort(l, 0, 1, 0xB0 | k, 38, 0);
+            spoor.Kort(l, 0, 1, 0xB0 | k, 101, 127);
+            spoor.Kort(l, 0, 1, 0xB0 | k, 100, 127);
+            spoor.Kort(l, 0, 1, 0xE0 | k, 0, 64);
         }
         const std::vector<Speelnoot> noten = Speelnoten(stuk, tijden, static_cast<int>(gi));
         std::vector<std::vector<const Speelnoot*>> perSnaar(static_cast<std::size_t>(g.snaren));
@@ -347,7 +379,12 @@ std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::str
         sporen.push_back(spoor.Bytes(g.lengte));
     }
 
-    std::string uit = "MThd";
+    std::size_t totaal = 14;
+    for (const std::string& s : sporen)
+        totaal += s.size();
+    std::string uit;
+    uit.reserve(totaal);
+    uit += "MThd";
     Be32(uit, 6);
     Be16(uit, 1);
     Be16(uit, static_cast<int>(sporen.size()));

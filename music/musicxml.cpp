@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 
 namespace korvane {
@@ -53,6 +54,13 @@ std::string Xml(std::string_view s)
     return out;
 }
 
+void Getal(std::string& uit, int n)
+{
+    char buf[16];
+    const auto r = std::to_chars(buf, buf + sizeof buf, n);
+    uit.append(buf, static_cast<std::size_t>(r.ptr - buf));
+}
+
 struct Waarde {
     int tikken;
     const char* soort;
@@ -87,7 +95,29 @@ const Waarde* Past(int tikken)
 }
 
 // As a note's pitch, or with `voor` = "tuning-" as a string's tuning.
-void Toonhoogte(std::string& uit, int midi, const std::string& voor = {})
+void ToonhoogteTekst(std::string& uit, int midi, const std::string& voor);
+
+// A long tab writes the same few dozen pitches over and over.
+void Toonhoogte(std::string& uit, int midi)
+{
+    static const std::array<std::string, 128> tabel = [] {
+        std::array<std::string, 128> t;
+        for (int m = 0; m < 128; ++m)
+            ToonhoogteTekst(t[static_cast<std::size_t>(m)], m, {});
+        return t;
+    }();
+    if (midi >= 0 && midi < 128)
+        uit += tabel[static_cast<std::size_t>(midi)];
+    else
+        ToonhoogteTekst(uit, midi, {});
+}
+
+void Toonhoogte(std::string& uit, int midi, const std::string& voor)
+{
+    ToonhoogteTekst(uit, midi, voor);
+}
+
+void ToonhoogteTekst(std::string& uit, int midi, const std::string& voor)
 {
     static constexpr const char* kStap[12] = {"C", "C", "D", "D", "E", "F", "F", "G", "G", "A", "A", "B"};
     static constexpr int kVerhoging[12] = {0, 1, 0, 1, 0, 0, 1, 0, 1, 0, 1, 0};
@@ -102,7 +132,20 @@ void Toonhoogte(std::string& uit, int midi, const std::string& voor = {})
         uit += "</pitch>";
 }
 
+void WaardetekstMaak(std::string& uit, const Waarde& w);
+
 void Waardetekst(std::string& uit, const Waarde& w)
+{
+    static const std::array<std::string, kWaarden.size()> tabel = [] {
+        std::array<std::string, kWaarden.size()> t;
+        for (std::size_t i = 0; i < kWaarden.size(); ++i)
+            WaardetekstMaak(t[i], kWaarden[i]);
+        return t;
+    }();
+    uit += tabel[static_cast<std::size_t>(&w - kWaarden.data())];
+}
+
+void WaardetekstMaak(std::string& uit, const Waarde& w)
 {
     uit += "<type>";
     uit += w.soort;
@@ -120,10 +163,14 @@ void Rusten(std::string& uit, int tikken)
         const Waarde* w = Past(tikken);
         if (!w) {
             // Below a thirty-second: only a duration, which readers accept.
-            uit += "<note><rest/><duration>" + std::to_string(tikken) + "</duration><voice>1</voice></note>";
+            uit += "<note><rest/><duration>";
+            Getal(uit, tikken);
+            uit += "</duration><voice>1</voice></note>";
             return;
         }
-        uit += "<note><rest/><duration>" + std::to_string(w->tikken) + "</duration><voice>1</voice>";
+        uit += "<note><rest/><duration>";
+        Getal(uit, w->tikken);
+        uit += "</duration><voice>1</voice>";
         Waardetekst(uit, *w);
         uit += "</note>";
         tikken -= w->tikken;
@@ -198,6 +245,7 @@ private:
     std::vector<int> m_stemming;
     std::vector<int> m_volgende;    // per note of the staff: the next note on its string, or -1
     std::vector<bool> m_opgevouwen; // per klank of the staff: a bend's target only
+    std::string m_technisch;
 };
 
 void Schrijver::Deel(const Speelgroep& g, std::string& uit)
@@ -279,7 +327,9 @@ void Schrijver::Balk(int bi, std::string& uit)
         for (int van = 0; van < lengte; van += maatTikken) {
             const int tot = std::min(lengte, van + maatTikken);
             ++m_maatnummer;
-            uit += "<measure number=\"" + std::to_string(m_maatnummer) + "\">";
+            uit += "<measure number=\"";
+            Getal(uit, m_maatnummer);
+            uit += "\">";
             const bool nieuweSoort = !(soort == m_soort);
             const bool nieuweStemming = stemming != m_stemming;
             if (nieuweSoort || nieuweStemming) {
@@ -371,7 +421,9 @@ void Schrijver::Akkoord(const Muziekbalk& b, int k, int duur, std::string& uit)
             uit += "<chord/>";
         eerste = false;
         Toonhoogte(uit, toon);
-        uit += "<duration>" + std::to_string(w->tikken) + "</duration><voice>1</voice>";
+        uit += "<duration>";
+        Getal(uit, w->tikken);
+        uit += "</duration><voice>1</voice>";
         Waardetekst(uit, *w);
         if (n.aanslag == Aanslag::Gedempt)
             uit += "<notehead>x</notehead>";
@@ -383,12 +435,15 @@ void Schrijver::Akkoord(const Muziekbalk& b, int k, int duur, std::string& uit)
         const bool naarVerbonden = nn && n.naar != Techniek::Geen && nn->via == n.naar;
         const bool slideIn = n.via == Techniek::Glij || n.via == Techniek::GlijOp || n.via == Techniek::GlijAf;
         const bool slideUit = n.naar == Techniek::Glij || n.naar == Techniek::GlijOp || n.naar == Techniek::GlijAf;
-        std::string technisch;
-        technisch += "<string>" + std::to_string(n.snaar + 1) + "</string>";
-        technisch += "<fret>" + std::to_string(std::max<int>(n.fret, 0)) + "</fret>";
+        std::string& technisch = m_technisch;
+        technisch.assign("<string>");
+        Getal(technisch, n.snaar + 1);
+        technisch += "</string><fret>";
+        Getal(technisch, std::max<int>(n.fret, 0));
+        technisch += "</fret>";
         // The partner before: was its sign written after it too?
         bool vanVerbonden = false;
-        for (int p = i - 1; p >= 0; --p)
+        for (int p = i - 1; n.via != Techniek::Geen && p >= 0; --p)
             if (noten[static_cast<std::size_t>(p)].snaar == n.snaar) {
                 vanVerbonden = m_volgende[static_cast<std::size_t>(p)] == i && noten[static_cast<std::size_t>(p)].naar == n.via &&
                                n.via != Techniek::Geen;
@@ -435,7 +490,9 @@ void Schrijver::Akkoord(const Muziekbalk& b, int k, int duur, std::string& uit)
             if (j == i)
                 technisch += "<bend><bend-alter>2</bend-alter></bend>";
         }
-        uit += "<technical>" + technisch + "</technical></notations>";
+        uit += "<technical>";
+        uit += technisch;
+        uit += "</technical></notations>";
         if (n.palmMute)
             uit += "<play><mute>palm</mute></play>";
         uit += "</note>";

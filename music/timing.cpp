@@ -445,7 +445,8 @@ Tijdlijn BerekenTijden(const Muziekstuk& stuk, std::span<const std::u32string_vi
                 tempoVoor[bi] = t;
             if (const Maatsoort m = LeesMaatsoort(s); m.teller > 0 && r != b.akkoordregel)
                 geldend = m;
-            if (gitaar < 0)
+            // The sound is named in the header, above the first staff.
+            if (gitaar < 0 && bi == 0)
                 gitaar = GitaarUitTekst(s);
         }
         vanaf = b.bron.laatste + 1;
