@@ -47,8 +47,9 @@ std::string Exporteer(const MemoryEditor& editor, const Stemming& stemming, bool
 {
     TabAnalyse analyse;
     analyze(editor, analyse);
-    const Muziekstuk stuk = LeesMuziek(editor, analyse, stemming);
+    // The characters once, for the model and the timing alike.
     const Tekstregels regels(editor);
+    const Muziekstuk stuk = LeesMuziek(regels.Regels(), analyse, SnaarnamenVan(stemming));
     const Tijdlijn tijden = BerekenTijden(stuk, regels.Regels(), {});
     return midi ? SchrijfMidi(stuk, tijden, "bench") : SchrijfMusicXml(stuk, tijden, "bench");
 }

@@ -85,8 +85,9 @@ std::string MuziekExport(const EditorOps& editor, const std::string& stemming, c
     analyze(editor, analyse);
     Stemming huidige;
     BerekenStemming(stemming, huidige);
-    const Muziekstuk stuk = LeesMuziek(editor, analyse, huidige);
+    // The characters once, for the model and the timing alike.
     const Tekstregels regels(editor);
+    const Muziekstuk stuk = LeesMuziek(regels.Regels(), analyse, SnaarnamenVan(huidige));
     const Tijdlijn tijden = BerekenTijden(stuk, regels.Regels(), {tempo});
     const std::string naam = bestandsnaam == "-" ? "Tab" : std::filesystem::path(bestandsnaam).stem().string();
     const std::string titel = TitelVan(regels.Regels(), stuk, naam);

@@ -375,6 +375,8 @@ std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::str
                 perSnaar[static_cast<std::size_t>(s)].push_back(&sp);
         }
         for (int s = 0; s < g.snaren; ++s)
+            spoor.Ruimte(kanalen[static_cast<std::size_t>(s)].Lijst(), perSnaar[static_cast<std::size_t>(s)].size() * 4 + 16);
+        for (int s = 0; s < g.snaren; ++s)
             SpeelSnaar(stuk, perSnaar[static_cast<std::size_t>(s)], kanalen[static_cast<std::size_t>(s)]);
         sporen.push_back(spoor.Bytes(g.lengte));
     }

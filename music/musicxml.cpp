@@ -508,7 +508,7 @@ void Schrijver::Akkoord(const Muziekbalk& b, int k, int duur, std::string& uit)
 std::string SchrijfMusicXml(const Muziekstuk& stuk, const Tijdlijn& tijden, std::string_view titel)
 {
     std::string uit;
-    uit.reserve(stuk.noten.size() * 260 + 4096);
+    uit.reserve(stuk.noten.size() * 340 + 4096);
     uit += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
            "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"

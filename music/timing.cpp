@@ -450,6 +450,9 @@ Tijdlijn BerekenTijden(const Muziekstuk& stuk, std::span<const std::u32string_vi
                 gitaar = GitaarUitTekst(s);
         }
         vanaf = b.bron.laatste + 1;
+        // The most recent statement holds until the next one.
+        if (tempoVoor[bi] == 0 && bi > 0)
+            tempoVoor[bi] = tempoVoor[bi - 1];
         Maatsoort soort = geldend;
         if (b.telregel >= 0) {
             const Maatsoort t = UitTelregel(regel(b.telregel), b.maten.aantal);
@@ -491,10 +494,7 @@ Tijdlijn BerekenTijden(const Muziekstuk& stuk, std::span<const std::u32string_vi
             if (m.balk == vorigeBalk)
                 continue;
             vorigeBalk = m.balk;
-            // The most recent statement holds until the next one.
-            double t = 0;
-            for (int k = m.balk; k >= 0 && t == 0; --k)
-                t = tempoVoor[static_cast<std::size_t>(k)];
+            const double t = tempoVoor[static_cast<std::size_t>(m.balk)];
             if (t > 0 && t != g.tempi.back().bpm) {
                 if (g.tempi.back().tik == m.begin)
                     g.tempi.back().bpm = t;
