@@ -369,6 +369,8 @@ std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::str
         }
         const std::vector<Speelnoot> noten = Speelnoten(stuk, tijden, static_cast<int>(gi));
         std::vector<std::vector<const Speelnoot*>> perSnaar(static_cast<std::size_t>(g.snaren));
+        for (auto& lijst : perSnaar)
+            lijst.reserve(noten.size() / static_cast<std::size_t>(std::max(g.snaren, 1)) * 2);
         for (const Speelnoot& sp : noten) {
             const int s = stuk.noten[static_cast<std::size_t>(sp.noot)].snaar;
             if (s >= 0 && s < g.snaren)

@@ -510,6 +510,16 @@ std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden
 {
     std::vector<Speelnoot> uit;
     const Speelgroep& g = tijden.groepen[static_cast<std::size_t>(groep)];
+    std::size_t aantal = 0;
+    for (const Speelmaat& m : g.volgorde) {
+        const Bereik r = tijden.maatKlanken[static_cast<std::size_t>(m.maat)];
+        if (r.aantal > 0) {
+            const Klank& eerste = stuk.klanken[static_cast<std::size_t>(r.begin)];
+            const Klank& laatste = stuk.klanken[static_cast<std::size_t>(r.begin + r.aantal - 1)];
+            aantal += static_cast<std::size_t>(laatste.eersteNoot + laatste.aantalNoten - eerste.eersteNoot);
+        }
+    }
+    uit.reserve(aantal);
     for (const Speelmaat& m : g.volgorde) {
         const Bereik r = tijden.maatKlanken[static_cast<std::size_t>(m.maat)];
         const Muziekbalk& b = stuk.balken[static_cast<std::size_t>(m.balk)];
