@@ -23,12 +23,17 @@ constexpr int kLegato = 64;     // a pull-off or hammer-on too far to glide
 struct Gebeurtenis {
     std::int64_t tik = 0;
     int volgorde = 0;           // at one tick: 0 note off, 1 wheel and controllers, 2 note on
+    std::uint64_t sleutel = 0;  // tick and order in one number
     std::uint8_t data[3] = {};
     int lengte = 0;
 };
 
 void Vlq(std::string& uit, std::uint64_t v)
 {
+    if (v < 0x80) {
+        uit += static_cast<char>(v);
+        return;
+    }
     char buf[10];
     int n = 0;
     buf[n++] = static_cast<char>(v & 0x7F);
@@ -65,6 +70,7 @@ public:
         Gebeurtenis g;
         g.tik = tik;
         g.volgorde = volgorde;
+        g.sleutel = static_cast<std::uint64_t>(tik) << 2 | static_cast<std::uint64_t>(volgorde);
         g.data[0] = static_cast<std::uint8_t>(a);
         g.data[1] = static_cast<std::uint8_t>(b);
         g.lengte = 2;
@@ -80,9 +86,7 @@ public:
 
     std::string Bytes(std::int64_t eind)
     {
-        const auto voor = [](const Gebeurtenis& x, const Gebeurtenis& y) {
-            return x.tik != y.tik ? x.tik < y.tik : x.volgorde < y.volgorde;
-        };
+        const auto voor = [](const Gebeurtenis& x, const Gebeurtenis& y) { return x.sleutel < y.sleutel; };
         std::size_t aantal = 0;
         for (auto& lijst : m_lijsten) {
             if (!std::is_sorted(lijst.begin(), lijst.end(), voor))
@@ -98,10 +102,12 @@ public:
         for (;;) {
             // The earliest head among the lists; the first list wins a tie.
             const Gebeurtenis* beste = nullptr;
+            std::uint64_t besteSleutel = ~std::uint64_t{0};
             std::size_t waar = 0;
             for (std::size_t l = 0; l < m_lijsten.size(); ++l)
-                if (kop[l] < m_lijsten[l].size() && (!beste || voor(m_lijsten[l][kop[l]], *beste))) {
+                if (kop[l] < m_lijsten[l].size() && m_lijsten[l][kop[l]].sleutel < besteSleutel) {
                     beste = &m_lijsten[l][kop[l]];
+                    besteSleutel = beste->sleutel;
                     waar = l;
                 }
             if (m < m_meta.size() && (!beste || m_meta[m].tik <= beste->tik)) {
