@@ -441,13 +441,16 @@ Tijdlijn BerekenTijden(const Muziekstuk& stuk, std::span<const std::u32string_vi
             const std::u32string_view s = regel(r);
             if (s.empty() || r == b.telregel)
                 continue;
+            // The sound is named in the header, above the first staff.
+            if (gitaar < 0 && bi == 0)
+                gitaar = GitaarUitTekst(s);
+            // Both need a number; most lines between staffs are words.
+            if (std::none_of(s.begin(), s.end(), IsCijfer))
+                continue;
             if (const double t = LeesTempo(s))
                 tempoVoor[bi] = t;
             if (const Maatsoort m = LeesMaatsoort(s); m.teller > 0 && r != b.akkoordregel)
                 geldend = m;
-            // The sound is named in the header, above the first staff.
-            if (gitaar < 0 && bi == 0)
-                gitaar = GitaarUitTekst(s);
         }
         vanaf = b.bron.laatste + 1;
         // The most recent statement holds until the next one.
