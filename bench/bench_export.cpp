@@ -47,10 +47,10 @@ std::string Exporteer(const MemoryEditor& editor, const Stemming& stemming, bool
 {
     TabAnalyse analyse;
     analyze(editor, analyse);
-    // The characters once, for the model and the timing alike.
-    const Tekstregels regels(editor);
-    const Muziekstuk stuk = LeesMuziek(regels.Regels(), analyse, SnaarnamenVan(stemming));
-    const Tijdlijn tijden = BerekenTijden(stuk, regels.Regels(), {});
+    // The lines a stretch at a time, for the model and the timing alike.
+    EditorRegels regels(editor);
+    const Muziekstuk stuk = LeesMuziek(regels, analyse, SnaarnamenVan(stemming));
+    const Tijdlijn tijden = BerekenTijden(stuk, regels, {});
     return midi ? SchrijfMidi(stuk, tijden, "bench") : SchrijfMusicXml(stuk, tijden, "bench");
 }
 

@@ -85,12 +85,12 @@ std::string MuziekExport(const EditorOps& editor, const std::string& stemming, c
     analyze(editor, analyse);
     Stemming huidige;
     BerekenStemming(stemming, huidige);
-    // The characters once, for the model and the timing alike.
-    const Tekstregels regels(editor);
-    const Muziekstuk stuk = LeesMuziek(regels.Regels(), analyse, SnaarnamenVan(huidige));
-    const Tijdlijn tijden = BerekenTijden(stuk, regels.Regels(), {tempo});
+    // The lines a stretch at a time, for the model and the timing alike.
+    EditorRegels regels(editor);
+    const Muziekstuk stuk = LeesMuziek(regels, analyse, SnaarnamenVan(huidige));
+    const Tijdlijn tijden = BerekenTijden(stuk, regels, {tempo});
     const std::string naam = bestandsnaam == "-" ? "Tab" : std::filesystem::path(bestandsnaam).stem().string();
-    const std::string titel = TitelVan(regels.Regels(), stuk, naam);
+    const std::string titel = TitelVan(regels, stuk, naam);
     return soort == Exportsoort::Midi ? SchrijfMidi(stuk, tijden, titel) : SchrijfMusicXml(stuk, tijden, titel);
 }
 

@@ -21,11 +21,12 @@ constexpr int kDood = 64;       // x
 constexpr int kLegato = 64;     // a pull-off or hammer-on too far to glide
 
 struct Gebeurtenis {
-    std::int64_t tik = 0;
-    int volgorde = 0;           // at one tick: 0 note off, 1 wheel and controllers, 2 note on
-    std::uint64_t sleutel = 0;  // tick and order in one number
+    // The tick times four plus the order at one tick: 0 note off, 1 wheel
+    // and controllers, 2 note on.
+    std::uint64_t sleutel = 0;
     std::uint8_t data[3] = {};
-    int lengte = 0;
+    std::uint8_t lengte = 0;
+    std::int64_t Tik() const { return static_cast<std::int64_t>(sleutel >> 2); }
 };
 
 void Vlq(std::string& uit, std::uint64_t v)
@@ -68,9 +69,7 @@ public:
     {
         auto& doel = m_lijsten[static_cast<std::size_t>(lijst)];
         Gebeurtenis g;
-        g.tik = tik;
-        g.volgorde = volgorde;
-        g.sleutel = static_cast<std::uint64_t>(tik) << 2 | static_cast<std::uint64_t>(volgorde);
+        g.sleutel = static_cast<std::uint64_t>(std::max<std::int64_t>(tik, 0)) << 2 | static_cast<std::uint64_t>(volgorde);
         g.data[0] = static_cast<std::uint8_t>(a);
         g.data[1] = static_cast<std::uint8_t>(b);
         g.lengte = 2;
@@ -110,7 +109,7 @@ public:
                     besteSleutel = beste->sleutel;
                     waar = l;
                 }
-            if (m < m_meta.size() && (!beste || m_meta[m].tik <= beste->tik)) {
+            if (m < m_meta.size() && (!beste || m_meta[m].tik <= beste->Tik())) {
                 const MetaG& g = m_meta[m++];
                 Vlq(data, static_cast<std::uint64_t>(g.tik - nu));
                 nu = g.tik;
@@ -120,8 +119,8 @@ public:
                 data += g.data;
             } else if (beste) {
                 ++kop[waar];
-                Vlq(data, static_cast<std::uint64_t>(beste->tik - nu));
-                nu = beste->tik;
+                Vlq(data, static_cast<std::uint64_t>(beste->Tik() - nu));
+                nu = beste->Tik();
                 data.append(reinterpret_cast<const char*>(beste->data), static_cast<std::size_t>(beste->lengte));
             } else {
                 break;

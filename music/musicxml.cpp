@@ -557,4 +557,14 @@ std::string TitelVan(std::span<const std::u32string_view> regels, const Muziekst
     return std::string(terugval);
 }
 
+std::string TitelVan(Regelbron& regels, const Muziekstuk& stuk, std::string_view terugval)
+{
+    const int tot = stuk.balken.empty() ? regels.Aantal() : stuk.balken[0].bron.eerste;
+    regels.Bereid(0, tot);
+    std::vector<std::u32string_view> boven;
+    for (int r = 0; r < tot; ++r)
+        boven.push_back(regels.Regel(r));
+    return TitelVan(boven, stuk, terugval);
+}
+
 } // namespace korvane

@@ -19,5 +19,6 @@ std::string SchrijfMusicXml(const Muziekstuk& stuk, const Tijdlijn& tijden, std:
 // staff that is no statement (capo, tempo, time signature), chord line or
 // count line; `terugval` (the file's name) when there is none. UTF-8.
 std::string TitelVan(std::span<const std::u32string_view> regels, const Muziekstuk& stuk, std::string_view terugval);
+std::string TitelVan(Regelbron& regels, const Muziekstuk& stuk, std::string_view terugval);
 
 } // namespace korvane

@@ -416,6 +416,21 @@ Maatsoort LeesMaatsoort(std::u32string_view regel)
 
 Tijdlijn BerekenTijden(const Muziekstuk& stuk, std::span<const std::u32string_view> regels, const TijdOpties& opties)
 {
+    class Alles : public Regelbron {
+    public:
+        explicit Alles(std::span<const std::u32string_view> r) : m_r(r) {}
+        int Aantal() const override { return static_cast<int>(m_r.size()); }
+        void Bereid(int, int) override {}
+        std::u32string_view Regel(int i) const override { return m_r[static_cast<std::size_t>(i)]; }
+
+    private:
+        std::span<const std::u32string_view> m_r;
+    } bron(regels);
+    return BerekenTijden(stuk, bron, opties);
+}
+
+Tijdlijn BerekenTijden(const Muziekstuk& stuk, Regelbron& regels, const TijdOpties& opties)
+{
     Tijdlijn uit;
     uit.klankBegin.assign(stuk.klanken.size(), 0);
     uit.klankLengte.assign(stuk.klanken.size(), 0);
@@ -425,10 +440,7 @@ Tijdlijn BerekenTijden(const Muziekstuk& stuk, std::span<const std::u32string_vi
     uit.maatKlanken.assign(stuk.maten.size(), Bereik{});
     uit.vasteStap.assign(stuk.balken.size(), false);
 
-    auto regel = [&](int r) {
-        return r >= 0 && r < static_cast<int>(regels.size()) ? regels[static_cast<std::size_t>(r)]
-                                                              : std::u32string_view();
-    };
+    auto regel = [&](int r) { return r >= 0 && r < regels.Aantal() ? regels.Regel(r) : std::u32string_view(); };
     Rekenaar rekenaar(stuk, uit);
     std::vector<double> tempoVoor(stuk.balken.size(), 0);
     int gitaar = -1;
@@ -437,6 +449,7 @@ Tijdlijn BerekenTijden(const Muziekstuk& stuk, std::span<const std::u32string_vi
     for (std::size_t bi = 0; bi < stuk.balken.size(); ++bi) {
         const Muziekbalk& b = stuk.balken[bi];
         // What stands between the previous staff and this one.
+        regels.Bereid(vanaf, std::min(regels.Aantal(), std::max(b.bron.eerste, b.telregel + 1)));
         for (int r = vanaf; r < b.bron.eerste; ++r) {
             const std::u32string_view s = regel(r);
             if (s.empty() || r == b.telregel)

@@ -75,6 +75,8 @@ struct TijdOpties {
 // tempo statements and instrument words are read from them.
 Tijdlijn BerekenTijden(const Muziekstuk& stuk, std::span<const std::u32string_view> regels,
                        const TijdOpties& opties = {});
+// The same from lines handed out a stretch at a time, as the model reads them.
+Tijdlijn BerekenTijden(const Muziekstuk& stuk, Regelbron& regels, const TijdOpties& opties = {});
 
 // A note as it is played.
 struct Speelnoot {

@@ -48,16 +48,16 @@ void TForm1::Exporteren1Click()
     analyze(editor(), state.analyse);
     Stemming huidige;
     BerekenStemming(QStringToBytes(ComboBox1->currentText()), huidige);
-    // The characters once, for the model and the timing alike.
-    const Tekstregels regels(editor());
-    const Muziekstuk stuk = LeesMuziek(regels.Regels(), state.analyse, SnaarnamenVan(huidige));
+    // The lines a stretch at a time, for the model and the timing alike.
+    EditorRegels regels(editor());
+    const Muziekstuk stuk = LeesMuziek(regels, state.analyse, SnaarnamenVan(huidige));
     if (stuk.noten.empty()) {
         prompter.Beep(Sound::Exclamation);
         prompter.Message("Er staan geen noten in een tabbalk: er is niets te exporteren");
         return;
     }
-    const Tijdlijn tijden = BerekenTijden(stuk, regels.Regels(), {});
-    const std::string titel = TitelVan(regels.Regels(), stuk, bron.completeBaseName().toStdString());
+    const Tijdlijn tijden = BerekenTijden(stuk, regels, {});
+    const std::string titel = TitelVan(regels, stuk, bron.completeBaseName().toStdString());
     const std::string bytes = midi ? SchrijfMidi(stuk, tijden, titel) : SchrijfMusicXml(stuk, tijden, titel);
 
     // Written beside the target and renamed over it, so that a failed write
