@@ -4,6 +4,9 @@
 
 #include "core/pages.h"
 #include "files/settings.h"
+#include "music/editorbron.h"
+#include "music/midi.h"
+#include "music/musicxml.h"
 #include "print/printer.h"
 #include "print/printing.h"
 
@@ -12,6 +15,8 @@
 #include <QPageSize>
 #include <QPrinter>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 
 namespace korvane {
@@ -58,6 +63,35 @@ std::string ExporteerPdf(const EditorOps& editor, const std::string& bestandsnaa
     if (!DrukPlan(printer, plan, QString::fromStdString(bestandsnaam), in.paginanummers, 1, plan.AantalPaginas()))
         return "kan PDF " + uit + " niet schrijven";
     return {};
+}
+
+Exportsoort ExportsoortVan(const std::string& uit)
+{
+    std::string ext = std::filesystem::path(uit).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ext == ".pdf")
+        return Exportsoort::Pdf;
+    if (ext == ".mid" || ext == ".midi")
+        return Exportsoort::Midi;
+    if (ext == ".musicxml" || ext == ".xml")
+        return Exportsoort::MusicXml;
+    return Exportsoort::Onbekend;
+}
+
+std::string MuziekExport(const EditorOps& editor, const std::string& stemming, const std::string& bestandsnaam,
+                         Exportsoort soort, double tempo)
+{
+    TabAnalyse analyse;
+    analyze(editor, analyse);
+    Stemming huidige;
+    BerekenStemming(stemming, huidige);
+    // The lines a stretch at a time, for the model and the timing alike.
+    EditorRegels regels(editor);
+    const Muziekstuk stuk = LeesMuziek(regels, analyse, SnaarnamenVan(huidige));
+    const Tijdlijn tijden = BerekenTijden(stuk, regels, {tempo});
+    const std::string naam = bestandsnaam == "-" ? "Tab" : std::filesystem::path(bestandsnaam).stem().string();
+    const std::string titel = TitelVan(regels, stuk, naam);
+    return soort == Exportsoort::Midi ? SchrijfMidi(stuk, tijden, titel) : SchrijfMusicXml(stuk, tijden, titel);
 }
 
 } // namespace korvane

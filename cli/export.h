@@ -1,5 +1,6 @@
-// The command line's PDF export: the document printed with the window's own
-// page layout into a PDF file, without a display.
+// The command line's exports: the document printed with the window's own
+// page layout into a PDF file, without a display, or its music as a MIDI or
+// MusicXML file.
 #pragma once
 
 #include "core/editor.h"
@@ -14,5 +15,16 @@ namespace korvane {
 // empty text, or why nothing could be written.
 std::string ExporteerPdf(const EditorOps& editor, const std::string& bestandsnaam, const std::string& uit,
                          const std::string& papier);
+
+enum class Exportsoort { Pdf, Midi, MusicXml, Onbekend };
+
+// By the extension of `uit`, in any letter case.
+Exportsoort ExportsoortVan(const std::string& uit);
+
+// The bytes of a MIDI or MusicXML file of `editor`'s staffs, read with
+// `stemming` (the tuning text) for staffs without labels; `tempo` where the
+// text names none. The title is the document's own, else `bestandsnaam`'s.
+std::string MuziekExport(const EditorOps& editor, const std::string& stemming, const std::string& bestandsnaam,
+                         Exportsoort soort, double tempo);
 
 } // namespace korvane

@@ -37,6 +37,7 @@ namespace {
 
 const char* const gebruik = R"(Gebruik: korvane-cli BESTAND [-o UIT | -i] [--state] STAP...
        korvane-cli BESTAND --export UIT.pdf [--page-size A4|Letter] [STAP...]
+       korvane-cli BESTAND --export UIT.mid|UIT.musicxml [--tempo N] [STAP...]
 
 Leest BESTAND (- = standaardinvoer) als bytes, voert de stappen in volgorde
 uit en schrijft het resultaat naar UIT, met -i terug naar BESTAND (via een
@@ -92,8 +93,10 @@ groep en rechten.
 
 Met --export worden de pagina's na de stappen afgedrukt naar UIT.pdf, met
 dezelfde opmaak als Afdrukken in het venster (papier A4 tenzij --page-size
-Letter; lettertype en grootte uit "Opties.txt" als dat er is). Zonder -o of
--i gaat de tekst dan nergens heen.
+Letter; lettertype en grootte uit "Opties.txt" als dat er is). Met UIT.mid
+(of .midi) wordt het een MIDI-bestand, met UIT.musicxml (of .xml) MusicXML;
+--tempo N (20 tot en met 400) geldt waar de tekst zelf geen tempo noemt
+(anders 100). Zonder -o of -i gaat de tekst dan nergens heen.
 
 Met check gaat de tekst zonder -o of -i nergens heen, zodat alleen de
 bevindingen op de standaarduitvoer staan.
@@ -713,6 +716,7 @@ int Hoofd(int argc, char** argv)
     bool toonStaat = false;
     std::optional<std::string> pdf;
     std::string papier = "A4";
+    double tempo = 100;
     std::vector<Stap> stappen;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -728,6 +732,12 @@ int Hoofd(int argc, char** argv)
             if (i + 1 >= args.size())
                 throw Fout{a + " zonder waarde"};
             (a == "--export" ? pdf.emplace() : papier) = args[++i];
+        } else if (a == "--tempo") {
+            const auto v = i + 1 < args.size() ? Getal(args[i + 1]) : std::nullopt;
+            if (!v || *v < 20 || *v > 400)
+                throw Fout{"--tempo verwacht een getal van 20 tot en met 400"};
+            tempo = *v;
+            ++i;
         } else if (!bestand) {
             bestand = a;
         } else {
@@ -756,9 +766,16 @@ int Hoofd(int argc, char** argv)
         Voer(d, stap);
 
     if (pdf) {
-        const std::string fout = ExporteerPdf(d.editor, *bestand, *pdf, papier);
-        if (!fout.empty())
-            throw Fout{fout};
+        const Exportsoort soort = ExportsoortVan(*pdf);
+        if (soort == Exportsoort::Onbekend)
+            throw Fout{"onbekend exportformaat voor " + *pdf + " (.pdf, .mid of .musicxml)"};
+        if (soort == Exportsoort::Pdf) {
+            const std::string fout = ExporteerPdf(d.editor, *bestand, *pdf, papier);
+            if (!fout.empty())
+                throw Fout{fout};
+        } else {
+            SchrijfBestand(*pdf, MuziekExport(d.editor, d.state.instellingen.stemming, *bestand, soort, tempo));
+        }
     }
 
     const std::string resultaat = Resultaat(d.editor, stijl);

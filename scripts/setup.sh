@@ -13,6 +13,7 @@ PACKAGES=(
   libfluidsynth-dev timgm6mb-soundfont
   desktop-file-utils shared-mime-info
   gstreamer1.0-plugins-good gstreamer1.0-libav
+  libxml2-utils musescore3
 )
 
 missing=()

@@ -39,6 +39,7 @@ const Commando tabel[] = {
  {"Afdrukken1",             "Afdrukken",               "Ctrl+P",    Menu::Bestand,  "printbutton",    "Afdrukken (Ctrl+P)|Bestand afdrukken (Ctrl+P)", N, N,  J, J,  "document-print",          ":/icons/print.svg",            &TForm1::printtekst,             nullptr},
  {"Printerinstelling1",     "Printer-instelling",      "",          Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &TForm1::Printerinstelling1Click, nullptr},
  {"Afdrukvoorbeeld1",       "Afdrukvoorbeeld",         "F2",        Menu::Bestand,  "preview",        " Afdrukvoorbeeld (F2)",                         N, N,  J, J,  "document-print-preview",  ":/icons/preview.svg",          &TForm1::PrintPreview,           nullptr},
+ {"Exporteren1",            "Exporteren…",            "",          Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Exporteren1Click,            nullptr},
  Sep(Menu::Bestand),
  {"Exit1",                  "Afsluiten",               "Alt+F4",    Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  "application-exit",        nullptr,                        &F::Exit1Click,                  nullptr},
 

@@ -236,6 +236,11 @@ public:
     void Paginanummering1Click();
     void PrintPreview();
 
+    // --- Export of the music (mainwindow_export.cpp) --------------------------
+    // "Exporteren…": the staffs as a MIDI or MusicXML file, named in a save
+    // dialog.
+    void Exporteren1Click();
+
     // --- Media player, outside programs and about box (mainwindow_media.cpp) ---
     MediaPlayer* MediaPlayer1 = nullptr; // in m_mediaPanel on ToolBar2
     TAboutBox* AboutBox = nullptr;       // "Info"

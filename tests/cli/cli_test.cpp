@@ -295,6 +295,27 @@ TEST_F(Cli, UnreadableInputOrUnwritableOutputExitsWithTwo)
     EXPECT_EQ(Run({P("in.tab"), "-o", P("nodir/out.tab")}), 2);
 }
 
+TEST_F(Cli, ExportPicksTheFormatByExtensionAndRefusesUnknownOnes)
+{
+    Write("in.tab", "Tempo: 90\ne|-0---2---3---5---|\nB|-----------------|\nG|-----------------|\n"
+                    "D|-----------------|\nA|-----------------|\nE|-----------------|\n");
+    ASSERT_EQ(Run({P("in.tab"), "--export", P("uit.MID"), "--tempo", "120"}), 0) << err;
+    const std::string midi = Read(P("uit.MID"));
+    EXPECT_EQ(midi.substr(0, 4), "MThd");
+    // The text's own tempo wins over --tempo: 60,000,000 / 90 microseconds.
+    EXPECT_NE(midi.find(std::string("\xFF\x51\x03\x0A\x2C\x2B", 6)), std::string::npos);
+    EXPECT_EQ(out, ""); // the text goes nowhere with only an export asked for
+
+    ASSERT_EQ(Run({P("in.tab"), "--export", P("uit.musicxml")}), 0) << err;
+    EXPECT_NE(Read(P("uit.musicxml")).find("<fret>3</fret>"), std::string::npos);
+
+    EXPECT_EQ(Run({P("in.tab"), "--export", P("uit.wav")}), 2);
+    EXPECT_NE(err.find("onbekend exportformaat"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(P("uit.wav")));
+    EXPECT_EQ(Run({P("in.tab"), "--export", P("t.mid"), "--tempo", "5"}), 2);
+    EXPECT_FALSE(fs::exists(P("t.mid")));
+}
+
 TEST_F(Cli, StateLineAndMessagesGoToStandardError)
 {
     Write("in.tab", "x\nE|-----|\nB|-----|\n");

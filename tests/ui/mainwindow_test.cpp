@@ -997,4 +997,52 @@ TEST_F(Window, AkkoordnaamSaysWhyWhenItNamesNothing)
     EXPECT_EQ(Tekst(), "Titel\r\ne|--0--|\r\nB|--1--|");
 }
 
+// --- Exporting the music
+
+TEST_F(Window, ExportWritesTheFormatOfTheChosenNameAndAsksBeforeReplacing)
+{
+    Zet(QStringLiteral("e|-0---3-----------|\nB|-----------------|\nG|-5h7-------------|\n"
+                       "D|-----------------|\nA|-----------------|\nE|-----------------|\n"));
+    const QString xml = dir.filePath(QStringLiteral("lied.musicxml"));
+    prompter.fileNames.push_back(xml);
+    Trigger("Exporteren1");
+    ASSERT_EQ(prompter.fileRequests.size(), 1u);
+    EXPECT_EQ(prompter.fileRequests[0].title, QStringLiteral("Exporteren"));
+    QFile f(xml);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray inhoud = f.readAll();
+    f.close();
+    EXPECT_TRUE(inhoud.contains("<score-partwise version=\"4.0\">"));
+    EXPECT_TRUE(inhoud.contains("<string>3</string><fret>5</fret><hammer-on type=\"start\">H</hammer-on>"));
+
+    // A name without a known extension gets the chosen filter's.
+    prompter.fileNames.push_back(dir.filePath(QStringLiteral("lied")));
+    Trigger("Exporteren1");
+    QFile m(dir.filePath(QStringLiteral("lied.mid")));
+    ASSERT_TRUE(m.open(QIODevice::ReadOnly));
+    EXPECT_EQ(m.read(4), QByteArray("MThd"));
+    m.close();
+
+    // An existing file stays as it is when the user says no.
+    prompter.fileNames.push_back(xml);
+    prompter.answers.push_back(Answer::No);
+    Zet(QStringLiteral("e|-7---------------|\nB|-----------------|\nG|-----------------|\n"
+                       "D|-----------------|\nA|-----------------|\nE|-----------------|\n"));
+    Trigger("Exporteren1");
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_TRUE(prompter.questions[0].text.find("bestaat al") != std::string::npos);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), inhoud);
+}
+
+TEST_F(Window, ExportOfADocumentWithoutNotesSaysSoAndWritesNothing)
+{
+    Zet(QStringLiteral("Alleen tekst\n"));
+    prompter.fileNames.push_back(dir.filePath(QStringLiteral("leeg.mid")));
+    Trigger("Exporteren1");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("leeg.mid"))));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0], "Er staan geen noten in een tabbalk: er is niets te exporteren");
+}
+
 } // namespace korvane::test

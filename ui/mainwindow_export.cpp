@@ -1,0 +1,76 @@
+// "Exporteren…": the music of the staffs written as a MIDI or MusicXML file.
+// The reading and writing is in music/; here only the dialog and the file.
+#include "ui/mainwindow.h"
+
+#include "files/textcodec.h"
+#include "music/editorbron.h"
+#include "music/midi.h"
+#include "music/musicxml.h"
+#include "ui/qteditor.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace korvane {
+
+void TForm1::Exporteren1Click()
+{
+    const QFileInfo bron(bestandsnaam);
+    FileDialogRequest r;
+    r.title = QStringLiteral("Exporteren");
+    r.directory = naamloos ? QDir::currentPath() : bron.absolutePath();
+    r.fileName = bron.completeBaseName() + QStringLiteral(".mid");
+    r.filters = {QStringLiteral("MIDI (*.mid *.midi)"), QStringLiteral("MusicXML (*.musicxml *.xml)")};
+    r.defaultSuffix = QStringLiteral("mid");
+    const QString gekozen = prompter.SaveFileName(r);
+    if (gekozen.isEmpty())
+        return;
+    QString pad = QFileInfo(gekozen).absoluteFilePath();
+    const QString ext = QFileInfo(pad).suffix().toLower();
+    bool midi = r.filterIndex == 0;
+    if (ext == QLatin1String("mid") || ext == QLatin1String("midi"))
+        midi = true;
+    else if (ext == QLatin1String("musicxml") || ext == QLatin1String("xml"))
+        midi = false;
+    else
+        pad += midi ? QStringLiteral(".mid") : QStringLiteral(".musicxml");
+    if (QFileInfo::exists(pad)) {
+        prompter.Beep(Sound::Question);
+        const QString vraag = QStringLiteral("Het bestand %1 bestaat al.\r\n"
+                                             "Wilt U het bestaande bestand vervangen ?")
+                                  .arg(QDir::toNativeSeparators(pad));
+        if (prompter.Ask(DialogKind::Warning, vraag.toStdString(), Buttons::YesNo) != Answer::Yes)
+            return;
+    }
+
+    analyze(editor(), state.analyse);
+    Stemming huidige;
+    BerekenStemming(QStringToBytes(ComboBox1->currentText()), huidige);
+    // The lines a stretch at a time, for the model and the timing alike.
+    EditorRegels regels(editor());
+    const Muziekstuk stuk = LeesMuziek(regels, state.analyse, SnaarnamenVan(huidige));
+    if (stuk.noten.empty()) {
+        prompter.Beep(Sound::Exclamation);
+        prompter.Message("Er staan geen noten in een tabbalk: er is niets te exporteren");
+        return;
+    }
+    const Tijdlijn tijden = BerekenTijden(stuk, regels, {});
+    const std::string titel = TitelVan(regels, stuk, bron.completeBaseName().toStdString());
+    const std::string bytes = midi ? SchrijfMidi(stuk, tijden, titel) : SchrijfMusicXml(stuk, tijden, titel);
+
+    // Written beside the target and renamed over it, so that a failed write
+    // leaves any earlier export whole.
+    QSaveFile bestand(pad);
+    if (!bestand.open(QIODevice::WriteOnly) ||
+        bestand.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+        !bestand.commit()) {
+        prompter.Beep(Sound::Exclamation);
+        prompter.Message(QStringLiteral("Kan bestand %1 niet schrijven: %2")
+                             .arg(QDir::toNativeSeparators(pad), bestand.errorString())
+                             .toStdString());
+    }
+}
+
+} // namespace korvane
