@@ -597,7 +597,8 @@ Uitkomst Voer(TabContext& ctx, Bereikkeuze keuze, const Omzetting& om, int capo)
     Omgezet o = ZetOm(regels, stuk, balken, om);
     if (capo >= 0)
         SchrijfCapo(regels, capo, o);
-    u.gebleven = std::move(o.gebleven);
+    for (const Bevinding& b : o.gebleven)
+        u.gebleven.push_back({b.regel, b.kolom, b.bericht});
     if (o.eerste < 0)
         return u;
 
@@ -671,12 +672,17 @@ Uitkomst ZetCapo(TabContext& ctx, int capo)
     return Voer(ctx, Bereikkeuze::Document, om, om.nieuweCapo);
 }
 
-std::string Meldtekst(const std::vector<Bevinding>& gebleven)
+std::string Meldtekst(const Uitkomst& uitkomst)
 {
+    if (uitkomst.geenBalk)
+        return "Er staat geen tabbalk op de plaats van de caret of in de selectie.";
+    const auto& gebleven = uitkomst.gebleven;
+    if (gebleven.empty())
+        return {};
     std::string tekst = "Niet alles kon worden omgezet:";
     const std::size_t toon = std::min<std::size_t>(gebleven.size(), 15);
     for (std::size_t i = 0; i < toon; ++i) {
-        const Bevinding& b = gebleven[i];
+        const Gebleven& b = gebleven[i];
         tekst += "\r\n";
         if (b.regel >= 0)
             tekst += "Regel " + std::to_string(b.regel + 1) + ", kolom " + std::to_string(b.kolom + 1) + ": ";

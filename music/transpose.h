@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/tabstate.h"
+#include "music/omzetten.h"
 #include "music/tabmodel.h"
 
 #include <span>
@@ -48,27 +49,8 @@ void SchrijfCapo(std::span<const std::u32string_view> regels, int capo, Omgezet&
 // `mollen` says flats; its kind and letter case are kept.
 std::u32string TransponeerAkkoord(const Akkoordnaam& akkoord, int halvetonen, bool mollen);
 
-// Which staffs a command works on.
-enum class Bereikkeuze { Selectie, Tabbalk, Document };
-
 // The staffs of the document, of the caret's staff or of those the selection
 // touches; empty when the caret or selection holds none.
 std::vector<int> BalkenIn(const EditorOps& editor, const Muziekstuk& stuk, Bereikkeuze keuze);
-
-// The three commands on the editor: each one edit of the changed lines and
-// one undo step. They return what could not be changed (line, column and a
-// Dutch message); `geenBalk` is set when the range holds no staff at all.
-struct Uitkomst {
-    bool geenBalk = false;
-    bool veranderd = false;
-    std::vector<Bevinding> gebleven;
-};
-Uitkomst Transponeer(TabContext& ctx, Bereikkeuze keuze, int halvetonen);
-// `stemming`: the tuning text as the tuning list holds it ("DADGBE").
-Uitkomst WijzigStemming(TabContext& ctx, Bereikkeuze keuze, const std::string& stemming);
-Uitkomst ZetCapo(TabContext& ctx, int capo);
-
-// The findings as one message for the user.
-std::string Meldtekst(const std::vector<Bevinding>& gebleven);
 
 } // namespace korvane

@@ -161,7 +161,7 @@ TEST_P(Heen, TransponerenEnTerugGeeftDeTekstTerugEnElkeKlankSchuiftMee)
         ASSERT_FALSE(voor.empty());
         const Uitkomst op = Transponeer(f.ctx, Bereikkeuze::Document, n);
         ASSERT_TRUE(op.veranderd);
-        EXPECT_TRUE(op.gebleven.empty()) << Meldtekst(op.gebleven);
+        EXPECT_TRUE(op.gebleven.empty()) << Meldtekst(op);
         EXPECT_EQ(Scheef(f.ed), "");
         EXPECT_EQ(Klanken(f.ed), Verschoven(voor, n)) << f.ed.Text();
 
@@ -171,7 +171,7 @@ TEST_P(Heen, TransponerenEnTerugGeeftDeTekstTerugEnElkeKlankSchuiftMee)
         f.ed.SetText(omhoog);
 
         const Uitkomst neer = Transponeer(f.ctx, Bereikkeuze::Document, -n);
-        EXPECT_TRUE(neer.gebleven.empty()) << Meldtekst(neer.gebleven);
+        EXPECT_TRUE(neer.gebleven.empty()) << Meldtekst(neer);
         EXPECT_EQ(f.ed.Text(), origineel) << "na +" << n << ":\n" << omhoog;
     }
 }
@@ -199,7 +199,7 @@ TEST_P(Heen, StemmingEnCapoHoudenElkeToonhoogte)
         EXPECT_EQ(Scheef(f.ed), "");
         if (!s.moetPassen && !u.gebleven.empty())
             continue; // open strings under a capo: told, not checked
-        EXPECT_TRUE(u.gebleven.empty()) << Meldtekst(u.gebleven);
+        EXPECT_TRUE(u.gebleven.empty()) << Meldtekst(u);
         EXPECT_EQ(Klanken(f.ed), voor) << f.ed.Text();
         Herstel(f.ed, f.state.snapshot);
         EXPECT_EQ(f.ed.Text(), Crlf(GetParam().tekst));
@@ -230,7 +230,7 @@ TEST_P(Precies, GeeftDezeTekst)
     f.Caret(0, 0);
     const Uitkomst u = GetParam().doe(f.ctx);
     EXPECT_EQ(f.ed.Text(), Crlf(GetParam().na));
-    EXPECT_EQ(static_cast<int>(u.gebleven.size()), GetParam().gebleven) << Meldtekst(u.gebleven);
+    EXPECT_EQ(static_cast<int>(u.gebleven.size()), GetParam().gebleven) << Meldtekst(u);
     Herstel(f.ed, f.state.snapshot);
     EXPECT_EQ(f.ed.Text(), Crlf(GetParam().voor));
 }
