@@ -96,6 +96,30 @@ std::vector<std::u32string> SnaarnamenVan(const Stemming& stemming)
     return namen;
 }
 
+namespace {
+
+void VoegToe(std::string& uit, std::u32string_view regel)
+{
+    for (char32_t c : regel) {
+        if (c < 0x80) {
+            uit += static_cast<char>(c);
+            continue;
+        }
+        const int b = c > 0xFFFF ? -1 : UnicodeToCp1252(static_cast<char16_t>(c));
+        uit += b < 0 ? '?' : static_cast<char>(b);
+    }
+}
+
+} // namespace
+
+std::string NaarEditor(std::u32string_view regel)
+{
+    std::string uit;
+    uit.reserve(regel.size());
+    VoegToe(uit, regel);
+    return uit;
+}
+
 void SchrijfRegels(EditorOps& editor, int van, int tot, std::span<const std::u32string> regels)
 {
     std::string tekst;
@@ -106,14 +130,7 @@ void SchrijfRegels(EditorOps& editor, int van, int tot, std::span<const std::u32
     for (std::size_t i = 0; i < regels.size(); ++i) {
         if (i > 0)
             tekst += crlf;
-        for (char32_t c : regels[i]) {
-            if (c < 0x80) {
-                tekst += static_cast<char>(c);
-                continue;
-            }
-            const int b = c > 0xFFFF ? -1 : UnicodeToCp1252(static_cast<char16_t>(c));
-            tekst += b < 0 ? '?' : static_cast<char>(b);
-        }
+        VoegToe(tekst, regels[i]);
     }
     const int begin = editor.LineStart(van);
     const int eind = editor.LineStart(tot) + static_cast<int>(editor.GetLine(tot).size());

@@ -622,7 +622,14 @@ Uitkomst Voer(TabContext& ctx, Bereikkeuze keuze, const Omzetting& om, int capo)
     const int caretRegel = ed.LineFromOffset(caret);
     const int caretKolom = caret - ed.LineStart(caretRegel);
     LineSnapshot& snap = ctx.state.snapshot;
-    NeemSnapshot(ed, snap, eerste, laatste);
+    // The old lines are at hand already; reading them back from a widget
+    // line by line would cost more than the edit.
+    snap.undoregels.clear();
+    snap.undoregels.reserve(static_cast<std::size_t>(laatste - eerste + 1));
+    for (int r = eerste; r <= laatste; ++r)
+        snap.undoregels.push_back(NaarEditor(regels[static_cast<std::size_t>(r)]));
+    snap.undostart = eerste;
+    snap.undoeind = laatste;
     ed.SetBusyCursor(true);
     ed.LockPainting();
     SchrijfRegels(ed, eerste, laatste, nieuw);
