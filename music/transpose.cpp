@@ -502,7 +502,7 @@ Omgezet ZetOm(std::span<const std::u32string_view> regels, const Muziekstuk& stu
             if (r >= 0)
                 van = std::min(van, r);
         tot = std::max(tot, b.bron.laatste);
-        for (int r : {b.telregel, b.tijdregel})
+        for (int r : {b.akkoordregel, b.telregel, b.tijdregel})
             tot = std::max(tot, r);
     }
     o.regels.reserve(static_cast<std::size_t>(tot - van + 1));
@@ -562,8 +562,14 @@ std::vector<int> BalkenIn(const EditorOps& editor, const Muziekstuk& stuk, Berei
         const int caret = editor.CaretOffset();
         van = editor.LineFromOffset(caret);
         tot = van;
-        if (keuze == Bereikkeuze::Selectie && editor.SelectionLength() > 0)
-            tot = editor.LineFromOffset(caret + editor.SelectionLength());
+        if (keuze == Bereikkeuze::Selectie && editor.SelectionLength() > 0) {
+            const int eind = caret + editor.SelectionLength();
+            tot = editor.LineFromOffset(eind);
+            // A selection of whole lines ends at the start of the next one,
+            // which the user did not mean to take in.
+            if (tot > van && editor.LineStart(tot) == eind)
+                --tot;
+        }
     }
     for (int k = 0; k < static_cast<int>(stuk.balken.size()); ++k) {
         const TTabbalk& b = stuk.balken[static_cast<std::size_t>(k)].bron;

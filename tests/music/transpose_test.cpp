@@ -304,6 +304,22 @@ const Rij rijen[] = {
      "\n"
      "e|--1--|\n"
      "B|--1--|\n"},
+    {"een selectie van hele regels neemt de volgende tabbalk niet mee",
+     "e|--1--|\n"
+     "B|--1--|\n"
+     "\n"
+     "e|--1--|\n"
+     "B|--1--|\n",
+     [](TabContext& c) {
+         c.editor.SetCaret(0);
+         c.editor.SetSelectionLength(c.editor.LineStart(3));
+         return Transponeer(c, Bereikkeuze::Selectie, -1);
+     },
+     "e|--0--|\n"
+     "B|--0--|\n"
+     "\n"
+     "e|--1--|\n"
+     "B|--1--|\n"},
     {"buiten een tabbalk verandert niets",
      "titel\n"
      "e|--1--|\n"
