@@ -112,6 +112,10 @@ int main(int argc, char** argv)
         omlaag.push_back(bench::MedianMs(1, nullptr, [&] { transponeer(-1); }));
         juist = juist && venster.editor().Text() == origineel;
     }
+    // The one undo step that takes a whole transposition back.
+    transponeer(1);
+    const double undo = bench::MedianMs(1, nullptr, [&] { venster.action(QStringLiteral("Ongedaanmaken1"))->trigger(); });
+    juist = juist && venster.editor().Text() == origineel;
     auto mediaan = [](std::vector<double> v) {
         std::sort(v.begin(), v.end());
         return v[v.size() / 2];
@@ -120,6 +124,7 @@ int main(int argc, char** argv)
     std::printf("transpose +1 through the menu: %.1f ms, back by -1: %.1f ms\n", mediaan(omhoog), mediaan(omlaag));
     std::printf("one setPlainText of the result on a bare QPlainTextEdit: %.1f ms\n", mediaan(basis));
     std::printf("transpose / setPlainText: %.2fx (target <= 3x)\n", mediaan(verhoudingen));
-    std::printf("up and down gives the text back: %s\n", juist ? "yes" : "NO");
+    std::printf("undo of the whole transposition: %.1f ms\n", undo);
+    std::printf("up and down, and undo, give the text back: %s\n", juist ? "yes" : "NO");
     return juist && prompter.messages.empty() ? 0 : 1;
 }

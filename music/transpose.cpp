@@ -364,6 +364,15 @@ void ZetOmBalk(const Muziekstuk& stuk, const Muziekbalk& b, const Omzetting& om,
         const int verschil = om.halvetonen + oudCapo - nieuwCapo +
                              (herstem ? oudOpen[static_cast<std::size_t>(s)] - nieuwOpen[static_cast<std::size_t>(s)] : 0);
         const int fret = noot.fret + verschil;
+        if (noot.aanslag == Aanslag::Flageolet && verschil != 0) {
+            // A natural harmonic sounds at a node of the open string: at
+            // another fret there is none, or another pitch.
+            bewerkingen.push_back({s, noot.kolom, noot.lengte, Getal(noot.fret), U'-'});
+            o.gebleven.push_back({noot.regel, noot.kolom,
+                                  "de flageolet <" + std::to_string(noot.fret) + "> op " +
+                                      Utf8(Snaarnaam(stuk, b, s)) + " heeft op een andere fret niet dezelfde klank; ze is gebleven"});
+            continue;
+        }
         if (fret >= 0 && fret <= hoogsteFret) {
             // Unchanged notes too: a column that widens must not split them.
             bewerkingen.push_back({s, noot.kolom, noot.lengte, Getal(fret), U'-'});

@@ -276,6 +276,13 @@ const Rij rijen[] = {
      "B|--23----|\n"
      "G|--------|\n",
      2},
+    {"een flageolet blijft staan en wordt gemeld",
+     "e|--<12>--5--|\n"
+     "B|--------5--|\n",
+     [](TabContext& c) { return Op(c, 2); },
+     "e|--<12>--7--|\n"
+     "B|--------7--|\n",
+     1},
     {"onder de nul naar een lagere snaar",
      "B|--0-----|\n"
      "G|--------|\n"
