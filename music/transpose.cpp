@@ -553,11 +553,13 @@ void SchrijfCapo(std::span<const std::u32string_view> regels, int capo, Omgezet&
     }
     for (auto it = na.rbegin(); it != na.rend(); ++it) {
         o.regels.insert(o.regels.begin() + (*it - o.eerste) + 1, U"Capo: " + Getal(capo));
+        o.toegevoegdNa.push_back(*it);
         ++o.toegevoegd;
     }
     if (!gevonden && capo > 0) {
         Neem(regels, o, 0);
         o.regels.insert(o.regels.begin(), U"Capo: " + Getal(capo));
+        o.toegevoegdNa.push_back(-1);
         ++o.toegevoegd;
     }
 }
@@ -612,8 +614,11 @@ Uitkomst Voer(TabContext& ctx, Bereikkeuze keuze, const Omzetting& om, int capo)
     Omgezet o = ZetOm(regels, stuk, balken, om);
     if (capo >= 0)
         SchrijfCapo(regels, capo, o);
-    for (const Bevinding& b : o.gebleven)
-        u.gebleven.push_back({b.regel, b.kolom, b.bericht});
+    // Told by the lines as the user sees them after the edit.
+    for (const Bevinding& b : o.gebleven) {
+        const auto ervoor = std::count_if(o.toegevoegdNa.begin(), o.toegevoegdNa.end(), [&](int na) { return na < b.regel; });
+        u.gebleven.push_back({b.regel + static_cast<int>(ervoor), b.kolom, b.bericht});
+    }
     if (o.eerste < 0)
         return u;
 

@@ -33,7 +33,8 @@ struct Omgezet {
     int laatste = -1;
     std::vector<std::u32string> regels;
     int toegevoegd = 0;
-    std::vector<Bevinding> gebleven;          // notes and staffs left as they were
+    std::vector<int> toegevoegdNa;            // old line each added line follows; -1: the top
+    std::vector<Bevinding> gebleven;          // notes and staffs left as they were, old lines
 };
 
 // Applies `omzetting` to the staffs `balken` (indexes into stuk.balken, in

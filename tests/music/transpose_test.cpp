@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 namespace korvane {
@@ -231,6 +232,11 @@ TEST_P(Precies, GeeftDezeTekst)
     const Uitkomst u = GetParam().doe(f.ctx);
     EXPECT_EQ(f.ed.Text(), Crlf(GetParam().na));
     EXPECT_EQ(static_cast<int>(u.gebleven.size()), GetParam().gebleven) << Meldtekst(u);
+    // Each finding points at its note in the text as it is now.
+    for (const Gebleven& g : u.gebleven)
+        if (g.regel >= 0 && g.kolom > 0)
+            EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(f.ed.GetLine(g.regel).at(static_cast<std::size_t>(g.kolom)))))
+                << g.regel << ":" << g.kolom << " " << g.bericht;
     Herstel(f.ed, f.state.snapshot);
     EXPECT_EQ(f.ed.Text(), Crlf(GetParam().voor));
 }
@@ -370,6 +376,14 @@ const Rij rijen[] = {
      "Capo: 2\n"
      "e|--3--|\n"
      "B|--5--|\n"},
+    {"capo zetten meldt een open snaar op de regel waar die nu staat",
+     "e|--0--|\n"
+     "B|--7--|\n",
+     [](TabContext& c) { return ZetCapo(c, 2); },
+     "Capo: 2\n"
+     "e|--0--|\n"
+     "B|--5--|\n",
+     1},
     {"capo weghalen werkt de capo-regel bij",
      "Capo 3 (origineel)\n"
      "e|--0--|\n"
