@@ -52,9 +52,9 @@ std::string Utf8(std::u32string_view s)
 
 // One rewrite of characters on one line of a staff.
 struct Bewerking {
-    int lijn = 0;          // index into the lines being rewritten
+    int lijn = 0; // index into the lines being rewritten
     int kolom = 0;
-    int oud = 0;           // characters replaced
+    int oud = 0; // characters replaced
     std::u32string tekst;
     char32_t vuller = U'-'; // what pads the line when its column is wider
 };
@@ -209,8 +209,8 @@ void Samenvoegen(std::vector<Bewerking>& bewerkingen, std::span<std::u32string*>
         for (bool verder = true; verder;) {
             while (b < l.size() && !IsScheiding(l[b]))
                 ++b;
-            verder = h < bewerkingen.size() && bewerkingen[h].lijn == eerste.lijn &&
-                     bewerkingen[h].vuller == U'-' && static_cast<std::size_t>(bewerkingen[h].kolom) < b;
+            verder = h < bewerkingen.size() && bewerkingen[h].lijn == eerste.lijn && bewerkingen[h].vuller == U'-' &&
+                     static_cast<std::size_t>(bewerkingen[h].kolom) < b;
             if (verder) {
                 b = std::max(b, static_cast<std::size_t>(bewerkingen[h].kolom + bewerkingen[h].oud));
                 ++h;
@@ -243,10 +243,10 @@ int NieuweKolom(std::span<const Kolomschuif> schuiven, int c)
 
 std::u32string Nootspelling(int toonklasse, bool mollen)
 {
-    static constexpr std::array<std::u32string_view, 12> kruisen = {U"C", U"C#", U"D", U"D#", U"E", U"F",
-                                                                     U"F#", U"G", U"G#", U"A", U"A#", U"B"};
-    static constexpr std::array<std::u32string_view, 12> molnamen = {U"C", U"Db", U"D", U"Eb", U"E", U"F",
-                                                                      U"Gb", U"G", U"Ab", U"A", U"Bb", U"B"};
+    static constexpr std::array<std::u32string_view, 12> kruisen = {U"C",  U"C#", U"D",  U"D#", U"E",  U"F",
+                                                                    U"F#", U"G",  U"G#", U"A",  U"A#", U"B"};
+    static constexpr std::array<std::u32string_view, 12> molnamen = {U"C",  U"Db", U"D",  U"Eb", U"E",  U"F",
+                                                                     U"Gb", U"G",  U"Ab", U"A",  U"Bb", U"B"};
     const int k = ((toonklasse % 12) + 12) % 12;
     return std::u32string(mollen ? molnamen[static_cast<std::size_t>(k)] : kruisen[static_cast<std::size_t>(k)]);
 }
@@ -254,7 +254,8 @@ std::u32string Nootspelling(int toonklasse, bool mollen)
 // The name of a note moved by `halvetonen`, in the letter case of `oud`.
 std::u32string Verplaatst(const Nootnaam& oud, int halvetonen, bool mollen)
 {
-    std::u32string naam = Nootspelling(oud.toonklasse + halvetonen, oud.verhoging < 0 || (oud.verhoging == 0 && mollen));
+    std::u32string naam =
+        Nootspelling(oud.toonklasse + halvetonen, oud.verhoging < 0 || (oud.verhoging == 0 && mollen));
     if (oud.letter >= U'a' && oud.letter <= U'g')
         naam[0] = naam[0] - U'A' + U'a';
     return naam;
@@ -313,7 +314,8 @@ void Neem(std::span<const std::u32string_view> regels, Omgezet& o, int i)
         std::vector<std::u32string> ervoor;
         for (int k = i; k < o.eerste; ++k)
             ervoor.emplace_back(regels[static_cast<std::size_t>(k)]);
-        o.regels.insert(o.regels.begin(), std::make_move_iterator(ervoor.begin()), std::make_move_iterator(ervoor.end()));
+        o.regels.insert(o.regels.begin(), std::make_move_iterator(ervoor.begin()),
+                        std::make_move_iterator(ervoor.end()));
         o.eerste = i;
     }
     for (int k = o.laatste + 1; k <= i; ++k)
@@ -333,17 +335,18 @@ void ZetOmBalk(const Muziekstuk& stuk, const Muziekbalk& b, const Omzetting& om,
         openBekend = openBekend && s.open >= 0;
     std::vector<int> oudOpen(static_cast<std::size_t>(n)), nieuwOpen(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
-        oudOpen[static_cast<std::size_t>(i)] = nieuwOpen[static_cast<std::size_t>(i)] = snaren[static_cast<std::size_t>(i)].open;
+        oudOpen[static_cast<std::size_t>(i)] = nieuwOpen[static_cast<std::size_t>(i)] =
+            snaren[static_cast<std::size_t>(i)].open;
     const bool herstem = !om.nieuweOpen.empty();
     if (herstem) {
         if (static_cast<int>(om.nieuweOpen.size()) != n) {
-            o.gebleven.push_back({regel0, 0, "de tabbalk heeft " + std::to_string(n) + " snaren, de stemming " +
-                                                 std::to_string(om.nieuweOpen.size()) + "; hij is niet veranderd"});
+            o.gebleven.push_back({regel0, 0,
+                                  "de tabbalk heeft " + std::to_string(n) + " snaren, de stemming " +
+                                      std::to_string(om.nieuweOpen.size()) + "; hij is niet veranderd"});
             return;
         }
         if (!openBekend) {
-            o.gebleven.push_back(
-                {regel0, 0, "de stemming van de tabbalk is onbekend; hij is niet veranderd"});
+            o.gebleven.push_back({regel0, 0, "de stemming van de tabbalk is onbekend; hij is niet veranderd"});
             return;
         }
         for (int i = 0; i < n; ++i)
@@ -361,16 +364,17 @@ void ZetOmBalk(const Muziekstuk& stuk, const Muziekbalk& b, const Omzetting& om,
         if (noot.fret < 0)
             continue;
         const int s = noot.snaar;
-        const int verschil = om.halvetonen + oudCapo - nieuwCapo +
-                             (herstem ? oudOpen[static_cast<std::size_t>(s)] - nieuwOpen[static_cast<std::size_t>(s)] : 0);
+        const int verschil =
+            om.halvetonen + oudCapo - nieuwCapo +
+            (herstem ? oudOpen[static_cast<std::size_t>(s)] - nieuwOpen[static_cast<std::size_t>(s)] : 0);
         const int fret = noot.fret + verschil;
         if (noot.aanslag == Aanslag::Flageolet && verschil != 0) {
             // A natural harmonic sounds at a node of the open string: at
             // another fret there is none, or another pitch.
             bewerkingen.push_back({s, noot.kolom, noot.lengte, Getal(noot.fret), U'-'});
             o.gebleven.push_back({noot.regel, noot.kolom,
-                                  "de flageolet <" + std::to_string(noot.fret) + "> op " +
-                                      Utf8(Snaarnaam(stuk, b, s)) + " heeft op een andere fret niet dezelfde klank; ze is gebleven"});
+                                  "de flageolet <" + std::to_string(noot.fret) + "> op " + Utf8(Snaarnaam(stuk, b, s)) +
+                                      " heeft op een andere fret niet dezelfde klank; ze is gebleven"});
             continue;
         }
         if (fret >= 0 && fret <= hoogsteFret) {
@@ -408,7 +412,8 @@ void ZetOmBalk(const Muziekstuk& stuk, const Muziekbalk& b, const Omzetting& om,
                     vrij = vrij && !(z.snaar == t && z.kolom < noot.kolom + lengte && noot.kolom < z.kolom + z.lengte);
                 if (!vrij)
                     continue;
-                bewerkingen.push_back({s, noot.kolom, noot.lengte, std::u32string(static_cast<std::size_t>(noot.lengte), U'-'), U'-'});
+                bewerkingen.push_back(
+                    {s, noot.kolom, noot.lengte, std::u32string(static_cast<std::size_t>(noot.lengte), U'-'), U'-'});
                 bewerkingen.push_back({t, noot.kolom, lengte, tekst, U'-'});
                 bezet.push_back({t, noot.kolom, lengte});
                 geplaatst = true;
@@ -616,7 +621,8 @@ Uitkomst Voer(TabContext& ctx, Bereikkeuze keuze, const Omzetting& om, int capo)
         SchrijfCapo(regels, capo, o);
     // Told by the lines as the user sees them after the edit.
     for (const Bevinding& b : o.gebleven) {
-        const auto ervoor = std::count_if(o.toegevoegdNa.begin(), o.toegevoegdNa.end(), [&](int na) { return na < b.regel; });
+        const auto ervoor =
+            std::count_if(o.toegevoegdNa.begin(), o.toegevoegdNa.end(), [&](int na) { return na < b.regel; });
         u.gebleven.push_back({b.regel + static_cast<int>(ervoor), b.kolom, b.bericht});
     }
     if (o.eerste < 0)

@@ -235,7 +235,8 @@ TEST_P(Precies, GeeftDezeTekst)
     // Each finding points at its note in the text as it is now.
     for (const Gebleven& g : u.gebleven)
         if (g.regel >= 0 && g.kolom > 0)
-            EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(f.ed.GetLine(g.regel).at(static_cast<std::size_t>(g.kolom)))))
+            EXPECT_TRUE(
+                std::isdigit(static_cast<unsigned char>(f.ed.GetLine(g.regel).at(static_cast<std::size_t>(g.kolom)))))
                 << g.regel << ":" << g.kolom << " " << g.bericht;
     Herstel(f.ed, f.state.snapshot);
     EXPECT_EQ(f.ed.Text(), Crlf(GetParam().voor));
