@@ -561,7 +561,7 @@ void SchrijfCapo(std::span<const std::u32string_view> regels, int capo, Omgezet&
         o.toegevoegdNa.push_back(*it);
         ++o.toegevoegd;
     }
-    if (!gevonden && capo > 0) {
+    if (!gevonden && capo > 0 && !regels.empty()) {
         Neem(regels, o, 0);
         o.regels.insert(o.regels.begin(), U"Capo: " + Getal(capo));
         o.toegevoegdNa.push_back(-1);

@@ -197,6 +197,7 @@ const RunRow runRows[] = {
      "e|--10--|\nB|--8---|\n\ne|--1--|\nB|--1--|\n"},
     {"RetuneKeepsThePitch", "e|--0--|\nB|--0--|\nG|--0--|\nD|--0--|\nA|--0--|\nE|--5--|\n", {"-", "retune=DADGBE"},
      "e|--0--|\nB|--0--|\nG|--0--|\nD|--0--|\nA|--0--|\nD|--7--|\n"},
+    {"CapoOnAnEmptyDocumentLeavesItEmpty", "", {"-", "capo=2", "transpose=1", "retune=DADGBE"}, ""},
     {"CapoWritesItsLine", "e|--5--|\nB|--7--|\n", {"-", "capo=2"}, "Capo: 2\ne|--3--|\nB|--5--|\n"},
 };
 
