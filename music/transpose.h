@@ -42,8 +42,10 @@ struct Omgezet {
 Omgezet ZetOm(std::span<const std::u32string_view> regels, const Muziekstuk& stuk, std::span<const int> balken,
               const Omzetting& omzetting);
 
-// The capo statements of a document made to say `capo` (0: none); a line is
-// added at the top when there is none and a capo is set.
+// The capo statements of a document made to say `capo` (0: none): a fret
+// number is rewritten in place; a statement in words ("no capo", "Capo III")
+// is kept and followed by a line "Capo: N". Without any statement a set
+// capo gets that line at the top.
 void SchrijfCapo(std::span<const std::u32string_view> regels, int capo, Omgezet& omgezet);
 
 // A chord name moved by `halvetonen`, spelled with sharps unless it or
