@@ -505,7 +505,29 @@ Omgezet ZetOm(std::span<const std::u32string_view> regels, const Muziekstuk& stu
               const Omzetting& omzetting)
 {
     Omgezet o;
-    if (balken.empty())
+    // Chord lines of their own, found before anything is rewritten.
+    std::vector<int> losse;
+    std::vector<Akkoordnaam> akkoorden;
+    std::vector<Woord> onbekend;
+    bool mollen = false;
+    if (omzetting.losseAkkoorden && omzetting.halvetonen % 12 != 0) {
+        std::vector<char> bezet(regels.size(), 0);
+        for (const Muziekbalk& b : stuk.balken) {
+            for (int r = b.bron.eerste; r <= b.bron.laatste; ++r)
+                bezet[static_cast<std::size_t>(r)] = 1;
+            for (int r : {b.akkoordregel, b.telregel, b.tijdregel})
+                if (r >= 0)
+                    bezet[static_cast<std::size_t>(r)] = 1;
+        }
+        for (int r = 0; r < static_cast<int>(regels.size()); ++r) {
+            if (bezet[static_cast<std::size_t>(r)] || !LeesAkkoordregel(regels[static_cast<std::size_t>(r)], akkoorden, onbekend))
+                continue;
+            losse.push_back(r);
+            for (const Akkoordnaam& a : akkoorden)
+                mollen = mollen || a.grondtoon.verhoging < 0 || (a.bas && a.bas->verhoging < 0);
+        }
+    }
+    if (balken.empty() && losse.empty())
         return o;
     int van = static_cast<int>(regels.size());
     int tot = -1;
@@ -519,12 +541,15 @@ Omgezet ZetOm(std::span<const std::u32string_view> regels, const Muziekstuk& stu
         for (int r : {b.akkoordregel, b.telregel, b.tijdregel})
             tot = std::max(tot, r);
     }
+    if (!losse.empty()) {
+        van = std::min(van, losse.front());
+        tot = std::max(tot, losse.back());
+    }
     o.regels.reserve(static_cast<std::size_t>(tot - van + 1));
     Neem(regels, o, van);
     Neem(regels, o, tot);
     // A chord without a sharp or flat takes the document's style, so that
     // moving back spells it as it was.
-    bool mollen = false;
     for (const Akkoordnaam& a : stuk.akkoorden)
         mollen = mollen || a.grondtoon.verhoging < 0 || (a.bas && a.bas->verhoging < 0);
     for (const Snaar& s : stuk.snaren)
@@ -532,6 +557,11 @@ Omgezet ZetOm(std::span<const std::u32string_view> regels, const Muziekstuk& stu
             mollen = mollen || n->verhoging < 0;
     for (int k : balken)
         ZetOmBalk(stuk, stuk.balken[static_cast<std::size_t>(k)], omzetting, mollen, o);
+    for (int r : losse) {
+        std::u32string& l = o.regels[static_cast<std::size_t>(r - o.eerste)];
+        LeesAkkoordregel(l, akkoorden, onbekend);
+        l = HerschrijfAkkoordregel(l, akkoorden, {}, omzetting.halvetonen, mollen);
+    }
     return o;
 }
 
@@ -612,11 +642,15 @@ Uitkomst Voer(TabContext& ctx, Bereikkeuze keuze, const Omzetting& om, int capo)
     BerekenStemming(ctx.state.instellingen.stemming, huidige);
     const Muziekstuk stuk = LeesMuziek(regels, ctx.state.analyse, SnaarnamenVan(huidige));
     const std::vector<int> balken = BalkenIn(ed, stuk, keuze);
-    if (balken.empty() && capo < 0) {
+    if (balken.empty() && capo < 0 && !om.losseAkkoorden) {
         u.geenBalk = true;
         return u;
     }
     Omgezet o = ZetOm(regels, stuk, balken, om);
+    if (balken.empty() && capo < 0 && o.eerste < 0) {
+        u.geenBalk = true;
+        return u;
+    }
     if (capo >= 0)
         SchrijfCapo(regels, capo, o);
     // Told by the lines as the user sees them after the edit.
@@ -680,6 +714,7 @@ Uitkomst Transponeer(TabContext& ctx, Bereikkeuze keuze, int halvetonen)
 {
     Omzetting om;
     om.halvetonen = std::clamp(halvetonen, -12, 12);
+    om.losseAkkoorden = keuze == Bereikkeuze::Document;
     return Voer(ctx, keuze, om, -1);
 }
 

@@ -24,6 +24,9 @@ struct Omzetting {
     std::vector<int> nieuweOpen;
     std::vector<std::u32string> nieuweNamen;  // their labels, lowest first
     int nieuweCapo = -1;                      // -1 keeps each staff's capo
+    // Chord lines away from the staffs (over lyrics) move by `halvetonen`
+    // too: the whole song is transposed.
+    bool losseAkkoorden = false;
 };
 
 // The new text of lines [eerste, laatste] of the old document, as

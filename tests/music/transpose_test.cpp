@@ -101,6 +101,9 @@ const Stuk stukken[] = {
      "E|--------------|--2-------------|--3--------------|-----------------|\n"
      "Over de heuvels gaat de weg\n"
      "\n"
+     "Am        C/G       F#m7b5\n"
+     "Am I wrong to walk this road\n"
+     "\n"
      "    Dm7       E7sus4\n"
      "e|--1-----8~--|--0-----------|\n"
      "B|--1---------|--3-----(5)---|\n"
@@ -306,6 +309,22 @@ const Rij rijen[] = {
      "Bm    G#m7/D#  C\n"
      "e|--2-----4------3--|\n"
      "B|--3-----4------5--|\n"},
+    {"akkoorden boven de tekst gaan mee met het hele document, de tekst niet",
+     "Am      C/G   F\n"
+     "Am I wrong to walk this road\n"
+     "e|--0--|\n"
+     "B|--1--|\n",
+     [](TabContext& c) { return Op(c, 2); },
+     "Bm      D/A   G\n"
+     "Am I wrong to walk this road\n"
+     "e|--2--|\n"
+     "B|--3--|\n"},
+    {"alleen akkoorden en tekst, zonder tabbalk",
+     "  Db    Ab\n"
+     "Zing een lied\n",
+     [](TabContext& c) { return Op(c, -1); },
+     "  C     G\n"
+     "Zing een lied\n"},
     {"alleen de tabbalk onder de caret",
      "e|--1--|\n"
      "B|--1--|\n"
