@@ -13,6 +13,7 @@
 #include "core/tabstate.h"
 #include "core/tidy.h"
 #include "cli/muziek.h"
+#include "music/omzetten.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -76,6 +77,11 @@ Stappen:
   repair              alles herstellen wat de controle kan herstellen
   chords              elke kolom van drie of meer noten benoemen op de
                       akkoordregel boven de balk (die er zo nodig bij komt)
+  transpose=N         transponeren met N halve tonen (-12 tot en met 12):
+                      de tabbalken in de selectie, zonder selectie alle
+  retune=STEMMING     andere stemming (zoals DADGBE) met dezelfde
+                      toonhoogtes, voor dezelfde tabbalken
+  capo=N              capo op fret N (0 = geen), toonhoogtes blijven
 
 Meldingen die het venster zou tonen gaan naar standaardfout als
 "korvane: TEKST"; vragen worden met ja beantwoord. Stappen die in het venster
@@ -135,6 +141,7 @@ enum class Soort {
     Caret, Select, Type, Tuning, Width, Time, Staff, Bar, Space, RepeatBegin, RepeatEnd,
     TuningColumn, LineEnds, LeftAlign, VCopy, VCut, VPaste, Undo, Lines, Ascii, FullPage, Analyze,
     Check, Repair, Chords,
+    Transpose, Retune, Capo,
 };
 
 struct Stap {
@@ -309,6 +316,25 @@ Stap LeesStap(const std::string& arg)
                 throw Fout{"ongeldige stap '" + arg + "': kies off, 3/4, 4/4, 6/8 of 12/8"};
             stap.maatsoorten = true;
         }
+    } else if (naam == "transpose" || naam == "capo") {
+        const bool capo = naam == "capo";
+        std::string_view getal = waarde;
+        if (!capo && !getal.empty() && getal[0] == '+')
+            getal.remove_prefix(1);
+        int v = 0;
+        const auto [p, ec] = std::from_chars(getal.data(), getal.data() + getal.size(), v);
+        const int laagste = capo ? 0 : -12;
+        const int hoogste = capo ? 24 : 12;
+        if (getal.empty() || ec != std::errc() || p != getal.data() + getal.size() || v < laagste || v > hoogste)
+            throw Fout{"ongeldige stap '" + arg + "': " +
+                       (capo ? "de capo is een fret van 0 tot en met 24" : "transponeer met -12 tot en met 12 halve tonen")};
+        stap.soort = capo ? Soort::Capo : Soort::Transpose;
+        stap.getallen = {v};
+    } else if (naam == "retune") {
+        stap.soort = Soort::Retune;
+        stap.waarde = NaarCp1252(waarde, arg);
+        if (stap.waarde.empty())
+            throw Fout{"ongeldige stap '" + arg + "': noem de stemming, zoals DADGBE"};
     } else {
         throw Fout{"onbekende stap '" + arg + "' (zie --help)"};
     }
@@ -440,6 +466,17 @@ void Voer(Document& d, const Stap& stap)
     case Soort::Chords:
         AkkoordenStap(ctx);
         break;
+    case Soort::Transpose:
+    case Soort::Retune:
+    case Soort::Capo: {
+        const Bereikkeuze bereik = ed.SelectionLength() > 0 ? Bereikkeuze::Selectie : Bereikkeuze::Document;
+        const Uitkomst u = stap.soort == Soort::Transpose ? Transponeer(ctx, bereik, stap.getallen[0])
+                           : stap.soort == Soort::Retune  ? WijzigStemming(ctx, bereik, stap.waarde)
+                                                          : ZetCapo(ctx, stap.getallen[0]);
+        if (const std::string melding = Meldtekst(u); !melding.empty())
+            d.dialogs.Message(melding);
+        break;
+    }
     }
 }
 

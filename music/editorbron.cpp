@@ -96,6 +96,49 @@ std::vector<std::u32string> SnaarnamenVan(const Stemming& stemming)
     return namen;
 }
 
+namespace {
+
+void VoegToe(std::string& uit, std::u32string_view regel)
+{
+    for (char32_t c : regel) {
+        if (c < 0x80) {
+            uit += static_cast<char>(c);
+            continue;
+        }
+        const int b = c > 0xFFFF ? -1 : UnicodeToCp1252(static_cast<char16_t>(c));
+        uit += b < 0 ? '?' : static_cast<char>(b);
+    }
+}
+
+} // namespace
+
+std::string NaarEditor(std::u32string_view regel)
+{
+    std::string uit;
+    uit.reserve(regel.size());
+    VoegToe(uit, regel);
+    return uit;
+}
+
+void SchrijfRegels(EditorOps& editor, int van, int tot, std::span<const std::u32string> regels)
+{
+    std::string tekst;
+    std::size_t lengte = 0;
+    for (const auto& r : regels)
+        lengte += r.size() + 2;
+    tekst.reserve(lengte);
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        if (i > 0)
+            tekst += crlf;
+        VoegToe(tekst, regels[i]);
+    }
+    const int begin = editor.LineStart(van);
+    const int eind = editor.LineStart(tot) + static_cast<int>(editor.GetLine(tot).size());
+    editor.SetCaret(begin);
+    editor.SetSelectionLength(eind - begin);
+    editor.ReplaceSelection(tekst);
+}
+
 Muziekstuk LeesMuziek(const EditorOps& editor, const TabAnalyse& analyse, const Stemming& huidige)
 {
     EditorRegels regels(editor);

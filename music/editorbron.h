@@ -53,6 +53,15 @@ private:
 // The tuning box's labels, lowest string first.
 std::vector<std::u32string> SnaarnamenVan(const Stemming& stemming);
 
+// A line of characters as the editor holds it; "?" for a character it
+// cannot hold.
+std::string NaarEditor(std::u32string_view regel);
+
+// Replaces lines [van, tot] by `regels` (as many or more) in one edit, so
+// that a rewrite of the whole document costs about one setting of its text.
+// A character the editor cannot hold becomes "?".
+void SchrijfRegels(EditorOps& editor, int van, int tot, std::span<const std::u32string> regels);
+
 // The musical model of the editor's document; `analyse` must be fresh.
 Muziekstuk LeesMuziek(const EditorOps& editor, const TabAnalyse& analyse, const Stemming& huidige);
 

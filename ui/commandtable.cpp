@@ -75,6 +75,9 @@ const Commando tabel[] = {
  {"Regeleindes1",           "Regeleindes",             "Alt+E",     Menu::Invoegen, "Regeleinde",     "Regeleindes invoegen (Alt+E)",                  N, N,  J, J,  nullptr,                   ":/icons/lineends.svg",         &F::endclosebuttonClick,         nullptr},
  {"Stemmimg1",              "Stemmimg",                "Alt+S",     Menu::Invoegen, "Stemmingbutton", "Stemming invoegen (Alt+S)",                     N, N,  J, J,  nullptr,                   ":/icons/tuning.svg",           &F::Stemmimg1Click,              nullptr},
  {"Akkoordnaam1",           "Akkoordnaam",             "Alt+K",     Menu::Invoegen, nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Akkoordnaam1Click,           nullptr},
+ {"Transponeren1",          "Transponeren…",            "Ctrl+T",    Menu::Invoegen, nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Transponeren1Click,          nullptr},
+ {"Stemmingwijzigen1",      "Stemming wijzigen…",       "",          Menu::Invoegen, nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Stemmingwijzigen1Click,      nullptr},
+ {"Capo1",                  "Capo…",                    "",          Menu::Invoegen, nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Capo1Click,                  nullptr},
 
  {"Lettertype2",            "Lettertype",              "",          Menu::Opmaak,   nullptr,          nullptr,                                         N, N,  J, J,  "preferences-desktop-font",nullptr,                        &F::Lettertype2Click,            nullptr},
  Sep(Menu::Opmaak),

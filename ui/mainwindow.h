@@ -183,6 +183,9 @@ public:
     void endclosebuttonClick();
     void Stemmimg1Click();
     void LinksUitlijnen1Click();
+    void Transponeren1Click();
+    void Stemmingwijzigen1Click();
+    void Capo1Click();
     void VerticaalKnippen1Click();
     void VerticaalKopiren1Click();
     void Verticaalplakken1Click();

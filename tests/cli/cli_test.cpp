@@ -191,6 +191,14 @@ const RunRow runRows[] = {
     // and drops the cut's snapshot with it.
     {"UndoTakesBackTypingFirst", block, {"-", "select=0,3,1,5", "vcut", "caret=2,0", "type=\xC3\xBC", "undo", "undo"},
      "E|---5--|\nB|---0--|\nend\n"},
+    {"TransposeWidensTheColumnThenBackGivesTheText", "  Am\ne|--9--|\nB|--7--|\n", {"-", "transpose=+1", "undo", "transpose=3", "transpose=-3"},
+     "  Am\ne|--9--|\nB|--7--|\n"},
+    {"TransposeOnlyTheSelectedStaff", "e|--9--|\nB|--7--|\n\ne|--1--|\nB|--1--|\n", {"-", "select=0,0,1,2", "transpose=1"},
+     "e|--10--|\nB|--8---|\n\ne|--1--|\nB|--1--|\n"},
+    {"RetuneKeepsThePitch", "e|--0--|\nB|--0--|\nG|--0--|\nD|--0--|\nA|--0--|\nE|--5--|\n", {"-", "retune=DADGBE"},
+     "e|--0--|\nB|--0--|\nG|--0--|\nD|--0--|\nA|--0--|\nD|--7--|\n"},
+    {"CapoOnAnEmptyDocumentLeavesItEmpty", "", {"-", "capo=2", "transpose=1", "retune=DADGBE"}, ""},
+    {"CapoWritesItsLine", "e|--5--|\nB|--7--|\n", {"-", "capo=2"}, "Capo: 2\ne|--3--|\nB|--5--|\n"},
 };
 
 struct Runs : Cli, ::testing::WithParamInterface<RunRow> {};
@@ -285,7 +293,8 @@ TEST_P(BadStep, ExitsWithTwoAndWritesNothing)
 
 INSTANTIATE_TEST_SUITE_P(Steps, BadStep,
                          ::testing::Values("frobnicate", "caret=1", "caret=a,b", "caret=-1,0", "select=0,0,1",
-                                           "width=100", "time=5/4", "bar=1", "caret=9,0", "caret=0,20", "type=\xFF"));
+                                           "width=100", "time=5/4", "bar=1", "caret=9,0", "caret=0,20", "type=\xFF",
+                                           "transpose=13", "transpose=x", "capo=-1", "retune="));
 
 TEST_F(Cli, UnreadableInputOrUnwritableOutputExitsWithTwo)
 {

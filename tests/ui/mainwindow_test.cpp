@@ -1045,4 +1045,91 @@ TEST_F(Window, ExportOfADocumentWithoutNotesSaysSoAndWritesNothing)
     EXPECT_EQ(prompter.messages[0], "Er staan geen noten in een tabbalk: er is niets te exporteren");
 }
 
+// Transposing, retuning and the capo from their menu items, the dialog
+// answered as the user would, each taken back by one undo.
+struct OmzetGeval {
+    const char* naam;
+    const char* actie;
+    const char* dialoog;                          // its object name
+    std::function<int(QDialog&)> antwoord;
+    const char* voor;
+    int regel, kolom, selectieRegels;             // caret; lines selected from it
+    const char* na;
+    int meldingen;
+};
+
+void PrintTo(const OmzetGeval& g, std::ostream* os)
+{
+    *os << g.naam;
+}
+
+std::function<int(QDialog&)> Halvetonen(int n, int bereik)
+{
+    return [=](QDialog& d) {
+        d.findChild<QSpinBox*>(QStringLiteral("Halvetonen"))->setValue(n);
+        d.findChild<QComboBox*>(QStringLiteral("Bereik"))->setCurrentIndex(bereik);
+        return int(QDialog::Accepted);
+    };
+}
+
+const char* const tweeBalken = "  Am\n"
+                               "e|--9--|\n"
+                               "B|--1--|\n"
+                               "\n"
+                               "e|--5--|\n"
+                               "B|--5--|\n";
+
+const OmzetGeval omzetGevallen[] = {
+    {"TransposeTheCaretsStaff", "Transponeren1", "Transponeren", Halvetonen(2, 0), tweeBalken, 4, 3, 0,
+     "  Am\ne|--9--|\nB|--1--|\n\ne|--7--|\nB|--7--|\n", 0},
+    {"TransposeTheWholeDocumentWidensTheColumn", "Transponeren1", "Transponeren", Halvetonen(1, 1), tweeBalken, 4, 3, 0,
+     "  A#m\ne|--10--|\nB|--2---|\n\ne|--6--|\nB|--6--|\n", 0},
+    {"TransposeTheSelectedStaffs", "Transponeren1", "Transponeren", Halvetonen(-1, 0), tweeBalken, 1, 0, 1,
+     "  G#m\ne|--8--|\nB|--0--|\n\ne|--5--|\nB|--5--|\n", 0},
+    {"ANoteWithoutPlaceIsToldAndStays", "Transponeren1", "Transponeren", Halvetonen(-2, 1), tweeBalken, 1, 0, 0,
+     "  Gm\ne|--7--|\nB|--1--|\n\ne|--3--|\nB|--3--|\n", 1},
+    {"RetuneTheDocument", "Stemmingwijzigen1", "StemmingWijzigen",
+     [](QDialog& d) {
+         d.findChild<QComboBox*>(QStringLiteral("Stemmingen"))->setCurrentText(QStringLiteral("DADGBE"));
+         d.findChild<QComboBox*>(QStringLiteral("Bereik"))->setCurrentIndex(1);
+         return int(QDialog::Accepted);
+     },
+     "e|--0--|\nB|--0--|\nG|--0--|\nD|--0--|\nA|--0--|\nE|--5--|\n", 0, 0, 0,
+     "e|--0--|\nB|--0--|\nG|--0--|\nD|--0--|\nA|--0--|\nD|--7--|\n", 0},
+    {"CapoAddsItsLine", "Capo1", "Capo",
+     [](QDialog& d) {
+         d.findChild<QSpinBox*>(QStringLiteral("Capofret"))->setValue(2);
+         return int(QDialog::Accepted);
+     },
+     tweeBalken, 0, 0, 0, "Capo: 2\n  Am\ne|--7--|\nB|--1--|\n\ne|--3--|\nB|--3--|\n", 1},
+    {"CancelledChangesNothing", "Transponeren1", "Transponeren", [](QDialog&) { return int(QDialog::Rejected); },
+     tweeBalken, 1, 0, 0, tweeBalken, 0},
+};
+
+class Omzetten : public Window, public ::testing::WithParamInterface<OmzetGeval> {};
+
+TEST_P(Omzetten, FromTheMenuThenOneUndo)
+{
+    const OmzetGeval& g = GetParam();
+    w->ComboBox1->setCurrentText(QStringLiteral("DADGBE"));
+    Trigger("PlusButton");
+    w->ComboBox1->setCurrentText(QStringLiteral("EADGBE"));
+    auto rn = [](QString t) { return t.replace(u'\n', QStringLiteral("\r\n")).toStdString(); };
+    Zet(QString::fromLatin1(g.voor));
+    Caret(Op(g.regel, g.kolom), g.selectieRegels ? Op(g.regel + g.selectieRegels, 0) - Op(g.regel, g.kolom) : 0);
+    prompter.dialogAnswers.push_back(g.antwoord);
+    const std::size_t dialogen = prompter.dialogs.size();
+    const std::size_t berichten = prompter.messages.size();
+    Trigger(g.actie);
+    ASSERT_EQ(prompter.dialogs.size(), dialogen + 1);
+    EXPECT_EQ(prompter.dialogs.back(), QString::fromLatin1(g.dialoog));
+    EXPECT_EQ(Tekst(), rn(QString::fromLatin1(g.na)));
+    EXPECT_EQ(static_cast<int>(prompter.messages.size() - berichten), g.meldingen);
+    Trigger("Ongedaanmaken1");
+    EXPECT_EQ(Tekst(), rn(QString::fromLatin1(g.voor)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, Omzetten, ::testing::ValuesIn(omzetGevallen),
+                         [](const auto& info) { return std::string(info.param.naam); });
+
 } // namespace korvane::test
