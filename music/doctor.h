@@ -8,6 +8,8 @@
 // into another bar, and never changes a fret.
 #pragma once
 
+#include "music/noten.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -49,9 +51,6 @@ struct Regelvervanging {
     int tot = 0;
     std::vector<std::u32string> nieuw;
 };
-
-// The highest fret a finding lets pass.
-inline constexpr int hoogsteFret = 24;
 
 // The faults of every staff, in document order. Staffs drawn with look-alike
 // characters or tab characters are found as the analysis would find them

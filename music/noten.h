@@ -9,6 +9,10 @@
 
 namespace korvane {
 
+// The highest fret of a guitar neck: what the staff doctor lets pass and
+// where a transposed note has to move to another string.
+inline constexpr int hoogsteFret = 24;
+
 // A written note name. The spelling is kept so that a rewrite can keep the
 // writer's letter case and sharp or flat style.
 struct Nootnaam {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/tabstate.h"
+#include "music/noten.h"
 #include "music/omzetten.h"
 #include "music/tabmodel.h"
 
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace korvane {
-
-inline constexpr int hoogsteFret = 24;
 
 // What happens to every note of the staffs it is applied to.
 struct Omzetting {
