@@ -2,6 +2,8 @@
 // UTF-16 text, through core's 256-entry table.
 #pragma once
 
+#include "files/codering.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,5 +19,19 @@ QString BytesToQString(std::string_view bytes);
 std::string QStringToBytes(const QString& text);
 // nullopt when any character cannot be held.
 std::optional<std::string> QStringToBytesExact(const QString& text);
+
+// A file's text in `codering`, its byte-order mark left out; nullopt when
+// the bytes are not valid there. The window's fast road; it reads exactly
+// what Decodeer reads.
+std::optional<QString> DecodeerQString(const QByteArray& bytes, Codering codering);
+
+struct QStringGecodeerd {
+    QByteArray bytes;
+    // The distinct characters `codering` cannot hold, in order of first
+    // appearance; each was written as "?".
+    QString onbewaarbaar;
+};
+// `tekst` as a file in `codering`, byte-order mark included.
+QStringGecodeerd CodeerQString(const QString& tekst, Codering codering);
 
 } // namespace korvane

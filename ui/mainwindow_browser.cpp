@@ -133,6 +133,8 @@ void TForm1::StartbuttonClick()
 void TForm1::Opties1Click()
 {
     Form2->Toon(instellingen, Editor->font());
+    // A new document follows the encoding chosen there.
+    bestanden().ToonCodering();
 }
 
 void TForm1::Wizardnieuwetab1Click()
