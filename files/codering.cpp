@@ -226,12 +226,13 @@ void VoegUtf8Toe(std::string& uit, char32_t c)
     }
 }
 
-Gecodeerd Codeer(std::u32string_view tekst, Codering codering)
+Gecodeerd Codeer(std::u32string_view tekst, Codering codering, bool metBom)
 {
     Gecodeerd resultaat;
     std::string& uit = resultaat.bytes;
     uit.reserve(tekst.size() + 4);
-    uit += Bom(codering);
+    if (metBom)
+        uit += Bom(codering);
     std::size_t regel = 1;
     std::size_t kolom = 0;
     for (std::size_t i = 0; i < tekst.size(); ++i) {

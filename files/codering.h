@@ -59,8 +59,9 @@ struct Gecodeerd {
     std::string bytes;                    // empty when `fout` is set
     std::optional<Onbewaarbaar> fout;
 };
-// `tekst` as the bytes of a file in `codering`, byte-order mark included.
-Gecodeerd Codeer(std::u32string_view tekst, Codering codering);
+// `tekst` as the bytes of a file in `codering`, with the encoding's
+// byte-order mark unless `metBom` is false (UTF-16 read without one).
+Gecodeerd Codeer(std::u32string_view tekst, Codering codering, bool metBom = true);
 
 // Appends one character as UTF-8.
 void VoegUtf8Toe(std::string& uit, char32_t teken);

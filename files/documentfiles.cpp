@@ -31,6 +31,8 @@ namespace {
 constexpr const char* kRegelEindeEigenschap = "korvaneRegelEinde";
 constexpr const char* kLeegVolger = "korvaneLeegVolger";
 constexpr const char* kCoderingEigenschap = "korvaneCodering";
+// UTF-16 read without a byte-order mark is written back without one.
+constexpr const char* kZonderBom = "korvaneZonderBom";
 
 void ZetRegelEinde(QTextDocument& doc, RegelEinde einde)
 {
@@ -163,6 +165,8 @@ bool LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes, std::optio
     QTextDocument& doc = *editor.document();
     ZetRegelEinde(doc, eigen);
     ZetDocumentCodering(doc, codering);
+    doc.setProperty(kZonderBom, (codering == Codering::Utf16LE || codering == Codering::Utf16BE)
+                                    && BomLengte(ruw, codering) == 0);
     if (!doc.property(kLeegVolger).toBool()) {
         // A document emptied completely (New, the wizard, select all and
         // delete) starts again with CR LF.
@@ -220,7 +224,10 @@ PlatteTekst PlatteTekstBytes(const QTextDocument& doc, std::optional<Codering> c
             p[geschreven++] = u'\n';
     }
     metEindes.truncate(geschreven);
-    QStringGecodeerd gecodeerd = CodeerQString(metEindes, codering.value_or(DocumentCodering(doc)));
+    const Codering eigenCodering = DocumentCodering(doc);
+    const Codering doel = codering.value_or(eigenCodering);
+    const bool metBom = doel != eigenCodering || !doc.property(kZonderBom).toBool();
+    QStringGecodeerd gecodeerd = CodeerQString(metEindes, doel, metBom);
     return PlatteTekst{std::move(gecodeerd.bytes), std::move(gecodeerd.onbewaarbaar)};
 }
 
@@ -423,6 +430,7 @@ bool DocumentFiles::Laden(const QString& pad, bool richtext, std::optional<Coder
             ZetRegelEinde(doc, RegelEinde::CrLf);
             // RTF names its own code page; a later plain-text save is new.
             doc.setProperty(kCoderingEigenschap, QVariant());
+            doc.setProperty(kZonderBom, false);
             doc.clearUndoRedoStacks();
         } else {
             LaadPlatteTekst(m_editor, bytes);
@@ -490,9 +498,11 @@ bool DocumentFiles::Opslaan(const QString& pad, bool metBackup)
         return false;
     }
     if (!rtf) {
+        if (codering != DocumentCodering(doc))
+            doc.setProperty(kZonderBom, false);
         ZetDocumentCodering(doc, codering);
-        ToonCodering();
     }
+    ToonCodering();
     return true;
 }
 
@@ -563,6 +573,7 @@ void DocumentFiles::New1Click()
     m_editor.clear();
     ZetRegelEinde(*m_editor.document(), RegelEinde::CrLf);
     m_editor.document()->setProperty(kCoderingEigenschap, QVariant());
+    m_editor.document()->setProperty(kZonderBom, false);
     ToonCodering();
     if (m_hooks.vervangen)
         m_hooks.vervangen();

@@ -80,11 +80,11 @@ std::optional<QString> DecodeerQString(const QByteArray& bytes, Codering coderin
     return uit;
 }
 
-QStringGecodeerd CodeerQString(const QString& tekst, Codering codering)
+QStringGecodeerd CodeerQString(const QString& tekst, Codering codering, bool metBom)
 {
     QStringGecodeerd resultaat;
     QByteArray& uit = resultaat.bytes;
-    const std::string_view bom = Bom(codering);
+    const std::string_view bom = metBom ? Bom(codering) : std::string_view();
     const QChar* c = tekst.constData();
     const qsizetype n = tekst.size();
     const int breedte = codering == Codering::Windows1252 ? 1 : codering == Codering::Utf8 || codering == Codering::Utf8Bom ? 3 : 2;

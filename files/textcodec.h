@@ -31,7 +31,8 @@ struct QStringGecodeerd {
     // appearance; each was written as "?".
     QString onbewaarbaar;
 };
-// `tekst` as a file in `codering`, byte-order mark included.
-QStringGecodeerd CodeerQString(const QString& tekst, Codering codering);
+// `tekst` as a file in `codering`, with the encoding's byte-order mark unless
+// `metBom` is false.
+QStringGecodeerd CodeerQString(const QString& tekst, Codering codering, bool metBom = true);
 
 } // namespace korvane
