@@ -562,6 +562,13 @@ bool DocumentFiles::OpslaanMetKeuze()
     return gekozen && OpslaanMet(*gekozen);
 }
 
+void DocumentFiles::CoderingVanNieuwDocument()
+{
+    m_editor.document()->setProperty(kCoderingEigenschap, QVariant());
+    m_editor.document()->setProperty(kZonderBom, false);
+    ToonCodering();
+}
+
 void DocumentFiles::ToonCodering()
 {
     if (m_hooks.codering)
@@ -572,9 +579,7 @@ void DocumentFiles::New1Click()
 {
     m_editor.clear();
     ZetRegelEinde(*m_editor.document(), RegelEinde::CrLf);
-    m_editor.document()->setProperty(kCoderingEigenschap, QVariant());
-    m_editor.document()->setProperty(kZonderBom, false);
-    ToonCodering();
+    CoderingVanNieuwDocument();
     if (m_hooks.vervangen)
         m_hooks.vervangen();
     m_document.bestandsnaam = naamloos;

@@ -142,6 +142,10 @@ public:
     // (its list "Coderingen"); false when the user cancelled it.
     bool HerladenMetKeuze();
     bool OpslaanMetKeuze();
+    // The document becomes a new one for its encoding: the encoding for new
+    // documents, no byte-order mark kept from a file. New does this itself;
+    // the wizard's new document calls it.
+    void CoderingVanNieuwDocument();
     // Shows the document's encoding through the hook.
     void ToonCodering();
 

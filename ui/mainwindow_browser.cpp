@@ -35,6 +35,7 @@ public:
     {
         m_venster.bestandsnaam = korvane::naamloos;
         m_venster.naamloos = true;
+        m_venster.bestanden().CoderingVanNieuwDocument();
         m_venster.setWindowTitle(QStringLiteral("%1 - %2")
                                      .arg(QString::fromLatin1(wizardProgrammatitel.data(),
                                                               static_cast<qsizetype>(wizardProgrammatitel.size())),

@@ -252,6 +252,23 @@ TEST_F(VensterTest, OptionsDialogChoosesTheEncodingOfNewDocuments)
     EXPECT_EQ(w->statusPaneel(PaneelCodering)->text(), "UTF-8");
 }
 
+// The wizard's new document leaves the encoding of the file before it.
+TEST_F(VensterTest, WizardsNewDocumentHasTheEncodingForNewDocuments)
+{
+    Opties("Plaintext", "Empty");
+    const QString pad = documenten.filePath("lied.tab");
+    Schrijf(pad, "caf\xE9");
+    Start({pad});
+    EXPECT_EQ(w->statusPaneel(PaneelCodering)->text(), "Windows-1252");
+    prompter.dialogAnswers.push_back([](QDialog& d) {
+        static_cast<TTabwizard&>(d).Okbutton->click();
+        return d.result();
+    });
+    QTest::keyClick(w->Editor, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(prompter.dialogs.size(), 1u);
+    EXPECT_EQ(w->statusPaneel(PaneelCodering)->text(), "UTF-8");
+}
+
 // A UTF-8 song sheet shows its curly quotes and accents: the window draws
 // exactly what it draws for the right characters, and not what it draws for
 // the bytes read one by one.
