@@ -273,6 +273,10 @@ TEST_F(Cli, StateLineAndMessagesGoToStandardError)
     Write("in.tab", "x\nE|-----|\nB|-----|\n");
     Run({P("in.tab"), "--state", "caret=2,6", "bar"});
     EXPECT_EQ(err, "caret=20 line=2 column=6 selection=0 staffs=1 modified=1\n");
+    // Offsets and columns count characters, whatever their bytes in the file.
+    Write("uni.tab", "\xE2\x80\x9C" "a\xC3\xA9\n");
+    Run({P("uni.tab"), "--state", "caret=0,2", "type=\xE2\x82\xAC\xC3\xA9"});
+    EXPECT_EQ(err, "caret=4 line=0 column=4 selection=0 staffs=0 modified=1\n");
     EXPECT_EQ(Run({P("in.tab"), "tuning=", "staff"}), 0);
     EXPECT_EQ(err, "korvane: Geen stemming geselecteerd\n");
     // The page's lines make the analysis stale; the conversion must see them.
