@@ -76,6 +76,31 @@ bool IsUtf16(Codering c)
     return c == Codering::Utf16LE || c == Codering::Utf16BE;
 }
 
+// Whether Decodeer would read `bytes`, without building the text: a large
+// file is only checked here.
+bool IsGeldig(std::string_view bytes, Codering codering)
+{
+    bytes.remove_prefix(BomLengte(bytes, codering));
+    if (!IsUtf16(codering))
+        return codering == Codering::Windows1252 || IsGeldigeUtf8(bytes);
+    if (bytes.size() % 2 != 0)
+        return false;
+    const std::size_t hoog = codering == Codering::Utf16LE ? 1 : 0;
+    const std::size_t n = bytes.size() / 2;
+    for (std::size_t k = 0; k < n; ++k) {
+        const unsigned char b = static_cast<unsigned char>(bytes[2 * k + hoog]);
+        if (b < 0xD8 || b > 0xDF)
+            continue;
+        if (b >= 0xDC || k + 1 >= n)
+            return false;
+        const unsigned char volgende = static_cast<unsigned char>(bytes[2 * (k + 1) + hoog]);
+        if (volgende < 0xDC || volgende > 0xDF)
+            return false;
+        ++k;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string_view CoderingNaam(Codering codering)
@@ -137,7 +162,7 @@ bool IsGeldigeUtf8(std::string_view bytes)
 Codering HerkenCodering(std::string_view bytes, Codering nieuw)
 {
     for (Codering c : {Codering::Utf8Bom, Codering::Utf16LE, Codering::Utf16BE})
-        if (BomLengte(bytes, c) > 0 && Decodeer(bytes, c))
+        if (BomLengte(bytes, c) > 0 && IsGeldig(bytes, c))
             return c;
     bool ascii = true;
     for (char b : bytes)

@@ -59,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HerkenRij{"utf16_oneven", S("\xFF\xFE" "a", 3), Codering::Utf8, Codering::Windows1252},
                       HerkenRij{"utf16_lage_surrogaat_eerst", S("\xFF\xFE\x00\xDC\x00\xD8", 6), Codering::Utf8,
                                 Codering::Windows1252},
+                      HerkenRij{"utf16_hoge_surrogaat_zonder_lage", S("\xFF\xFE\x00\xD8" "a\0", 6), Codering::Utf8,
+                                Codering::Windows1252},
                       HerkenRij{"utf16_hoge_surrogaat_aan_het_eind", S("\xFE\xFF\xD8\x00", 4), Codering::Utf8,
                                 Codering::Windows1252}),
     [](const ::testing::TestParamInfo<HerkenRij>& i) { return std::string(i.param.naam); });
