@@ -1,5 +1,6 @@
-// The one boundary between the document's Windows-1252 bytes and Qt's
-// UTF-16 text, through core's 256-entry table.
+// The byte boundary on Qt's side: Windows-1252 bytes of the tab commands and
+// Qt's UTF-16 text, through core's 256-entry table, and a document file's
+// bytes in any of its encodings (see files/codering.h) and QString.
 #pragma once
 
 #include "files/codering.h"
