@@ -14,6 +14,7 @@
 #include "core/tidy.h"
 #include "cli/muziek.h"
 #include "music/omzetten.h"
+#include "files/codering.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -40,12 +41,21 @@ const char* const gebruik = R"(Gebruik: korvane-cli BESTAND [-o UIT | -i] [--sta
        korvane-cli BESTAND --export UIT.pdf [--page-size A4|Letter] [STAP...]
        korvane-cli BESTAND --export UIT.mid|UIT.musicxml [--tempo N] [STAP...]
 
-Leest BESTAND (- = standaardinvoer) als bytes, voert de stappen in volgorde
-uit en schrijft het resultaat naar UIT, met -i terug naar BESTAND (via een
-tijdelijk bestand dat eroverheen wordt hernoemd), of anders naar de
-standaarduitvoer. Regeleinden mogen CR LF, LF of een losse CR zijn; het
-resultaat krijgt de stijl van het eerste regeleinde in het bestand (CR LF als
-het er geen heeft). Alle andere bytes blijven zoals ze zijn.
+Leest BESTAND (- = standaardinvoer) in zijn eigen codering, voert de stappen
+in volgorde uit en schrijft het resultaat naar UIT, met -i terug naar BESTAND
+(via een tijdelijk bestand dat eroverheen wordt hernoemd), of anders naar de
+standaarduitvoer, in dezelfde codering. Regeleinden mogen CR LF, LF of een
+losse CR zijn; het resultaat krijgt de stijl van het eerste regeleinde in het
+bestand (CR LF als het er geen heeft). Alle andere tekens blijven zoals ze zijn.
+
+Codering: een byte-order mark (UTF-8, UTF-16 LE/BE) beslist; anders is geldige
+UTF-8 met minstens een teken buiten ASCII UTF-8; anders is zuivere ASCII UTF-8
+en al het andere Windows-1252 (dat elke byte leest).
+  --from CODERING     lees de invoer in deze codering
+  --to CODERING       schrijf het resultaat in deze codering; een teken dat
+                      die codering niet kan bevatten geeft afsluitcode 2, met
+                      regel en kolom, en er wordt niets geschreven
+  CODERING: utf-8, utf-8-bom, utf-16le, utf-16be, windows-1252
 
 Stappen:
   caret=R,K           caret op regel R, kolom K (beide vanaf 0)
@@ -623,6 +633,81 @@ std::string LeesAlles(const std::string& pad, const GeslotenStromen& gesloten)
     }
 }
 
+// --- The byte edge: file bytes <-> the document's characters ---------------------
+
+struct Invoer {
+    std::u32string tekst;
+    Codering codering;
+    bool metBom;
+};
+
+std::string Naam(Codering c)
+{
+    return std::string(CoderingNaam(c));
+}
+
+Codering CoderingArgument(const std::string& optie, const std::string& waarde)
+{
+    const std::optional<Codering> c = CoderingUitNaam(waarde);
+    if (!c)
+        throw Fout{optie + ": onbekende codering \"" + waarde
+                   + "\" (kies utf-8, utf-8-bom, utf-16le, utf-16be of windows-1252)"};
+    return *c;
+}
+
+// The input's characters, in the encoding asked for or else the one its
+// bytes show (pure ASCII counts as UTF-8).
+Invoer DecodeerInvoer(std::string_view bytes, std::optional<Codering> van)
+{
+    const Codering codering = van ? MetEigenBom(bytes, *van) : HerkenCodering(bytes, Codering::Utf8);
+    std::optional<std::u32string> tekst = Decodeer(bytes, codering);
+    if (!tekst)
+        throw Fout{"de invoer is geen geldige " + Naam(codering) + "-tekst"};
+    return {std::move(*tekst), codering, BomLengte(bytes, codering) > 0 || codering == Codering::Utf8Bom};
+}
+
+std::string TekenNaam(char32_t c)
+{
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(c));
+    std::string naam = hex;
+    if (c >= 0x20 && !(c >= 0xD800 && c <= 0xDFFF)) {
+        naam += " (";
+        VoegUtf8Toe(naam, c);
+        naam += ')';
+    }
+    return naam;
+}
+
+// The result as the bytes of a file in `naar`; nothing when one character
+// cannot be held there.
+std::string CodeerUitvoer(std::u32string_view tekst, Codering naar, bool metBom)
+{
+    Gecodeerd g = Codeer(tekst, naar, metBom);
+    if (g.fout)
+        throw Fout{"kan niet schrijven als " + Naam(naar) + ": het teken " + TekenNaam(g.fout->teken)
+                   + " op regel " + std::to_string(g.fout->regel) + ", kolom " + std::to_string(g.fout->kolom)
+                   + " (vanaf 1) bestaat niet in die codering; er is niets geschreven"};
+    return std::move(g.bytes);
+}
+
+// The buffer of this tool still holds one Windows-1252 byte per character;
+// these two carry the characters into it and back.
+std::string NaarBuffer(std::u32string_view tekst)
+{
+    Gecodeerd g = Codeer(tekst, Codering::Windows1252);
+    if (g.fout)
+        throw Fout{"het teken " + TekenNaam(g.fout->teken) + " op regel " + std::to_string(g.fout->regel)
+                   + ", kolom " + std::to_string(g.fout->kolom)
+                   + " (vanaf 1) kan nog niet worden bewerkt: alleen tekens uit Windows-1252"};
+    return std::move(g.bytes);
+}
+
+std::u32string UitBuffer(std::string_view bytes)
+{
+    return *Decodeer(bytes, Codering::Windows1252);
+}
+
 // The first line break decides the style of the whole result.
 std::string RegeleindeStijl(std::string_view bytes)
 {
@@ -754,6 +839,8 @@ int Hoofd(int argc, char** argv)
     std::optional<std::string> pdf;
     std::string papier = "A4";
     double tempo = 100;
+    std::optional<Codering> van;
+    std::optional<Codering> naar;
     std::vector<Stap> stappen;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -765,6 +852,10 @@ int Hoofd(int argc, char** argv)
             terug = true;
         } else if (a == "--state") {
             toonStaat = true;
+        } else if (a == "--from" || a == "--to") {
+            if (i + 1 >= args.size())
+                throw Fout{a + " zonder codering"};
+            (a == "--from" ? van : naar) = CoderingArgument(a, args[++i]);
         } else if (a == "--export" || a == "--page-size") {
             if (i + 1 >= args.size())
                 throw Fout{a + " zonder waarde"};
@@ -789,7 +880,8 @@ int Hoofd(int argc, char** argv)
         throw Fout{"-i kan niet met de standaardinvoer"};
 
     const bool controle = std::any_of(stappen.begin(), stappen.end(), [](const Stap& s) { return s.soort == Soort::Check; });
-    const std::string bytes = LeesAlles(*bestand, gesloten);
+    const Invoer invoer = DecodeerInvoer(LeesAlles(*bestand, gesloten), van);
+    const std::string bytes = NaarBuffer(invoer.tekst);
     const std::string stijl = RegeleindeStijl(bytes);
 
     Document d;
@@ -802,6 +894,14 @@ int Hoofd(int argc, char** argv)
     for (const Stap& stap : stappen)
         Voer(d, stap);
 
+    // Converted before anything is written, so that a refusal leaves every
+    // target as it was. With only an export or findings asked for, the text
+    // goes nowhere.
+    const bool tekstUit = terug || uit || (!pdf && !controle);
+    const std::string resultaat =
+        tekstUit ? CodeerUitvoer(UitBuffer(Resultaat(d.editor, stijl)), naar.value_or(invoer.codering),
+                                 naar ? true : invoer.metBom)
+                 : std::string();
     if (pdf) {
         const Exportsoort soort = ExportsoortVan(*pdf);
         if (soort == Exportsoort::Onbekend)
@@ -815,7 +915,6 @@ int Hoofd(int argc, char** argv)
         }
     }
 
-    const std::string resultaat = Resultaat(d.editor, stijl);
     if (terug)
         SchrijfBestand(*bestand, resultaat);
     else if (uit)

@@ -2,14 +2,20 @@
 // save and the main window's file commands.
 #include "files/documentfiles.h"
 
-#include "core/cp1252.h"
 #include "files/bytenamen.h"
 #include "files/rtf.h"
+#include "files/textcodec.h"
+#include "files/usersettings.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -24,17 +30,9 @@ namespace {
 // The document's own line break travels with its QTextDocument.
 constexpr const char* kRegelEindeEigenschap = "korvaneRegelEinde";
 constexpr const char* kLeegVolger = "korvaneLeegVolger";
-
-const std::array<QChar, 256>& Cp1252Tabel()
-{
-    static const std::array<QChar, 256> tabel = [] {
-        std::array<QChar, 256> t{};
-        for (int b = 0; b < 256; ++b)
-            t[static_cast<std::size_t>(b)] = QChar(Cp1252ToUnicode(static_cast<unsigned char>(b)));
-        return t;
-    }();
-    return tabel;
-}
+constexpr const char* kCoderingEigenschap = "korvaneCodering";
+// UTF-16 read without a byte-order mark is written back without one.
+constexpr const char* kZonderBom = "korvaneZonderBom";
 
 void ZetRegelEinde(QTextDocument& doc, RegelEinde einde)
 {
@@ -101,24 +99,48 @@ RegelEinde DocumentRegelEinde(const QTextDocument& doc)
     return n == 1 ? RegelEinde::Lf : n == 2 ? RegelEinde::Cr : RegelEinde::CrLf;
 }
 
-void LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes)
+Codering DocumentCodering(const QTextDocument& doc)
 {
-    const auto& tabel = Cp1252Tabel();
-    const qsizetype n = bytes.size();
-    const char* in = bytes.constData();
-    QString tekst(n, Qt::Uninitialized);
+    const QVariant v = doc.property(kCoderingEigenschap);
+    if (!v.isValid())
+        return NieuweCodering();
+    const int n = v.toInt();
+    return n >= 0 && n <= static_cast<int>(Codering::Windows1252) ? static_cast<Codering>(n) : NieuweCodering();
+}
+
+void ZetDocumentCodering(QTextDocument& doc, Codering codering)
+{
+    doc.setProperty(kCoderingEigenschap, static_cast<int>(codering));
+}
+
+bool LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes, std::optional<Codering> gevraagd)
+{
+    const std::string_view ruw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    Codering codering = gevraagd ? MetEigenBom(ruw, *gevraagd) : HerkenCodering(ruw, NieuweCodering());
+    std::optional<QString> gelezen = DecodeerQString(bytes, codering);
+    if (!gelezen && !gevraagd) {
+        // A mark that promises more than the file keeps: every byte still
+        // reads as Windows-1252, and so survives a save.
+        codering = Codering::Windows1252;
+        gelezen = DecodeerQString(bytes, codering);
+    }
+    if (!gelezen)
+        return false;
+    QString tekst = std::move(*gelezen);
+    const qsizetype n = tekst.size();
     QChar* uit = tekst.data();
+    const QChar* in = uit;
     qsizetype lengte = 0;
     // One entry per line break, in order.
     std::vector<unsigned char> eindes;
     std::array<qsizetype, 3> aantal{};
     for (qsizetype i = 0; i < n; ++i) {
-        const unsigned char b = static_cast<unsigned char>(in[i]);
-        if (b == '\r' || b == '\n') {
+        const char16_t b = in[i].unicode();
+        if (b == u'\r' || b == u'\n') {
             RegelEinde e = RegelEinde::Lf;
-            if (b == '\r') {
+            if (b == u'\r') {
                 e = RegelEinde::Cr;
-                if (i + 1 < n && in[i + 1] == '\n') {
+                if (i + 1 < n && in[i + 1] == u'\n') {
                     e = RegelEinde::CrLf;
                     ++i;
                 }
@@ -127,7 +149,7 @@ void LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes)
             ++aantal[static_cast<std::size_t>(e)];
             uit[lengte++] = u'\n';
         } else {
-            uit[lengte++] = tabel[b];
+            uit[lengte++] = in[i];
         }
     }
     tekst.truncate(lengte);
@@ -142,6 +164,9 @@ void LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes)
     editor.setPlainText(tekst);
     QTextDocument& doc = *editor.document();
     ZetRegelEinde(doc, eigen);
+    ZetDocumentCodering(doc, codering);
+    doc.setProperty(kZonderBom, (codering == Codering::Utf16LE || codering == Codering::Utf16BE)
+                                    && BomLengte(ruw, codering) == 0);
     if (!doc.property(kLeegVolger).toBool()) {
         // A document emptied completely (New, the wizard, select all and
         // delete) starts again with CR LF.
@@ -158,11 +183,11 @@ void LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes)
     for (std::size_t k = 0; k < eindes.size() && block.isValid(); ++k, block = block.next())
         if (eindes[k] != static_cast<unsigned char>(eigen))
             block.setUserState(eindes[k]);
+    return true;
 }
 
-PlatteTekst PlatteTekstBytes(const QTextDocument& doc)
+PlatteTekst PlatteTekstBytes(const QTextDocument& doc, std::optional<Codering> codering)
 {
-    PlatteTekst resultaat;
     const RegelEinde eigen = DocumentRegelEinde(doc);
     // The break in front of each block, read from the block states; only the
     // exceptions are kept.
@@ -179,44 +204,31 @@ PlatteTekst PlatteTekstBytes(const QTextDocument& doc)
     const QString tekst = doc.toRawText();
     const QChar* c = tekst.constData();
     const qsizetype n = tekst.size();
-    QByteArray& uit = resultaat.bytes;
-    uit.resize(n + doc.blockCount());
-    char* p = uit.data();
+    QString metEindes(n + doc.blockCount(), Qt::Uninitialized);
+    QChar* p = metEindes.data();
     qsizetype geschreven = 0;
     int blok = 0;
     std::size_t volgende = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = c[i].unicode();
-        if (u < 0x80) {
-            p[geschreven++] = static_cast<char>(u);
+        if (c[i] != QChar::ParagraphSeparator) {
+            p[geschreven++] = c[i];
             continue;
         }
-        if (u == QChar::ParagraphSeparator) {
-            ++blok;
-            RegelEinde e = eigen;
-            if (volgende < uitzonderingen.size() && uitzonderingen[volgende].first == blok)
-                e = uitzonderingen[volgende++].second;
-            if (e != RegelEinde::Lf)
-                p[geschreven++] = '\r';
-            if (e != RegelEinde::Cr)
-                p[geschreven++] = '\n';
-            continue;
-        }
-        const int b = UnicodeToCp1252(u);
-        if (b >= 0) {
-            p[geschreven++] = static_cast<char>(b);
-            continue;
-        }
-        // One "?" per character, also for a surrogate pair.
-        QString teken(c[i]);
-        if (c[i].isHighSurrogate() && i + 1 < n && c[i + 1].isLowSurrogate())
-            teken += c[++i];
-        if (!resultaat.onopslaanbaar.contains(teken))
-            resultaat.onopslaanbaar += teken;
-        p[geschreven++] = '?';
+        ++blok;
+        RegelEinde e = eigen;
+        if (volgende < uitzonderingen.size() && uitzonderingen[volgende].first == blok)
+            e = uitzonderingen[volgende++].second;
+        if (e != RegelEinde::Lf)
+            p[geschreven++] = u'\r';
+        if (e != RegelEinde::Cr)
+            p[geschreven++] = u'\n';
     }
-    uit.resize(geschreven);
-    return resultaat;
+    metEindes.truncate(geschreven);
+    const Codering eigenCodering = DocumentCodering(doc);
+    const Codering doel = codering.value_or(eigenCodering);
+    const bool metBom = doel != eigenCodering || !doc.property(kZonderBom).toBool();
+    QStringGecodeerd gecodeerd = CodeerQString(metEindes, doel, metBom);
+    return PlatteTekst{std::move(gecodeerd.bytes), std::move(gecodeerd.onbewaarbaar)};
 }
 
 QString NaamDeel(const QString& pad)
@@ -393,7 +405,7 @@ void DocumentFiles::MarkeerOpgeslagen()
     m_editor.document()->setModified(false);
 }
 
-bool DocumentFiles::Laden(const QString& pad, bool richtext)
+bool DocumentFiles::Laden(const QString& pad, bool richtext, std::optional<Codering> codering)
 {
     // Only regular files: a device could be endless, a pipe could wait.
     const std::optional<QByteArray> gelezen = LeesGewoonBestand(pad);
@@ -403,15 +415,30 @@ bool DocumentFiles::Laden(const QString& pad, bool richtext)
         return false;
     }
     QTextDocument& doc = *m_editor.document();
-    m_rtfGelezen = richtext && ReadRtf(bytes, doc).ok;
-    if (m_rtfGelezen) {
-        ZetRegelEinde(doc, RegelEinde::CrLf);
-        doc.clearUndoRedoStacks();
+    if (codering) {
+        const std::string_view ruw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        const std::string_view titel = CoderingTitel(MetEigenBom(ruw, *codering));
+        if (!LaadPlatteTekst(m_editor, bytes, codering)) {
+            Meld(QStringLiteral("%1 is geen geldige %2-tekst; het bestand is niet opnieuw geladen.")
+                     .arg(Pad(pad), QLatin1StringView(titel)));
+            return false;
+        }
+        m_rtfGelezen = false;
     } else {
-        LaadPlatteTekst(m_editor, bytes);
+        m_rtfGelezen = richtext && ReadRtf(bytes, doc).ok;
+        if (m_rtfGelezen) {
+            ZetRegelEinde(doc, RegelEinde::CrLf);
+            // RTF names its own code page; a later plain-text save is new.
+            doc.setProperty(kCoderingEigenschap, QVariant());
+            doc.setProperty(kZonderBom, false);
+            doc.clearUndoRedoStacks();
+        } else {
+            LaadPlatteTekst(m_editor, bytes);
+        }
     }
     if (m_hooks.vervangen)
         m_hooks.vervangen();
+    ToonCodering();
     return true;
 }
 
@@ -436,17 +463,30 @@ bool DocumentFiles::Opslaan(const QString& pad, bool metBackup)
         }
     }
     QByteArray bytes;
+    QTextDocument& doc = *m_editor.document();
+    Codering codering = m_opslaanAls.value_or(DocumentCodering(doc));
     if (rtf) {
-        bytes = WriteRtf(*m_editor.document());
+        bytes = WriteRtf(doc);
     } else {
-        PlatteTekst tekst = PlatteTekstBytes(*m_editor.document());
+        PlatteTekst tekst = PlatteTekstBytes(doc, codering);
         if (!tekst.onopslaanbaar.isEmpty()) {
             m_prompter.Beep(Sound::Question);
             const QString vraag = QStringLiteral(
-                "Deze tekens kunnen niet in een tekstbestand worden opgeslagen: %1\r\n"
-                "Ze worden vervangen door \"?\". Toch opslaan ?").arg(tekst.onopslaanbaar);
-            if (m_prompter.Ask(DialogKind::Warning, vraag.toStdString(), Buttons::YesNo) != Answer::Yes)
+                "Deze tekens kunnen niet in de codering %1 worden opgeslagen: %2\r\n"
+                "Ja: opslaan als UTF-8, dat alle tekens kan bevatten.\r\n"
+                "Nee: de tekens vervangen door \"?\".\r\n"
+                "Annuleren: niet opslaan.")
+                                      .arg(QLatin1StringView(CoderingTitel(codering)), tekst.onopslaanbaar);
+            switch (m_prompter.Ask(DialogKind::Warning, vraag.toStdString(), Buttons::YesNoCancel)) {
+            case Answer::Yes:
+                codering = Codering::Utf8;
+                tekst = PlatteTekstBytes(doc, codering);
+                break;
+            case Answer::No:
+                break;
+            default:
                 return false;
+            }
         }
         bytes = std::move(tekst.bytes);
     }
@@ -457,13 +497,89 @@ bool DocumentFiles::Opslaan(const QString& pad, bool metBackup)
         Meld(fout);
         return false;
     }
+    if (!rtf) {
+        if (codering != DocumentCodering(doc))
+            doc.setProperty(kZonderBom, false);
+        ZetDocumentCodering(doc, codering);
+    }
+    ToonCodering();
     return true;
+}
+
+namespace {
+
+std::optional<Codering> KiesCodering(Prompter& prompter, const QString& titel,
+                                     std::initializer_list<std::pair<Codering, const char*>> keuzes,
+                                     Codering huidig)
+{
+    QDialog dialoog;
+    dialoog.setObjectName(QStringLiteral("CoderingKeuze"));
+    dialoog.setWindowTitle(titel);
+    auto* lijst = new QListWidget(&dialoog);
+    lijst->setObjectName(QStringLiteral("Coderingen"));
+    std::vector<Codering> volgorde;
+    for (const auto& [codering, tekst] : keuzes) {
+        lijst->addItem(QString::fromUtf8(tekst));
+        if (codering == huidig || (volgorde.empty() && lijst->currentRow() < 0))
+            lijst->setCurrentRow(lijst->count() - 1);
+        volgorde.push_back(codering);
+    }
+    auto* knoppen = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialoog);
+    knoppen->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    QObject::connect(knoppen, &QDialogButtonBox::accepted, &dialoog, &QDialog::accept);
+    QObject::connect(knoppen, &QDialogButtonBox::rejected, &dialoog, &QDialog::reject);
+    QObject::connect(lijst, &QListWidget::itemDoubleClicked, &dialoog, &QDialog::accept);
+    auto* indeling = new QVBoxLayout(&dialoog);
+    indeling->addWidget(lijst);
+    indeling->addWidget(knoppen);
+    if (prompter.ExecDialog(dialoog) != QDialog::Accepted)
+        return std::nullopt;
+    const int rij = lijst->currentRow();
+    if (rij < 0 || rij >= static_cast<int>(volgorde.size()))
+        return std::nullopt;
+    return volgorde[static_cast<std::size_t>(rij)];
+}
+
+} // namespace
+
+bool DocumentFiles::HerladenMetKeuze()
+{
+    const Codering huidig = DocumentCodering(*m_editor.document());
+    const std::optional<Codering> gekozen = KiesCodering(
+        m_prompter, QStringLiteral("Opnieuw laden met codering"),
+        {{Codering::Utf8, "UTF-8"}, {Codering::Windows1252, "Windows-1252"}, {Codering::Utf16LE, "UTF-16"}},
+        huidig == Codering::Utf8Bom ? Codering::Utf8 : huidig == Codering::Utf16BE ? Codering::Utf16LE : huidig);
+    return gekozen && HerladenMet(*gekozen);
+}
+
+bool DocumentFiles::OpslaanMetKeuze()
+{
+    const std::optional<Codering> gekozen = KiesCodering(
+        m_prompter, QStringLiteral("Opslaan met codering"),
+        {{Codering::Utf8, "UTF-8"}, {Codering::Utf8Bom, "UTF-8 met BOM"}, {Codering::Utf16LE, "UTF-16 LE"},
+         {Codering::Utf16BE, "UTF-16 BE"}, {Codering::Windows1252, "Windows-1252"}},
+        DocumentCodering(*m_editor.document()));
+    return gekozen && OpslaanMet(*gekozen);
+}
+
+void DocumentFiles::CoderingVanNieuwDocument()
+{
+    m_editor.document()->setProperty(kCoderingEigenschap, QVariant());
+    m_editor.document()->setProperty(kZonderBom, false);
+    ToonCodering();
+}
+
+void DocumentFiles::ToonCodering()
+{
+    if (m_hooks.codering)
+        m_hooks.codering(DocumentCodering(*m_editor.document()));
 }
 
 void DocumentFiles::New1Click()
 {
     m_editor.clear();
     ZetRegelEinde(*m_editor.document(), RegelEinde::CrLf);
+    CoderingVanNieuwDocument();
     if (m_hooks.vervangen)
         m_hooks.vervangen();
     m_document.bestandsnaam = naamloos;
@@ -651,6 +767,36 @@ bool DocumentFiles::Herladen()
     // The text is the file's again.
     MarkeerOpgeslagen();
     return true;
+}
+
+bool DocumentFiles::HerladenMet(Codering codering)
+{
+    if (m_instellingen.richtext) {
+        Meld(QStringLiteral("Een andere codering kiezen kan alleen bij tekst zonder opmaak (Ascii text)."));
+        return false;
+    }
+    if (!IsGewoonBestand(m_document.bestandsnaam) || !VraagOpslaan())
+        return false;
+    if (codering == Codering::Utf16LE || codering == Codering::Utf16BE) {
+        const std::optional<QByteArray> begin = LeesGewoonBestand(m_document.bestandsnaam);
+        codering = begin && begin->startsWith("\xFE\xFF") ? Codering::Utf16BE : Codering::Utf16LE;
+    }
+    if (!Laden(m_document.bestandsnaam, false, codering))
+        return false;
+    MarkeerOpgeslagen();
+    if (m_hooks.undoUit)
+        m_hooks.undoUit();
+    if (m_hooks.analyse)
+        m_hooks.analyse();
+    return true;
+}
+
+bool DocumentFiles::OpslaanMet(Codering codering)
+{
+    m_opslaanAls = codering;
+    const bool ok = Save1Click();
+    m_opslaanAls.reset();
+    return ok;
 }
 
 } // namespace korvane

@@ -1,5 +1,5 @@
-// The document on disk: loading and saving the editor's text as plain
-// Windows-1252 bytes or as RTF, the backup copy, the atomic save, and the
+// The document on disk: loading and saving the editor's text as a plain-text
+// file in its own encoding or as RTF, the backup copy, the atomic save, and the
 // file commands of the main window (New, Open, Save, Save as, the
 // save-changes question, the load from the file browser).
 //
@@ -10,10 +10,14 @@
 // user adds get the document's break. A new document, or one emptied
 // completely, uses CR LF. Nothing else may use the editor's block user states.
 //
-// Characters Windows-1252 cannot hold (typed or pasted) are named to the user
-// before a plain-text save, who may cancel it; otherwise each is written as "?".
+// Encoding: decided once, at load (see HerkenCodering), and kept with the
+// document; a save writes it again, byte-order mark included. Characters the
+// encoding cannot hold (typed or pasted) are named to the user before a
+// plain-text save, who may save as UTF-8 instead, have each written as "?",
+// or cancel.
 #pragma once
 
+#include "files/codering.h"
 #include "files/prompter.h"
 #include "files/settings.h"
 
@@ -21,6 +25,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QPlainTextEdit;
 class QTextDocument;
@@ -41,17 +46,27 @@ enum class RegelEinde { CrLf = 0, Lf = 1, Cr = 2 };
 // The line break a document uses for lines without a recorded one.
 RegelEinde DocumentRegelEinde(const QTextDocument& doc);
 
-// Replaces the editor's text by the plain-text bytes, in one setPlainText.
-void LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes);
+// The document's encoding: the one it was loaded in or last saved in; a new
+// document has the encoding for new documents.
+Codering DocumentCodering(const QTextDocument& doc);
+void ZetDocumentCodering(QTextDocument& doc, Codering codering);
+
+// Replaces the editor's text by the plain-text file `bytes`, in one
+// setPlainText, read in `codering` or, without one, in the encoding the
+// bytes themselves show. False, with the editor left as it was, when the
+// bytes are not valid in the asked encoding.
+bool LaadPlatteTekst(QPlainTextEdit& editor, const QByteArray& bytes,
+                     std::optional<Codering> codering = std::nullopt);
 
 struct PlatteTekst {
     QByteArray bytes;
-    // The distinct characters Windows-1252 cannot hold, in order of first
+    // The distinct characters the encoding cannot hold, in order of first
     // appearance; each was written as "?".
     QString onopslaanbaar;
 };
-// The editor's text as the bytes of a plain-text file.
-PlatteTekst PlatteTekstBytes(const QTextDocument& doc);
+// The editor's text as the bytes of a plain-text file in `codering`, by
+// default the document's own.
+PlatteTekst PlatteTekstBytes(const QTextDocument& doc, std::optional<Codering> codering = std::nullopt);
 
 // Name part of a path: everything after the last directory separator.
 QString NaamDeel(const QString& pad);
@@ -90,6 +105,7 @@ struct DocumentHooks {
     std::function<bool()> vetIngedrukt;                 // VetButton is down
     std::function<void()> analyse;                      // run the tab analysis
     std::function<void()> vervangen;                    // the whole text was replaced
+    std::function<void(Codering)> codering;             // the encoding panel
 };
 
 class DocumentFiles {
@@ -114,11 +130,29 @@ public:
     // question; false when there was no file, the user cancelled or it could
     // not be read.
     bool Herladen();
+    // Reads the named file again as plain text in `codering` (UTF-16 LE or
+    // BE: the file's byte-order mark decides, without one LE), after the
+    // save-changes question. False, after a message when the bytes are not
+    // valid there, when nothing was loaded.
+    bool HerladenMet(Codering codering);
+    // Save with the document converted to `codering`; the document keeps the
+    // new encoding only when the save succeeded.
+    bool OpslaanMet(Codering codering);
+    // The two above with the encoding picked in the "CoderingKeuze" dialog
+    // (its list "Coderingen"); false when the user cancelled it.
+    bool HerladenMetKeuze();
+    bool OpslaanMetKeuze();
+    // The document becomes a new one for its encoding: the encoding for new
+    // documents, no byte-order mark kept from a file. New does this itself;
+    // the wizard's new document calls it.
+    void CoderingVanNieuwDocument();
+    // Shows the document's encoding through the hook.
+    void ToonCodering();
 
     // Loads `pad` into the editor (RTF when `richtext`, falling back to plain
     // text). A file that cannot be read leaves the editor as it was and shows
     // "Kan bestand %s niet openen".
-    bool Laden(const QString& pad, bool richtext);
+    bool Laden(const QString& pad, bool richtext, std::optional<Codering> codering = std::nullopt);
     // Whether the last successful Laden read the file as RTF.
     bool RtfGelezen() const { return m_rtfGelezen; }
     // Writes the editor to `pad` in the current mode; asks first when the
@@ -148,6 +182,7 @@ private:
     DocumentIdentiteit m_document;
     DocumentHooks m_hooks;
     bool m_rtfGelezen = false;
+    std::optional<Codering> m_opslaanAls;
 };
 
 } // namespace korvane

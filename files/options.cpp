@@ -1,11 +1,13 @@
 // The options dialog and its writing of "Opties.txt".
 #include "files/options.h"
 #include "files/textcodec.h"
+#include "files/usersettings.h"
 
 #include "core/cp1252.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,6 +76,11 @@ TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompte
     Backupbox = new QCheckBox(QStringLiteral("Reservekopie maken bij opslaan en wissen"), this);
     Pagenumbox = new QCheckBox(QStringLiteral("Paginanummering"), this);
 
+    Coderingbox = new QComboBox(this);
+    Coderingbox->setObjectName(QStringLiteral("Coderingbox"));
+    Coderingbox->addItem(QStringLiteral("UTF-8"));
+    Coderingbox->addItem(QStringLiteral("Windows-1252"));
+
     RadioGroup1 = new QGroupBox(QStringLiteral("Opstarten met"), this);
     m_opstartKnoppen = new QButtonGroup(this);
     auto* radio = new QVBoxLayout(RadioGroup1);
@@ -103,6 +110,8 @@ TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompte
     regel("Media-directory:", Mediadirectory, nullptr, MediadirButton);
     regel("Editor-font:", Editorfont, size, Editbutton);
     regel("Printer-font:", Printerfont, Printersize, Printerbutton);
+    velden->addWidget(new QLabel(QStringLiteral("Codering nieuwe documenten:"), this), rij, 0);
+    velden->addWidget(Coderingbox, rij++, 1, 1, 2);
 
     auto* vinkjes = new QVBoxLayout;
     for (QCheckBox* c : {Fixedbox, richbox, fullscr, Backupbox, Pagenumbox})
@@ -163,6 +172,7 @@ void TForm2::FormActivate(Instellingen& instellingen, const QFont& editorFont)
     else if (instellingen.opstartmodus == opstartWizard)
         keuze = 1;
     m_opstartKnoppen->button(keuze)->setChecked(true);
+    Coderingbox->setCurrentIndex(NieuweCodering() == Codering::Windows1252 ? 1 : 0);
     // richbox keeps whatever it showed when the dialog last closed.
 }
 
@@ -254,6 +264,7 @@ void TForm2::OKButtonClick()
         // dialog closes as after a success.
         SchrijfRegels(BestandInMap(m_instellingen->programmamap, optiesNaam), OptiesRegels());
     }
+    ZetNieuweCodering(Coderingbox->currentIndex() == 1 ? Codering::Windows1252 : Codering::Utf8);
     accept();
 }
 

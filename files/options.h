@@ -12,6 +12,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -63,6 +64,9 @@ public:
     QCheckBox* fullscr;
     QCheckBox* Backupbox;
     QCheckBox* Pagenumbox;
+    // The encoding of new documents and pure-ASCII files ("UTF-8" or
+    // "Windows-1252"), kept in the per-user settings, not in "Opties.txt".
+    QComboBox* Coderingbox;
     QGroupBox* RadioGroup1;
     QButtonGroup* m_opstartKnoppen;
     QPushButton* OKButton;

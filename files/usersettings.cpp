@@ -29,4 +29,24 @@ std::unique_ptr<QSettings> GebruikersInstellingen()
                                        QSettings::IniFormat);
 }
 
+namespace {
+const QString kNieuweCodering = QStringLiteral("documenten/nieuwecodering");
+} // namespace
+
+Codering NieuweCodering()
+{
+    const QString naam = GebruikersInstellingen()->value(kNieuweCodering).toString();
+    return naam == QLatin1StringView(CoderingNaam(Codering::Windows1252)) ? Codering::Windows1252
+                                                                          : Codering::Utf8;
+}
+
+void ZetNieuweCodering(Codering codering)
+{
+    if (codering != Codering::Windows1252)
+        codering = Codering::Utf8;
+    const std::string_view naam = CoderingNaam(codering);
+    GebruikersInstellingen()->setValue(kNieuweCodering,
+                                       QString::fromLatin1(naam.data(), static_cast<qsizetype>(naam.size())));
+}
+
 } // namespace korvane

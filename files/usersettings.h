@@ -3,6 +3,8 @@
 // language). Older settings files stay exactly as they are.
 #pragma once
 
+#include "files/codering.h"
+
 #include <QSettings>
 #include <QString>
 
@@ -19,5 +21,11 @@ std::unique_ptr<QSettings> GebruikersInstellingen();
 // that nothing they do reaches the user's own configuration. Empty restores
 // the per-user configuration folder.
 void ZetGebruikersInstellingenMap(const QString& map);
+
+// The encoding of new documents and of files that are pure ASCII: UTF-8
+// unless the user chose Windows-1252.
+Codering NieuweCodering();
+// Only UTF-8 and Windows-1252 are kept; any other choice is UTF-8.
+void ZetNieuweCodering(Codering codering);
 
 } // namespace korvane

@@ -33,6 +33,8 @@ const Commando tabel[] = {
  {"Open1",                  "&Openen",                 "Ctrl+O",    Menu::Bestand,  "OpenButton",     "Open (Ctrl+O)",                                 N, N,  J, J,  "document-open",           ":/icons/open.svg",             &F::Open1Click,                  nullptr},
  {"Save1",                  "Opslaan",                 "Ctrl+S",    Menu::Bestand,  "SaveButton",     "Opslaan (Ctrl+S)",                              N, N,  J, J,  "document-save",           ":/icons/save.svg",             &F::Save1Click,                  nullptr},
  {"Saveas1",                "Opslaan als",             "",          Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  "document-save-as",        nullptr,                        &F::Saveas1Click,                nullptr},
+ {"Opslaanmetcodering1",    "Opslaan met codering",    "",          Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Opslaanmetcodering1Click,    nullptr},
+ {"Opnieuwladenmetcodering1","Opnieuw laden met codering","",        Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Opnieuwladenmetcodering1Click, nullptr},
  Sep(Menu::Bestand),
  {"Mediabestandopenen1",    "Media bestand openen",    "Ctrl+M",    Menu::Bestand,  "OpenMedia",      "Media bestand openen (Ctrl+M)",                 N, N,  J, J,  nullptr,                   ":/icons/media.svg",            &F::OpenMediaClick,              nullptr},
  Sep(Menu::Bestand),

@@ -394,7 +394,7 @@ void TForm1::BouwStatusBalk()
         {200, Qt::AlignLeft, ""},        {150, Qt::AlignHCenter, ""},
         {100, Qt::AlignHCenter, ""},     {100, Qt::AlignHCenter, "Invoegen"},
         {100, Qt::AlignHCenter, "Ascii text"}, {150, Qt::AlignLeft, ""},
-        {50, Qt::AlignLeft, ""}};
+        {50, Qt::AlignLeft, ""},         {110, Qt::AlignHCenter, "UTF-8"}};
     QStatusBar* balk = statusBar();
     balk->setObjectName(QStringLiteral("StatusBar1"));
     balk->setFixedHeight(22);

@@ -72,7 +72,8 @@ enum StatusPaneel {
     PaneelTekstsoort = 4,
     PaneelVrij1 = 5,
     PaneelVrij2 = 6,
-    aantalPanelen = 7
+    PaneelCodering = 7,
+    aantalPanelen = 8
 };
 
 class TForm1 : public QMainWindow {
@@ -267,6 +268,9 @@ public:
     void Open1Click();
     void Save1Click();
     void Saveas1Click();
+    // Save converted to an encoding the user picks; read the file again in one.
+    void Opslaanmetcodering1Click();
+    void Opnieuwladenmetcodering1Click();
     void Reservekopie1Click();
     // True: the document may be abandoned.
     bool VraagOpslaan();

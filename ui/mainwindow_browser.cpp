@@ -35,6 +35,7 @@ public:
     {
         m_venster.bestandsnaam = korvane::naamloos;
         m_venster.naamloos = true;
+        m_venster.bestanden().CoderingVanNieuwDocument();
         m_venster.setWindowTitle(QStringLiteral("%1 - %2")
                                      .arg(QString::fromLatin1(wizardProgrammatitel.data(),
                                                               static_cast<qsizetype>(wizardProgrammatitel.size())),
@@ -133,6 +134,8 @@ void TForm1::StartbuttonClick()
 void TForm1::Opties1Click()
 {
     Form2->Toon(instellingen, Editor->font());
+    // A new document follows the encoding chosen there.
+    bestanden().ToonCodering();
 }
 
 void TForm1::Wizardnieuwetab1Click()

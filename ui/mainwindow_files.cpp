@@ -58,6 +58,7 @@ DocumentFiles& TForm1::bestanden()
         };
         h.analyse = [this] { analyze(*m_editor, state.analyse); };
         h.vervangen = [this] { DocumentVervangen(state); };
+        h.codering = [this](Codering c) { m_panelen[PaneelCodering]->setText(QLatin1StringView(CoderingTitel(c))); };
         m_bestanden = std::make_unique<DocumentFiles>(*Editor, prompter, instellingen,
                                                       DocumentIdentiteit{bestandsnaam, tablijnenOmgezet},
                                                       std::move(h));
@@ -92,6 +93,17 @@ void TForm1::Save1Click()
 void TForm1::Saveas1Click()
 {
     bestanden().Saveas1Click();
+}
+
+void TForm1::Opslaanmetcodering1Click()
+{
+    bestanden().OpslaanMetKeuze();
+    naamloos = bestandsnaam == korvane::naamloos;
+}
+
+void TForm1::Opnieuwladenmetcodering1Click()
+{
+    bestanden().HerladenMetKeuze();
 }
 
 void TForm1::Reservekopie1Click()
@@ -182,6 +194,7 @@ void TForm1::FormCreate()
     ToonStemmingLijst();
     ComboBox1->setEditText(QString::fromLatin1(standaardStemming.data(),
                                                static_cast<qsizetype>(standaardStemming.size())));
+    bestanden().ToonCodering();
 }
 
 void TForm1::FormClose()

@@ -199,6 +199,19 @@ const RunRow runRows[] = {
      "e|--0--|\nB|--0--|\nG|--0--|\nD|--0--|\nA|--0--|\nD|--7--|\n"},
     {"CapoOnAnEmptyDocumentLeavesItEmpty", "", {"-", "capo=2", "transpose=1", "retune=DADGBE"}, ""},
     {"CapoWritesItsLine", "e|--5--|\nB|--7--|\n", {"-", "capo=2"}, "Capo: 2\ne|--3--|\nB|--5--|\n"},
+    // Each file is written back in its own encoding; columns count characters.
+    {"AsciiIsUtf8", "ab\n", {"-", "caret=0,1", "type=\xC3\xBC"}, "a\xC3\xBC" "b\n"},
+    {"Utf8", "\xC3\xA9" "a\r\n", {"-", "caret=0,1", "type=\xE2\x82\xAC"}, "\xC3\xA9\xE2\x82\xAC" "a\r\n"},
+    {"Utf8WithBom", "\xEF\xBB\xBF" "ab\n", {"-", "caret=0,1", "type=x"}, "\xEF\xBB\xBF" "axb\n"},
+    {"Utf16LeWithBom", std::string("\xFF\xFE" "a\0b\0\r\0", 8), {"-", "caret=0,1", "type=\xC3\xA9"},
+     std::string("\xFF\xFE" "a\0\xE9\0" "b\0\r\0", 10)},
+    {"Utf16BeWithBom", std::string("\xFE\xFF\0a\0\n", 6), {"-", "type=x"}, std::string("\xFE\xFF\0x\0a\0\n", 8)},
+    {"Windows1252", "\xE9" "a\n", {"-", "caret=0,1", "type=\xC3\xBC"}, "\xE9\xFC" "a\n"},
+    {"BrokenUtf16IsReadByteForByte", std::string("\xFF\xFE" "a\0b", 5), {"-"}, std::string("\xFF\xFE" "a\0b", 5)},
+    {"FromForcesTheReading", "\xC3\xA9\n", {"-", "--from", "windows-1252", "--to", "utf-8"}, "\xC3\x83\xC2\xA9\n"},
+    {"FromUtf16WithoutBomWritesNone", std::string("a\0\n\0", 4), {"-", "--from", "UTF-16LE"}, std::string("a\0\n\0", 4)},
+    {"ToConverts", "\xE9\r\n", {"-", "--to", "utf-16be"}, std::string("\xFE\xFF\0\xE9\0\r\0\n", 8)},
+    {"ToUtf8WithBom", "ab", {"-", "--to", "utf-8-bom"}, "\xEF\xBB\xBF" "ab"},
 };
 
 struct Runs : Cli, ::testing::WithParamInterface<RunRow> {};
@@ -330,6 +343,10 @@ TEST_F(Cli, StateLineAndMessagesGoToStandardError)
     Write("in.tab", "x\nE|-----|\nB|-----|\n");
     Run({P("in.tab"), "--state", "caret=2,6", "bar"});
     EXPECT_EQ(err, "caret=20 line=2 column=6 selection=0 staffs=1 modified=1\n");
+    // Offsets and columns count characters, whatever their bytes in the file.
+    Write("uni.tab", "\xE2\x80\x9C" "a\xC3\xA9\n");
+    Run({P("uni.tab"), "--state", "caret=0,2", "type=\xE2\x82\xAC\xC3\xA9"});
+    EXPECT_EQ(err, "caret=4 line=0 column=4 selection=0 staffs=0 modified=1\n");
     EXPECT_EQ(Run({P("in.tab"), "tuning=", "staff"}), 0);
     EXPECT_EQ(err, "korvane: Geen stemming geselecteerd\n");
     // The page's lines make the analysis stale; the conversion must see them.
@@ -361,6 +378,8 @@ std::ostream& operator<<(std::ostream& os, const FaultRow& r) { return os << r.n
 
 const std::string tab = "E|-----|\nB|-----|\n";
 const std::string barred = "E|--|---|\nB|--|---|\n";
+const std::string uni = "E|-----|\nB|\xE2\x9C\x93----|\n";
+void SchrijfUni(const fs::path& dir) { std::ofstream(dir / "uni.tab", std::ios::binary) << uni; }
 
 const FaultRow faultRows[] = {
     {"StandardInputThatIsAFolder", {"-", "-o", "@song.tab"}, "@", "", 2, "kan de standaardinvoer niet lezen: het is een map",
@@ -410,8 +429,21 @@ const FaultRow faultRows[] = {
      "out.tab", std::nullopt, std::nullopt},
     {"CharacterOutsideTheDocumentsCharacterSet", {"@in.tab", "-o", "@out.tab", "type=\xF0\x9F\x8E\xB8"}, "", "", 2,
      "het teken U+1F3B8 bestaat niet in Windows-1252", "out.tab", std::nullopt, std::nullopt},
-    {"EuroSignIsItsWindows1252Byte", {"@in.tab", "-o", "@out.tab", "type=\xE2\x82\xAC"}, "", "", 0, "", "out.tab",
-     std::nullopt, "\x80" + tab},
+    {"EuroSignIsItsWindows1252Byte", {"@in.tab", "-o", "@out.tab", "--to", "windows-1252", "type=\xE2\x82\xAC"}, "", "",
+     0, "", "out.tab", std::nullopt, "\x80" + tab},
+    {"EuroSignInAnAsciiFileIsUtf8", {"@in.tab", "-o", "@out.tab", "type=\xE2\x82\xAC"}, "", "", 0, "", "out.tab",
+     std::nullopt, "\xE2\x82\xAC" + tab},
+    // A character the target encoding cannot hold: the line and column of the
+    // first, and nothing written, in place or not.
+    {"RefusedConversion", {"@uni.tab", "-o", "@out.tab", "--to", "windows-1252"}, "", "", 2, "regel 2, kolom 3",
+     "out.tab", std::nullopt, std::nullopt, false, 0644, FaultRow::Runner, &SchrijfUni},
+    {"RefusedConversionInPlace", {"@uni.tab", "-i", "--to", "windows-1252"}, "", "", 2, "regel 2, kolom 3", "uni.tab",
+     uni, uni},
+    {"UnknownEncoding", {"@in.tab", "-o", "@out.tab", "--to", "latin-9"}, "", "", 2, "onbekende codering \"latin-9\"",
+     "out.tab", std::nullopt, std::nullopt},
+    {"InputNotValidInTheAskedEncoding", {"@in.tab", "-o", "@out.tab", "--from", "utf-16be"}, "", "", 2,
+     "de invoer is geen geldige utf-16be-tekst", "out.tab", std::nullopt, std::nullopt, false, 0644, FaultRow::Runner,
+     [](const fs::path& dir) { std::ofstream(dir / "in.tab", std::ios::binary) << "abc"; }},
 };
 
 struct Faults : Cli, ::testing::WithParamInterface<FaultRow> {};

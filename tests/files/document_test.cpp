@@ -2,10 +2,13 @@
 // line breaks of new documents, characters a plain-text file cannot hold,
 // backups, save failures, the save-changes question, rich text.
 #include "files/documentfiles.h"
+#include "files/usersettings.h"
 #include "bestanden.h"
 #include "common/scriptedprompter.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -84,7 +87,11 @@ protected:
 
 // --- Byte-exact round trips --------------------------------------------------
 
-struct Corpus { const char* naam; QByteArray bytes; };
+struct Corpus {
+    const char* naam;
+    QByteArray bytes;
+    Codering codering = Codering::Utf8;   // pure ASCII takes the default for new documents
+};
 
 QByteArray ElkeByte(const QByteArray& naElke)
 {
@@ -100,17 +107,30 @@ TEST_P(RondgangTest, OpenAndSaveThroughTheEditorLeavesTheFileByteIdentical)
 {
     const QString pad = Open("lied.tab", GetParam().bytes);
     EXPECT_FALSE(Veranderd());
+    EXPECT_EQ(CoderingNaam(DocumentCodering(*editor.document())), CoderingNaam(GetParam().codering));
     EXPECT_TRUE(files.Save1Click());   // a failed open would ask for a name here, and fail
     EXPECT_EQ(Lees(pad), GetParam().bytes.toStdString());
 }
+
+QByteArray B(const char* s, std::size_t n) { return QByteArray(s, static_cast<qsizetype>(n)); }
 
 INSTANTIATE_TEST_SUITE_P(
     Corpus, RondgangTest,
     ::testing::Values(Corpus{"crlf", "E|---0---|\r\nB|---1---|\r\n"}, Corpus{"lf", "E|---0---|\nB|---1---|\n"},
                       Corpus{"losse_cr", "een\rtwee\r"}, Corpus{"gemengd", "a\r\nb\nc\rd\r\n\n\r\r\nx\r\r\ny"},
                       Corpus{"zonder_slotregeleinde", "a\r\nb"}, Corpus{"leeg", ""},
-                      Corpus{"nul_bytes", QByteArray("a\0b\0\r\n\0", 8)}, Corpus{"alle_bytes", ElkeByte("")},
-                      Corpus{"elke_byte_een_regel", ElkeByte("x\r\n")}),
+                      Corpus{"nul_bytes", QByteArray("a\0b\0\r\n\0", 8)},
+                      Corpus{"alle_bytes", ElkeByte(""), Codering::Windows1252},
+                      Corpus{"elke_byte_een_regel", ElkeByte("x\r\n"), Codering::Windows1252},
+                      Corpus{"utf8", "Caf\xC3\xA9\r\n\xE2\x80\x9Cja\xE2\x80\x9D\n\xF0\x9F\x8E\xB8\r"},
+                      Corpus{"utf8_bom", "\xEF\xBB\xBFx\xC3\xA9\ny\r\n", Codering::Utf8Bom},
+                      Corpus{"utf8_bom_ascii", "\xEF\xBB\xBF" "abc\r", Codering::Utf8Bom},
+                      Corpus{"utf8_bom_kapot", "\xEF\xBB\xBF\xC3(", Codering::Windows1252},
+                      Corpus{"utf8_overlang", "\xC0\xAF\xE0\x80\xAF", Codering::Windows1252},
+                      Corpus{"utf16le", B("\xFF\xFE" "a\0\r\0\n\0\xE9\0\r\0=\xD8\xB8\xDF\n\0", 18), Codering::Utf16LE},
+                      Corpus{"utf16be", B("\xFE\xFF\0a\0\n\0\r\0\r\0\n\x27\x13", 14), Codering::Utf16BE},
+                      Corpus{"utf16_oneven", B("\xFF\xFE" "a\0b", 5), Codering::Windows1252},
+                      Corpus{"utf16_losse_surrogaat", B("\xFF\xFE\0\xD8" "a\0", 6), Codering::Windows1252}),
     [](const ::testing::TestParamInfo<Corpus>& i) { return std::string(i.param.naam); });
 
 // --- Line breaks in new text --------------------------------------------------
@@ -136,22 +156,78 @@ TEST_F(DocumentTest, NewOrEmptiedDocumentUsesCrLf)
 
 // --- Characters Windows-1252 cannot hold ---------------------------------------
 
-TEST_F(DocumentTest, UnstorableCharactersAreNamedAndTheSaveCanBeRefused)
-{
-    const QString pad = Open("lied.tab", "oud");
-    Vervang(QStringLiteral("a\u0105\u2713\u20ac\u0105\U0001F3B8"));
-    prompter.answers = {Answer::No, Answer::Yes};
-    EXPECT_FALSE(files.Save1Click());
-    ASSERT_EQ(prompter.questions.size(), 1u);
-    EXPECT_NE(prompter.questions[0].text.find("\u0105\u2713\U0001F3B8"), std::string::npos)
-        << prompter.questions[0].text;
-    EXPECT_EQ(Lees(pad), "oud");
-    EXPECT_TRUE(Veranderd());
+// Sets the encoding for new documents for one test.
+struct NieuweCoderingVoorTest {
+    explicit NieuweCoderingVoorTest(Codering c) { ZetNieuweCodering(c); }
+    ~NieuweCoderingVoorTest() { ZetNieuweCodering(Codering::Utf8); }
+};
 
-    EXPECT_TRUE(files.Save1Click());
-    EXPECT_EQ(Lees(pad), "a??\x80??");   // one "?" for the character outside the basic plane
-    EXPECT_FALSE(Veranderd());
+// One character typed as the keyboard delivers it.
+void TypTeken(QPlainTextEdit& editor, const QString& teken)
+{
+    QKeyEvent in(QEvent::KeyPress, 0, Qt::NoModifier, teken);
+    QApplication::sendEvent(&editor, &in);
+    QKeyEvent uit(QEvent::KeyRelease, 0, Qt::NoModifier, teken);
+    QApplication::sendEvent(&editor, &uit);
 }
+
+struct TypRij {
+    const char* naam;
+    Codering nieuw;         // the encoding for new documents
+    QByteArray bestand;     // empty: a new document
+    const char* teken;      // UTF-8, typed at the end
+    std::vector<Answer> antwoorden;
+    bool opgeslagen;
+    QByteArray verwacht;    // the file afterwards
+    Codering codering;      // the document's encoding afterwards
+};
+
+class TypEnSlaOpTest : public DocumentTest, public ::testing::WithParamInterface<TypRij> {};
+
+TEST_P(TypEnSlaOpTest, TypedCharacterIsSavedInTheDocumentsEncodingOrAsTheAnswerSays)
+{
+    const TypRij& r = GetParam();
+    NieuweCoderingVoorTest nieuw(r.nieuw);
+    QString pad = Pad("lied.tab");
+    if (r.bestand.isEmpty()) {
+        files.New1Click();
+        prompter.fileNames.push_back(pad);
+    } else {
+        Open("lied.tab", r.bestand);
+    }
+    editor.moveCursor(QTextCursor::End);
+    TypTeken(editor, QString::fromUtf8(r.teken));
+    prompter.answers.assign(r.antwoorden.begin(), r.antwoorden.end());
+    EXPECT_EQ(files.Save1Click(), r.opgeslagen);
+    EXPECT_EQ(prompter.questions.size(), r.antwoorden.size());
+    if (!r.antwoorden.empty() && !prompter.questions.empty()) {
+        const std::string& vraag = prompter.questions[0].text;
+        EXPECT_NE(vraag.find(r.teken), std::string::npos) << vraag;
+        EXPECT_NE(vraag.find("Windows-1252"), std::string::npos) << vraag;
+    }
+    EXPECT_EQ(Lees(pad), r.verwacht.toStdString());
+    EXPECT_EQ(Veranderd(), !r.opgeslagen);
+    EXPECT_EQ(CoderingNaam(DocumentCodering(*editor.document())), CoderingNaam(r.codering));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tekens, TypEnSlaOpTest,
+    ::testing::Values(
+        TypRij{"utf8_bestand", Codering::Windows1252, "x\xC3\xA9", "\xC3\xA9", {}, true, "x\xC3\xA9\xC3\xA9", Codering::Utf8},
+        TypRij{"ascii_standaard", Codering::Utf8, "abc", "\xC3\xA9", {}, true, "abc\xC3\xA9", Codering::Utf8},
+        TypRij{"ascii_instelling_1252", Codering::Windows1252, "abc", "\xC3\xA9", {}, true, "abc\xE9", Codering::Windows1252},
+        TypRij{"nieuw_instelling_1252", Codering::Windows1252, "", "\xC3\xA9", {}, true, "\xE9", Codering::Windows1252},
+        TypRij{"utf16le_bestand", Codering::Utf8, B("\xFF\xFEx\0", 4), "\xE2\x9C\x93", {}, true,
+               B("\xFF\xFEx\0\x13\x27", 6), Codering::Utf16LE},
+        TypRij{"vinkje_ja_wordt_utf8", Codering::Utf8, "caf\xE9", "\xE2\x9C\x93", {Answer::Yes}, true,
+               "caf\xC3\xA9\xE2\x9C\x93", Codering::Utf8},
+        TypRij{"vinkje_nee_vraagteken", Codering::Utf8, "caf\xE9", "\xE2\x9C\x93", {Answer::No}, true, "caf\xE9?",
+               Codering::Windows1252},
+        TypRij{"vinkje_annuleren", Codering::Utf8, "caf\xE9", "\xE2\x9C\x93", {Answer::Cancel}, false, "caf\xE9",
+               Codering::Windows1252},
+        TypRij{"buiten_basisvlak_een_vraagteken", Codering::Utf8, "caf\xE9", "\xF0\x9F\x8E\xB8", {Answer::No}, true,
+               "caf\xE9?", Codering::Windows1252}),
+    [](const ::testing::TestParamInfo<TypRij>& i) { return std::string(i.param.naam); });
 
 // --- Backups -------------------------------------------------------------------
 

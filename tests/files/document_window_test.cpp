@@ -6,11 +6,17 @@
 #include "files/documentfiles.h"
 #include "files/wizard.h"
 #include "files/filebrowser.h"
+#include "files/options.h"
+#include "files/usersettings.h"
 #include "ui/editorwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/qteditor.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -142,6 +148,150 @@ INSTANTIATE_TEST_SUITE_P(
                                                       "courier new\r\n9\r\nNormal\r\nDirTree\r\nPlaintext\r\n"
                                                       "No Backup\r\nFixed\r\nPagenumbers\r\nEmpty\r\n"}),
     [](const ::testing::TestParamInfo<OptiesSchade>& i) { return std::string(i.param.naam); });
+
+// --- Encodings through the window's commands -----------------------------------
+
+// Picks row `rij` in the encoding dialog, or cancels it for -1.
+std::function<int(QDialog&)> KiesRij(int rij)
+{
+    return [rij](QDialog& d) {
+        auto* lijst = d.findChild<QListWidget*>(QStringLiteral("Coderingen"));
+        if (rij < 0 || !lijst)
+            return int(QDialog::Rejected);
+        lijst->setCurrentRow(rij);
+        return int(QDialog::Accepted);
+    };
+}
+
+struct CoderingRij {
+    const char* naam;
+    QByteArray bestand;
+    const char* commando;
+    int keuze;                      // row in the dialog: -1 cancels it
+    bool bewerkt;                   // "x" typed at the start before the command
+    std::vector<Answer> antwoorden;
+    const char* paneelVoor;
+    const char* tekst;              // UTF-8, the editor's text after the command
+    const char* paneelNa;
+    std::size_t meldingen;
+    QByteArray naOpslaan;           // the file after a plain save
+};
+
+class CoderingCommandoTest : public VensterTest, public ::testing::WithParamInterface<CoderingRij> {};
+
+TEST_P(CoderingCommandoTest, ReloadAndSaveWithAnEncodingDoWhatTheyOffer)
+{
+    const CoderingRij& r = GetParam();
+    Opties("Plaintext", "Empty");
+    const QString pad = documenten.filePath("lied.tab");
+    Schrijf(pad, r.bestand);
+    Start({pad});
+    EXPECT_EQ(w->statusPaneel(PaneelCodering)->text().toStdString(), r.paneelVoor);
+    if (r.bewerkt)
+        QTest::keyClicks(w->Editor, "x");
+    prompter.dialogAnswers.push_back(KiesRij(r.keuze));
+    prompter.answers.assign(r.antwoorden.begin(), r.antwoorden.end());
+    Trigger(r.commando);
+    EXPECT_EQ(prompter.dialogs, std::vector<QString>{QStringLiteral("CoderingKeuze")});
+    EXPECT_EQ(prompter.questions.size(), r.antwoorden.size());
+    EXPECT_EQ(Tekst().toStdString(), r.tekst);
+    EXPECT_EQ(w->statusPaneel(PaneelCodering)->text().toStdString(), r.paneelNa);
+    EXPECT_EQ(prompter.messages.size(), r.meldingen);
+    Trigger("Save1");
+    EXPECT_EQ(Lees(pad), r.naOpslaan.toStdString());
+}
+
+QByteArray B(const char* s, std::size_t n) { return QByteArray(s, static_cast<qsizetype>(n)); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Commandos, CoderingCommandoTest,
+    ::testing::Values(
+        CoderingRij{"herlaad_als_1252", "caf\xC3\xA9\n", "Opnieuwladenmetcodering1", 1, false, {}, "UTF-8",
+                    "caf\xC3\x83\xC2\xA9\n", "Windows-1252", 0, "caf\xC3\xA9\n"},
+        CoderingRij{"herlaad_als_utf16_zonder_bom", B("a\0\xE9\0\r\0\n\0", 8), "Opnieuwladenmetcodering1", 2, false, {},
+                    "Windows-1252", "a\xC3\xA9\n", "UTF-16 LE", 0, B("a\0\xE9\0\r\0\n\0", 8)},
+        CoderingRij{"herlaad_kapotte_utf16_geweigerd", "abc", "Opnieuwladenmetcodering1", 2, false, {}, "UTF-8", "abc",
+                    "UTF-8", 1, "abc"},
+        CoderingRij{"herlaad_vraagt_eerst_bij_bewerking", "caf\xC3\xA9", "Opnieuwladenmetcodering1", 1, true,
+                    {Answer::Cancel}, "UTF-8", "xcaf\xC3\xA9", "UTF-8", 0, "xcaf\xC3\xA9"},
+        CoderingRij{"herlaad_geannuleerd", "caf\xC3\xA9", "Opnieuwladenmetcodering1", -1, false, {}, "UTF-8",
+                    "caf\xC3\xA9", "UTF-8", 0, "caf\xC3\xA9"},
+        CoderingRij{"opslaan_als_utf16be", "caf\xE9\r\n", "Opslaanmetcodering1", 3, false, {}, "Windows-1252",
+                    "caf\xC3\xA9\n", "UTF-16 BE", 0, B("\xFE\xFF\0c\0a\0f\0\xE9\0\r\0\n", 14)},
+        CoderingRij{"opslaan_als_utf8_bom", "caf\xE9", "Opslaanmetcodering1", 1, false, {}, "Windows-1252",
+                    "caf\xC3\xA9", "UTF-8 met BOM", 0, "\xEF\xBB\xBF" "caf\xC3\xA9"},
+        CoderingRij{"opslaan_als_1252_vraagt", "\xE2\x9C\x93", "Opslaanmetcodering1", 4, false, {Answer::Cancel},
+                    "UTF-8", "\xE2\x9C\x93", "UTF-8", 0, "\xE2\x9C\x93"}),
+    [](const ::testing::TestParamInfo<CoderingRij>& i) { return std::string(i.param.naam); });
+
+// The encoding for new documents, chosen in the options dialog, reaches a new
+// document's panel and its saved bytes.
+TEST_F(VensterTest, OptionsDialogChoosesTheEncodingOfNewDocuments)
+{
+    Opties("Plaintext", "Empty");
+    Start();
+    EXPECT_EQ(w->statusPaneel(PaneelCodering)->text(), "UTF-8");
+    prompter.dialogAnswers.push_back([](QDialog& d) {
+        auto* box = d.findChild<QComboBox*>(QStringLiteral("Coderingbox"));
+        if (!box)
+            return int(QDialog::Rejected);
+        box->setCurrentIndex(1);
+        static_cast<TForm2&>(d).OKButtonClick();
+        return d.result();
+    });
+    Trigger("Opties1");
+    EXPECT_EQ(w->statusPaneel(PaneelCodering)->text(), "Windows-1252");
+    QKeyEvent toets(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u00e9"));
+    QApplication::sendEvent(w->Editor, &toets);
+    const QString pad = documenten.filePath("nieuw.tab");
+    prompter.fileNames.push_back(pad);
+    Trigger("Save1");
+    ZetNieuweCodering(Codering::Utf8);
+    EXPECT_EQ(Lees(pad), "\xE9");
+    Trigger("New1");
+    EXPECT_EQ(w->statusPaneel(PaneelCodering)->text(), "UTF-8");
+}
+
+// The wizard's new document leaves the encoding of the file before it.
+TEST_F(VensterTest, WizardsNewDocumentHasTheEncodingForNewDocuments)
+{
+    Opties("Plaintext", "Empty");
+    const QString pad = documenten.filePath("lied.tab");
+    Schrijf(pad, "caf\xE9");
+    Start({pad});
+    EXPECT_EQ(w->statusPaneel(PaneelCodering)->text(), "Windows-1252");
+    prompter.dialogAnswers.push_back([](QDialog& d) {
+        static_cast<TTabwizard&>(d).Okbutton->click();
+        return d.result();
+    });
+    QTest::keyClick(w->Editor, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(prompter.dialogs.size(), 1u);
+    EXPECT_EQ(w->statusPaneel(PaneelCodering)->text(), "UTF-8");
+}
+
+// A UTF-8 song sheet shows its curly quotes and accents: the window draws
+// exactly what it draws for the right characters, and not what it draws for
+// the bytes read one by one.
+TEST_F(VensterTest, Utf8SongSheetShowsItsOwnCharacters)
+{
+    Opties("Plaintext", "Empty");
+    const QString pad = documenten.filePath("lied.txt");
+    // The source is UTF-8, and so are these literals.
+    const QByteArray bytes = "“Déjà vu” – Françoise\r\nMañana, ‘über’\r\n";
+    Schrijf(pad, bytes);
+    Start({pad});
+    w->show();
+    w->Editor->setCursorWidth(0);
+    auto beeld = [&] {
+        QApplication::processEvents();
+        return w->Editor->viewport()->grab().toImage();
+    };
+    const QImage geopend = beeld();
+    w->Editor->setPlainText(QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_TRUE(geopend == beeld());
+    w->Editor->setPlainText(QString::fromLatin1(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_FALSE(geopend == beeld());
+}
 
 // A file whose name is not valid UTF-8, named on the command line: it opens,
 // saves in place, is the last file at the next start and is listed.

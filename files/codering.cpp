@@ -1,0 +1,304 @@
+// Recognising, reading and writing the encodings of plain-text documents.
+#include "files/codering.h"
+
+#include "core/cp1252.h"
+
+#include <array>
+#include <cctype>
+
+namespace korvane {
+namespace {
+
+struct Beschrijving {
+    Codering codering;
+    std::string_view naam;
+    std::string_view titel;
+    std::string_view bom;
+};
+
+constexpr std::array<Beschrijving, 5> kCoderingen = {{
+    {Codering::Utf8, "utf-8", "UTF-8", ""},
+    {Codering::Utf8Bom, "utf-8-bom", "UTF-8 met BOM", "\xEF\xBB\xBF"},
+    {Codering::Utf16LE, "utf-16le", "UTF-16 LE", "\xFF\xFE"},
+    {Codering::Utf16BE, "utf-16be", "UTF-16 BE", "\xFE\xFF"},
+    {Codering::Windows1252, "windows-1252", "Windows-1252", ""},
+}};
+
+const Beschrijving& Van(Codering codering)
+{
+    return kCoderingen[static_cast<std::size_t>(codering)];
+}
+
+// One UTF-8 sequence at `i`: its code point, and `lengte` set to its length;
+// -1 for a sequence that is not valid (overlong, a surrogate, beyond U+10FFFF,
+// cut short).
+long Utf8Teken(std::string_view b, std::size_t i, std::size_t& lengte)
+{
+    const unsigned char c = static_cast<unsigned char>(b[i]);
+    if (c < 0x80) {
+        lengte = 1;
+        return c;
+    }
+    std::size_t n = 0;
+    char32_t waarde = 0;
+    char32_t minimum = 0;
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+        waarde = c & 0x1F;
+        minimum = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        waarde = c & 0x0F;
+        minimum = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        waarde = c & 0x07;
+        minimum = 0x10000;
+    } else {
+        return -1;
+    }
+    if (i + n > b.size())
+        return -1;
+    for (std::size_t k = 1; k < n; ++k) {
+        const unsigned char v = static_cast<unsigned char>(b[i + k]);
+        if ((v & 0xC0) != 0x80)
+            return -1;
+        waarde = (waarde << 6) | (v & 0x3F);
+    }
+    if (waarde < minimum || waarde > 0x10FFFF || (waarde >= 0xD800 && waarde <= 0xDFFF))
+        return -1;
+    lengte = n;
+    return static_cast<long>(waarde);
+}
+
+bool IsUtf16(Codering c)
+{
+    return c == Codering::Utf16LE || c == Codering::Utf16BE;
+}
+
+// Whether Decodeer would read `bytes`, without building the text: a large
+// file is only checked here.
+bool IsGeldig(std::string_view bytes, Codering codering)
+{
+    bytes.remove_prefix(BomLengte(bytes, codering));
+    if (!IsUtf16(codering))
+        return codering == Codering::Windows1252 || IsGeldigeUtf8(bytes);
+    if (bytes.size() % 2 != 0)
+        return false;
+    const std::size_t hoog = codering == Codering::Utf16LE ? 1 : 0;
+    const std::size_t n = bytes.size() / 2;
+    for (std::size_t k = 0; k < n; ++k) {
+        const unsigned char b = static_cast<unsigned char>(bytes[2 * k + hoog]);
+        if (b < 0xD8 || b > 0xDF)
+            continue;
+        if (b >= 0xDC || k + 1 >= n)
+            return false;
+        const unsigned char volgende = static_cast<unsigned char>(bytes[2 * (k + 1) + hoog]);
+        if (volgende < 0xDC || volgende > 0xDF)
+            return false;
+        ++k;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string_view CoderingNaam(Codering codering)
+{
+    return Van(codering).naam;
+}
+
+std::optional<Codering> CoderingUitNaam(std::string_view naam)
+{
+    for (const Beschrijving& b : kCoderingen) {
+        if (b.naam.size() != naam.size())
+            continue;
+        bool gelijk = true;
+        for (std::size_t i = 0; i < naam.size() && gelijk; ++i)
+            gelijk = std::tolower(static_cast<unsigned char>(naam[i])) == b.naam[i];
+        if (gelijk)
+            return b.codering;
+    }
+    return std::nullopt;
+}
+
+std::string_view CoderingTitel(Codering codering)
+{
+    return Van(codering).titel;
+}
+
+std::string_view Bom(Codering codering)
+{
+    return Van(codering).bom;
+}
+
+std::size_t BomLengte(std::string_view bytes, Codering codering)
+{
+    const std::string_view bom = Bom(codering);
+    return !bom.empty() && bytes.substr(0, bom.size()) == bom ? bom.size() : 0;
+}
+
+Codering MetEigenBom(std::string_view bytes, Codering gevraagd)
+{
+    if (gevraagd == Codering::Utf8 && BomLengte(bytes, Codering::Utf8Bom) > 0)
+        return Codering::Utf8Bom;
+    return gevraagd;
+}
+
+bool IsGeldigeUtf8(std::string_view bytes)
+{
+    std::size_t lengte = 0;
+    for (std::size_t i = 0; i < bytes.size(); i += lengte) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            lengte = 1;
+            continue;
+        }
+        if (Utf8Teken(bytes, i, lengte) < 0)
+            return false;
+    }
+    return true;
+}
+
+Codering HerkenCodering(std::string_view bytes, Codering nieuw)
+{
+    for (Codering c : {Codering::Utf8Bom, Codering::Utf16LE, Codering::Utf16BE})
+        if (BomLengte(bytes, c) > 0 && IsGeldig(bytes, c))
+            return c;
+    bool ascii = true;
+    for (char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii)
+        return nieuw;
+    return IsGeldigeUtf8(bytes) ? Codering::Utf8 : Codering::Windows1252;
+}
+
+std::optional<std::u32string> Decodeer(std::string_view bytes, Codering codering)
+{
+    std::u32string uit;
+    if (codering == Codering::Windows1252) {
+        uit.resize(bytes.size());
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            uit[i] = Cp1252ToUnicode(static_cast<unsigned char>(bytes[i]));
+        return uit;
+    }
+    bytes.remove_prefix(BomLengte(bytes, codering));
+    if (IsUtf16(codering)) {
+        if (bytes.size() % 2 != 0)
+            return std::nullopt;
+        const bool le = codering == Codering::Utf16LE;
+        auto eenheid = [&](std::size_t k) {
+            const unsigned char a = static_cast<unsigned char>(bytes[2 * k]);
+            const unsigned char b = static_cast<unsigned char>(bytes[2 * k + 1]);
+            return static_cast<char32_t>(le ? a | (b << 8) : (a << 8) | b);
+        };
+        const std::size_t n = bytes.size() / 2;
+        uit.reserve(n);
+        for (std::size_t k = 0; k < n; ++k) {
+            const char32_t u = eenheid(k);
+            if (u >= 0xDC00 && u <= 0xDFFF)
+                return std::nullopt;
+            if (u >= 0xD800 && u <= 0xDBFF) {
+                const char32_t v = k + 1 < n ? eenheid(k + 1) : 0;
+                if (v < 0xDC00 || v > 0xDFFF)
+                    return std::nullopt;
+                uit += 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00);
+                ++k;
+                continue;
+            }
+            uit += u;
+        }
+        return uit;
+    }
+    uit.reserve(bytes.size());
+    std::size_t lengte = 0;
+    for (std::size_t i = 0; i < bytes.size(); i += lengte) {
+        const long c = Utf8Teken(bytes, i, lengte);
+        if (c < 0)
+            return std::nullopt;
+        uit += static_cast<char32_t>(c);
+    }
+    return uit;
+}
+
+bool KanBevatten(Codering codering, char32_t teken)
+{
+    if (teken >= 0xD800 && teken <= 0xDFFF)
+        return false;
+    if (codering == Codering::Windows1252)
+        return teken <= 0xFFFF && UnicodeToCp1252(static_cast<char16_t>(teken)) >= 0;
+    return teken <= 0x10FFFF;
+}
+
+void VoegUtf8Toe(std::string& uit, char32_t c)
+{
+    if (c < 0x80) {
+        uit += static_cast<char>(c);
+    } else if (c < 0x800) {
+        uit += static_cast<char>(0xC0 | (c >> 6));
+        uit += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        uit += static_cast<char>(0xE0 | (c >> 12));
+        uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        uit += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        uit += static_cast<char>(0xF0 | (c >> 18));
+        uit += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        uit += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+Gecodeerd Codeer(std::u32string_view tekst, Codering codering, bool metBom)
+{
+    Gecodeerd resultaat;
+    std::string& uit = resultaat.bytes;
+    uit.reserve(tekst.size() + 4);
+    if (metBom)
+        uit += Bom(codering);
+    std::size_t regel = 1;
+    std::size_t kolom = 0;
+    for (std::size_t i = 0; i < tekst.size(); ++i) {
+        const char32_t c = tekst[i];
+        ++kolom;
+        if (!KanBevatten(codering, c)) {
+            uit.clear();
+            resultaat.fout = Onbewaarbaar{regel, kolom, c};
+            return resultaat;
+        }
+        if (c == U'\n' || (c == U'\r' && (i + 1 >= tekst.size() || tekst[i + 1] != U'\n'))) {
+            ++regel;
+            kolom = 0;
+        }
+        switch (codering) {
+        case Codering::Windows1252:
+            uit += static_cast<char>(c < 0x80 ? c : UnicodeToCp1252(static_cast<char16_t>(c)));
+            break;
+        case Codering::Utf8:
+        case Codering::Utf8Bom:
+            VoegUtf8Toe(uit, c);
+            break;
+        case Codering::Utf16LE:
+        case Codering::Utf16BE: {
+            auto eenheid = [&](char32_t u) {
+                const char hoog = static_cast<char>(u >> 8);
+                const char laag = static_cast<char>(u & 0xFF);
+                uit += codering == Codering::Utf16LE ? laag : hoog;
+                uit += codering == Codering::Utf16LE ? hoog : laag;
+            };
+            if (c >= 0x10000) {
+                eenheid(0xD800 + ((c - 0x10000) >> 10));
+                eenheid(0xDC00 + ((c - 0x10000) & 0x3FF));
+            } else {
+                eenheid(c);
+            }
+            break;
+        }
+        }
+    }
+    return resultaat;
+}
+
+} // namespace korvane
