@@ -23,6 +23,7 @@
 using namespace korvane;
 using korvane::bench::MedianMs;
 using korvane::bench::TabDocument;
+using korvane::bench::TabTekens;
 
 namespace {
 
@@ -76,10 +77,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const int n = 60000;
-    const std::string ascii = TabDocument(n);
+    const std::u32string ascii = TabTekens(n);
 
     // The expected texts, once.
-    std::string kvn;
+    std::u32string kvn;
     {
         MemoryEditor m(ascii);
         Staat s;
@@ -100,13 +101,13 @@ int main(int argc, char** argv)
             [&] { doorlopendelijnenClick(ctx, true, s.omgezet); });
         if (m.Text() != kvn)
             std::printf("memory: conversion gave the wrong text!\n");
-        const double vloerKvn = MedianMs(5, [&] { m.SetText(""); }, [&] { m.SetText(kvn); });
+        const double vloerKvn = MedianMs(5, [&] { m.SetText(U""); }, [&] { m.SetText(kvn); });
         Verslag("memory: continuous lines, 60000 lines", lijnen, vloerKvn);
 
         const double terug = MedianMs(5, [&] { m.SetText(kvn); }, [&] { KorvaneformaatnaarAscii1Click(ctx, s.omgezet); });
         if (m.Text() != ascii)
             std::printf("memory: conversion back gave the wrong text!\n");
-        const double vloerAscii = MedianMs(5, [&] { m.SetText(""); }, [&] { m.SetText(ascii); });
+        const double vloerAscii = MedianMs(5, [&] { m.SetText(U""); }, [&] { m.SetText(ascii); });
         Verslag("memory: back to ASCII, 60000 lines", terug, vloerAscii);
     }
 
@@ -119,8 +120,8 @@ int main(int argc, char** argv)
         Staat s;
         TabContext ctx{ed, s.dialogs, s.state};
         ed.SetChangeHandler([&] { DocumentVeranderd(ctx); });
-        const QString asciiQ = BytesToQString(ascii);
-        const QString kvnQ = BytesToQString(kvn);
+        const QString asciiQ = QTekst(ascii);
+        const QString kvnQ = QTekst(kvn);
         auto laad = [&](const QString& t) {
             widget.setPlainText(t);
             analyze(ed, s.state.analyse);

@@ -6,6 +6,7 @@
 #include "core/block.h"
 #include "core/columns.h"
 #include "core/cp1252.h"
+#include "core/utf8.h"
 #include "core/fullpage.h"
 #include "core/linefont.h"
 #include "core/memoryeditor.h"
@@ -13,6 +14,7 @@
 #include "core/tabstate.h"
 #include "core/tidy.h"
 
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
@@ -126,7 +128,7 @@ struct Stap {
     Soort soort;
     std::string tekst; // as given, for messages
     std::vector<int> getallen;
-    std::string waarde; // Windows-1252 bytes of TEXT arguments
+    std::u32string waarde; // TEXT arguments
     bool maatsoorten = false;
     int maatsoort = 1;
 };
@@ -161,58 +163,50 @@ std::vector<int> Getallen(std::string_view s, std::size_t aantal, const std::str
     return uit;
 }
 
-// UTF-8 from the command line to the document's Windows-1252 bytes. Only
-// the shortest form of a scalar value counts as UTF-8: an overlong one could
-// slip a NUL or a line break past every check on the text.
-std::string NaarCp1252(std::string_view s, const std::string& stap)
+// UTF-8 from the command line to characters. Only the shortest form of a
+// scalar value counts as UTF-8: an overlong one could slip a NUL or a line
+// break past every check on the text.
+std::u32string Tekens(std::string_view s, const std::string& stap)
 {
-    const Fout geenUtf8{"ongeldige stap '" + stap + "': tekst is geen geldige UTF-8"};
-    std::string uit;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        char32_t c;
-        char32_t kleinste;
-        std::size_t n;
-        if (b < 0x80) {
-            c = b;
-            kleinste = 0;
-            n = 1;
-        } else if ((b & 0xE0) == 0xC0) {
-            c = b & 0x1F;
-            kleinste = 0x80;
-            n = 2;
-        } else if ((b & 0xF0) == 0xE0) {
-            c = b & 0x0F;
-            kleinste = 0x800;
-            n = 3;
-        } else if ((b & 0xF8) == 0xF0) {
-            c = b & 0x07;
-            kleinste = 0x10000;
-            n = 4;
-        } else {
-            throw geenUtf8;
-        }
-        if (i + n > s.size())
-            throw geenUtf8;
-        for (std::size_t k = 1; k < n; ++k) {
-            const auto v = static_cast<unsigned char>(s[i + k]);
-            if ((v & 0xC0) != 0x80)
-                throw geenUtf8;
-            c = (c << 6) | (v & 0x3F);
-        }
-        if (c < kleinste || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            throw geenUtf8;
-        const int byte = c <= 0xFFFF ? UnicodeToCp1252(static_cast<char16_t>(c)) : -1;
+    std::optional<std::u32string> tekens = VanUtf8Exact(s);
+    if (!tekens)
+        throw Fout{"ongeldige stap '" + stap + "': tekst is geen geldige UTF-8"};
+    return std::move(*tekens);
+}
+
+// The file's bytes as text: Windows-1252, one character a byte.
+std::u32string TekstVanBytes(std::string_view bytes)
+{
+    static const auto tabel = [] {
+        std::array<char32_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[static_cast<std::size_t>(b)] = Cp1252ToUnicode(static_cast<unsigned char>(b));
+        return t;
+    }();
+    std::u32string tekst(bytes.size(), U'\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        tekst[i] = tabel[static_cast<unsigned char>(bytes[i])];
+    return tekst;
+}
+
+// The result's text as the bytes to write, in the document's character set.
+// A character it cannot hold stops the run before anything is written.
+std::string BytesVanTekst(std::u32string_view tekst)
+{
+    std::string bytes(tekst.size(), '\0');
+    for (std::size_t i = 0; i < tekst.size(); ++i) {
+        const char32_t c = tekst[i];
+        const int byte = c < 0x80 ? static_cast<int>(c)
+                         : c <= 0xFFFF ? UnicodeToCp1252(static_cast<char16_t>(c)) : -1;
         if (byte < 0) {
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-            throw Fout{"ongeldige stap '" + stap + "': het teken " + code
-                       + " bestaat niet in Windows-1252, de tekenset van het document"};
+            throw Fout{std::string("het teken ") + code
+                       + " bestaat niet in Windows-1252, de tekenset van het document; er is niets geschreven"};
         }
-        uit += static_cast<char>(byte);
-        i += n;
+        bytes[i] = static_cast<char>(byte);
     }
-    return uit;
+    return bytes;
 }
 
 std::string Ontsnap(std::string_view s)
@@ -220,7 +214,7 @@ std::string Ontsnap(std::string_view s)
     std::string uit;
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == 'n') {
-            uit += crlf;
+            uit += "\r\n";
             ++i;
         } else if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == '\\') {
             uit += '\\';
@@ -269,10 +263,10 @@ Stap LeesStap(const std::string& arg)
         stap.getallen = Getallen(waarde, 4, arg);
     } else if (naam == "type") {
         stap.soort = Soort::Type;
-        stap.waarde = NaarCp1252(Ontsnap(waarde), arg);
+        stap.waarde = Tekens(Ontsnap(waarde), arg);
     } else if (naam == "tuning") {
         stap.soort = Soort::Tuning;
-        stap.waarde = NaarCp1252(waarde, arg);
+        stap.waarde = Tekens(waarde, arg);
     } else if (naam == "width") {
         stap.soort = Soort::Width;
         const auto v = Getal(waarde);
@@ -324,7 +318,7 @@ struct Document {
 
 void New1Click(Document& d)
 {
-    d.editor.SetText("");
+    d.editor.SetText(U"");
     DocumentVervangen(d.state);
     d.editor.SetModified(false);
     d.editor.ClearUndo();
@@ -558,19 +552,19 @@ std::string LeesAlles(const std::string& pad, const GeslotenStromen& gesloten)
 }
 
 // The first line break decides the style of the whole result.
-std::string RegeleindeStijl(std::string_view bytes)
+std::u32string RegeleindeStijl(std::u32string_view tekst)
 {
-    const std::size_t p = bytes.find_first_of("\r\n");
-    if (p == std::string_view::npos)
-        return std::string(crlf);
-    if (bytes[p] == '\n')
-        return "\n";
-    return p + 1 < bytes.size() && bytes[p + 1] == '\n' ? std::string(crlf) : std::string("\r");
+    const std::size_t p = tekst.find_first_of(U"\r\n");
+    if (p == std::u32string_view::npos)
+        return std::u32string(crlf);
+    if (tekst[p] == '\n')
+        return U"\n";
+    return p + 1 < tekst.size() && tekst[p + 1] == '\n' ? std::u32string(crlf) : std::u32string(U"\r");
 }
 
-std::string Resultaat(const MemoryEditor& ed, const std::string& stijl)
+std::u32string Resultaat(const MemoryEditor& ed, const std::u32string& stijl)
 {
-    std::string uit;
+    std::u32string uit;
     uit.reserve(static_cast<std::size_t>(ed.TextLength()));
     const auto& regels = ed.Lines();
     for (std::size_t i = 0; i < regels.size(); ++i) {
@@ -715,30 +709,35 @@ int Hoofd(int argc, char** argv)
     if (terug && *bestand == "-")
         throw Fout{"-i kan niet met de standaardinvoer"};
 
-    const std::string bytes = LeesAlles(*bestand, gesloten);
-    const std::string stijl = RegeleindeStijl(bytes);
-
     Document d;
     d.editor.SetChangeHandler([&d] { DocumentVeranderd(d.ctx); });
-    d.editor.SetText(bytes);
+    std::u32string stijl;
+    {
+        const std::u32string tekst = TekstVanBytes(LeesAlles(*bestand, gesloten));
+        stijl = RegeleindeStijl(tekst);
+        d.editor.SetText(tekst);
+    }
     // As at start-up: a loaded document is analysed at once.
     analyze(d.editor, d.state.analyse);
 
     for (const Stap& stap : stappen)
         Voer(d, stap);
 
+    // The text's bytes before the PDF: a character the text cannot be
+    // written in leaves neither behind. With only a PDF asked for, the text
+    // goes nowhere.
+    const bool tekstUit = terug || uit || !pdf;
+    const std::string resultaat = tekstUit ? BytesVanTekst(Resultaat(d.editor, stijl)) : std::string();
     if (pdf) {
         const std::string fout = ExporteerPdf(d.editor, *bestand, *pdf, papier);
         if (!fout.empty())
             throw Fout{fout};
     }
 
-    const std::string resultaat = Resultaat(d.editor, stijl);
     if (terug)
         SchrijfBestand(*bestand, resultaat);
     else if (uit)
         SchrijfBestand(*uit, resultaat);
-    // With only a PDF asked for, the text goes nowhere.
     else if (!pdf && (gesloten.uitvoer || !SchrijfAlles(STDOUT_FILENO, resultaat)))
         throw Fout{"kan niet naar de standaarduitvoer schrijven: " + Reden(gesloten.uitvoer ? EBADF : errno)};
 

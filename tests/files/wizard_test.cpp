@@ -4,6 +4,7 @@
 
 #include "common/scriptedprompter.h"
 #include "core/memoryeditor.h"
+#include "core/utf8.h"
 #include "core/staff.h"
 #include "qstringprinter.h"
 
@@ -61,7 +62,7 @@ struct Documenten : ::testing::TestWithParam<Geval> {
 TEST_P(Documenten, HeaderLinesThenTheStaffsForTheChosenTuningAndTimeSignature)
 {
     const Geval& g = GetParam();
-    v.editor.SetText("mijn tab\r\n");
+    v.editor.SetText(U"mijn tab\r\n");
     v.editor.SetModified(true);
     // A line snapshot of the old document must not be undone into the new one.
     v.state.snapshot.undomogelijk = true;
@@ -87,20 +88,20 @@ TEST_P(Documenten, HeaderLinesThenTheStaffsForTheChosenTuningAndTimeSignature)
     EXPECT_EQ(wizard.newtab(), g.ok);
 
     Stemming s;
-    BerekenStemming(g.stemming, s);
+    BerekenStemming(VanUtf8(g.stemming), s);
     const int breedte = g.balkbreedte ? g.balkbreedte : g.breedte;
     TabInstellingen in{.tabbreedte = breedte, .maatsoorten = g.maatsoort > 0, .maatsoort = g.maatsoort - 1};
     std::vector<std::string> verwacht = g.kop;
     for (int i = 0; i < g.staven; ++i) {
         verwacht.push_back("");
-        for (const std::string& l : LegeBalk(s, in))
-            verwacht.push_back(l);
+        for (const std::u32string& l : LegeBalk(s, in))
+            verwacht.push_back(Utf8(l));
         if (g.maatsoort == 0)
             verwacht.push_back("");
     }
     std::vector<std::string> regels;
     for (int i = 0; i < v.editor.LineCount(); ++i)
-        regels.push_back(v.editor.GetLine(i));
+        regels.push_back(Utf8(v.editor.GetLine(i)));
     EXPECT_EQ(regels, verwacht);
     EXPECT_EQ(v.state.analyse.aantalbalken, g.staven);
     EXPECT_EQ(v.prompter.messages.size(), g.ok && g.stemming.empty() ? 1u : 0u);
