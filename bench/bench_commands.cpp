@@ -1,8 +1,9 @@
 // The staff commands' figures: the continuous-line conversion and the
 // conversion back on a 60,000-line document, on the in-memory buffer and on
 // the widget, each against one load of the final text (SetText /
-// setPlainText) measured in the same run; and the command-line tidying of
-// such a file, end to end.
+// setPlainText) measured in the same run; and the command-line tool on such
+// files, end to end: the tidying, and the conversion against a plain byte
+// map of the same file.
 #include "timing.h"
 
 #include "core/linefont.h"
@@ -175,6 +176,32 @@ int main(int argc, char** argv)
             && uit.find("\n  e|") == std::string::npos;
         std::printf("%-44s %8.1f ms (target < 500 ms)%s\n", "cli: tuning-column line-ends left-align", cli,
                     getemd ? "" : "  -- the output is not tidied!");
+
+        // About 4.7 MB: the staff lines widened to some 105 characters.
+        const fs::path breed = dir / "wide.tab";
+        {
+            std::ofstream f(breed, std::ios::binary);
+            const std::string bron = TabDocument(n);
+            for (std::size_t begin = 0; begin < bron.size();) {
+                const std::size_t eind = bron.find("\r\n", begin);
+                std::string regel = bron.substr(begin, eind - begin);
+                begin = eind + 2;
+                if (regel.size() > 2 && regel[1] == '|')
+                    regel += regel.substr(2, 31);
+                f << regel << "\r\n";
+            }
+        }
+        const std::string lijnen = std::string("'") + KORVANE_CLI + "' '" + breed.string() + "' -o '"
+            + out.string() + "' lines";
+        const std::string tr = "tr -- '-|' '\\377\\372' < '" + breed.string() + "' > '" + out.string() + "'";
+        int lijnenStatus = 0;
+        const double cliLijnen = MedianMs(5, nullptr, [&] { lijnenStatus = std::system(lijnen.c_str()); });
+        const std::uintmax_t uitGrootte = fs::file_size(out);
+        const double vloer = MedianMs(5, nullptr, [&] { (void)std::system(tr.c_str()); });
+        std::printf("%-44s %8.1f ms, floor (tr) %7.1f ms: %5.2fx (target <= 3x), %.1f MB%s\n",
+                    "cli: lines, 60000 lines", cliLijnen, vloer, cliLijnen / vloer,
+                    static_cast<double>(fs::file_size(breed)) / 1e6,
+                    lijnenStatus == 0 && uitGrootte == fs::file_size(breed) ? "" : "  -- the output is wrong!");
         fs::remove_all(dir);
     }
     return 0;

@@ -24,6 +24,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <iostream>
+#include <malloc.h>
 #include <new>
 #include <optional>
 #include <string>
@@ -756,6 +757,12 @@ int Hoofd(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // The document passes through a few buffers of several times the file's
+    // size, one after the other. Kept in the heap once freed, each reuses
+    // the pages of the one before instead of having fresh ones mapped and
+    // cleared: on a large file that is most of the run.
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
     try {
         return Hoofd(argc, argv);
     } catch (const Fout& f) {

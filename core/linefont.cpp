@@ -1,6 +1,7 @@
 // Conversions between ASCII staffs and the line-font codes.
 #include "core/linefont.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace korvane {
@@ -127,9 +128,11 @@ void KorvaneformaatnaarAscii1Click(TabContext& ctx, bool& tablijnenOmgezet)
     std::vector<char> veranderd(static_cast<std::size_t>(n), 0);
     std::vector<char> balk(static_cast<std::size_t>(n) + 1, 0);
     ed.VisitLines(0, n, [&](int i, std::u32string_view s) {
-        omgezet[i] = NaarAscii(s);
-        veranderd[i] = omgezet[i] != s;
-        balk[i] = IsTabLijnTekst(omgezet[i]);
+        // Most lines hold no line code at all: no copy for them.
+        veranderd[i] = std::any_of(s.begin(), s.end(), [](char32_t c) { return c >= lijncode::stip && c <= lijncode::snaar; });
+        if (veranderd[i])
+            omgezet[i] = NaarAscii(s);
+        balk[i] = IsTabLijnTekst(veranderd[i] ? std::u32string_view(omgezet[i]) : s);
     });
     // The analysis drops a staff-like line that has no staff-like neighbour.
     for (int i = 0; i < n; ++i)

@@ -221,7 +221,9 @@ void MemoryEditor::PutLine(int i, std::u32string_view text)
 {
     if (i < 0 || i >= static_cast<int>(m_lines.size()))
         return;
-    if (text.find_first_of(U"\r\n") != std::u32string_view::npos) {
+    // A plain loop: find_first_of over char32_t tests every character
+    // against the set one call at a time.
+    if (std::any_of(text.begin(), text.end(), [](char32_t c) { return c == U'\r' || c == U'\n'; })) {
         EditorOps::PutLine(i, text);
         return;
     }
