@@ -36,6 +36,13 @@ void QtEditor::OnDocumentChange(int position, int, int added)
     m_validPairs = std::min(m_validPairs, first + 1);
     if (m_pairs)
         return;
+    if (added <= 16) {
+        // A keystroke: look at what it added only, without copying its line.
+        for (int p = position; p < position + added; ++p)
+            if (doc->characterAt(p).isSurrogate())
+                m_pairs = true;
+        return;
+    }
     for (; block.isValid() && block.position() <= position + added; block = block.next()) {
         if (HeeftSurrogaat(block.text())) {
             m_pairs = true;
