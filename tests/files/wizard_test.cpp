@@ -120,6 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
         Geval{"titel_85", T85, "", E, 0, 2, 1, 80, false, true, {regel, " " + T85, regel, "", "4/4"}, 1},
         Geval{"titel_86", T85 + "T", "", E, 0, 2, 1, 80, false, true, {regel, " " + T85 + "T", regel, "", "4/4"}, 1},
         Geval{"titel_87", T85 + "TT", "", E, 0, 2, 1, 80, false, true, {regel, T85 + "TT", regel, "", "4/4"}, 1},
+        // Centred by characters: nine, not the seventeen bytes of their UTF-8.
+        Geval{"titel_tekens", "Caf\u00E9 \u6771\u4EAC \U0001F3B8", "", E, 0, 2, 1, 80, false, true,
+              {regel, Blanks(39) + "Caf\u00E9 \u6771\u4EAC \U0001F3B8", regel, "", "4/4"}, 1},
         Geval{"hele_pagina", "Lied", "Artiest", E, 2, 2, 1, 80, true, true,
               {regel, Blanks(41) + "Lied", Blanks(40) + "Artiest", regel, "Capo: 2", "4/4"}, 8},
         Geval{"capo_0_geen", "", "", E, 0, 0, 2, 30, false, true, {"", ""}, 2},

@@ -518,7 +518,7 @@ struct ZoekGeval {
     const char *wat, *door;
     bool hoofdletters;
     int keer;              // presses
-    const char* verwacht;  // the text afterwards, Windows-1252
+    const char* verwacht;  // the text afterwards, UTF-8
     int caretNa, selectieNa;
     const char* melding = "";  // the dialog's line after the last press
 };
@@ -559,6 +559,10 @@ INSTANTIATE_TEST_SUITE_P(
         ZoekGeval{Knop::Zoek, "xx AB ab", 0, 0, "ab", "", false, 1, "xx AB ab", 3, 2},
         ZoekGeval{Knop::Zoek, "xx AB ab", 0, 0, "ab", "", true, 1, "xx AB ab", 6, 2},
         ZoekGeval{Knop::Zoek, "line\nÉté", 0, 0, "été", "", false, 1, "line\r\nÉté", 6, 3},
+        // A character outside the Basic Multilingual Plane is one column,
+        // also in front of a match found without regard to case.
+        ZoekGeval{Knop::Zoek, "\U0001F3B8 Été", 0, 0, "été", "", false, 1, "\U0001F3B8 Été", 2, 3},
+        ZoekGeval{Knop::Alles, "\U0001F3B8-\U0001F3B8-", 0, 0, "\U0001F3B8-", "\u4E2D", false, 1, "\u4E2D\u4E2D", 2, 0},
         // The replace dialog's find next searches the same way with its own text.
         ZoekGeval{Knop::VervangZoek, "ab ab ab", 5, 0, "ab", "X", false, 1, "ab ab ab", 0, 2},
         ZoekGeval{Knop::VervangZoek, "ab", 0, 0, "abc", "X", false, 1, "ab", 0, 0, "\"abc\" niet gevonden"},
