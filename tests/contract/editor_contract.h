@@ -1,7 +1,7 @@
 // The editor contract as one typed test suite. Every implementation of
 // EditorOps instantiates it with a fixture type that provides:
-//   EditorOps& Make(std::string_view text);  // a fresh editor holding text
-//   void Type(std::string_view text);        // the user's own typing
+//   EditorOps& Make(std::u32string_view text);  // a fresh editor holding text
+//   void Type(std::u32string_view text);        // the user's own typing
 #pragma once
 
 #include "core/editor.h"
