@@ -151,6 +151,18 @@ int main(int argc, char** argv)
             QApplication::processEvents();
         });
         Verslag("widget: back to ASCII, 60000 lines", terug, vloerAscii);
+
+        // A character outside the Basic Multilingual Plane in the title: from
+        // there on, offsets and positions differ by the pairs before them.
+        const QString emojiQ = QStringLiteral("\U0001F3B8 ") + asciiQ;
+        const std::u32string emojiKvn = U"\U0001F3B8 " + kvn;
+        const double emoji = MedianMs(3, [&] { laad(emojiQ); }, [&] {
+            doorlopendelijnenClick(ctx, true, s.omgezet);
+            QApplication::processEvents();
+        });
+        if (ed.Text() != emojiKvn)
+            std::printf("widget: conversion with an emoji gave the wrong text!\n");
+        Verslag("widget: continuous lines after an emoji", emoji, vloerKvn);
     }
 
     // The command-line tool, end to end: start, read, tidy, write.

@@ -31,9 +31,13 @@ void QtEditor::OnDocumentChange(int position, int, int added)
     QTextBlock block = doc->findBlock(position);
     const int first = block.isValid() ? block.blockNumber() : 0;
     const bool whole = position == 0 && added >= doc->characterCount() - 1;
-    if (whole)
+    if (whole) {
         m_pairs = false;
+        m_allPairs = -1;
+    }
     m_validPairs = std::min(m_validPairs, first + 1);
+    if (!m_ownEdit)
+        m_allPairs = -1;
     if (m_pairs)
         return;
     if (added <= 16) {
@@ -51,11 +55,39 @@ void QtEditor::OnDocumentChange(int position, int, int added)
     }
 }
 
-void QtEditor::Edited(int firstBlock, QStringView inserted)
+namespace {
+
+int TelParen(QStringView tekst)
+{
+    int paren = 0;
+    for (const QChar c : tekst)
+        paren += c.isHighSurrogate();
+    return paren;
+}
+
+} // namespace
+
+void QtEditor::Edited(int firstBlock, QStringView inserted, QStringView removed)
 {
     m_validPairs = std::min(m_validPairs, std::max(firstBlock, 0) + 1);
-    if (!m_pairs && HeeftSurrogaat(inserted))
+    if (!m_pairs && HeeftSurrogaat(inserted)) {
         m_pairs = true;
+        m_allPairs = -1;
+    }
+    if (m_pairs && m_allPairs >= 0)
+        m_allPairs += TelParen(inserted) - TelParen(removed);
+}
+
+int QtEditor::Pairs() const
+{
+    if (!m_pairs)
+        return 0;
+    if (m_allPairs < 0) {
+        m_allPairs = 0;
+        for (QTextBlock b = m_widget->document()->firstBlock(); b.isValid(); b = b.next())
+            m_allPairs += TelParen(b.text());
+    }
+    return m_allPairs;
 }
 
 int QtEditor::PairsBefore(int k) const
@@ -195,7 +227,9 @@ template <typename F> void QtEditor::EditOutsideHistory(F&& edit)
     const bool undo = doc->isUndoRedoEnabled();
     if (undo)
         doc->setUndoRedoEnabled(false);
+    m_ownEdit = true;
     edit();
+    m_ownEdit = false;
     if (m_locked)
         m_lockedModified = true;
     if (undo && !m_locked)
@@ -207,7 +241,8 @@ void QtEditor::ReplaceSelection(std::u32string_view text)
     EditOutsideHistory([&] {
         QTextCursor c = Cursor();
         const QString tekst = QTekst(text);
-        Edited(m_widget->document()->findBlock(c.selectionStart()).blockNumber(), tekst);
+        Edited(m_widget->document()->findBlock(c.selectionStart()).blockNumber(), tekst,
+               m_pairs ? QString(c.selectedText()) : QString());
         c.insertText(tekst);
         SetCursor(c);
     });
@@ -228,7 +263,7 @@ void QtEditor::PutLine(int i, std::u32string_view text)
         c.setPosition(block.position());
         c.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
         const QString tekst = QTekst(text);
-        Edited(i, tekst);
+        Edited(i, tekst, m_pairs ? block.text() : QString());
         c.insertText(tekst);
         SetCursor(c);
     });
@@ -306,7 +341,8 @@ void QtEditor::ReplaceEach(const std::vector<int>& offsets, int length, std::u32
         groepRegel = inRegel ? regel : -1;
     }
 
-    Edited(doc->findBlock(edits.front().van).blockNumber(), nieuw);
+    Edited(doc->findBlock(edits.front().van).blockNumber(), nieuw, {});
+    m_allPairs = -1;
     EditOutsideHistory([&] {
         // From the last to the first, so that the positions still ahead stay
         // where they were.
@@ -389,7 +425,7 @@ int QtEditor::TextLength() const
 {
     const QTextDocument* doc = m_widget->document();
     // characterCount() includes the final paragraph separator.
-    return doc->characterCount() - 1 + (doc->blockCount() - 1) - PairsBefore(doc->blockCount());
+    return doc->characterCount() - 1 + (doc->blockCount() - 1) - Pairs();
 }
 
 bool QtEditor::CanUndo() const
@@ -400,6 +436,7 @@ bool QtEditor::CanUndo() const
 void QtEditor::UndoLastEdit()
 {
     m_validPairs = 0;
+    m_allPairs = -1;
     m_widget->undo();
 }
 

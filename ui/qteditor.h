@@ -69,7 +69,9 @@ private:
     // Length of a block's text in characters.
     int Columns(const QTextBlock& block) const;
     // Every edit reports the first block it touched and what it inserted.
-    void Edited(int firstBlock, QStringView inserted);
+    void Edited(int firstBlock, QStringView inserted, QStringView removed);
+    // All pairs in the document.
+    int Pairs() const;
     void OnDocumentChange(int position, int removed, int added);
     // Runs an edit that must not enter the widget's undo history.
     template <typename F> void EditOutsideHistory(F&& edit);
@@ -88,6 +90,10 @@ private:
     // m_pairsBefore[k]: pairs in blocks 0..k-1, valid for k < m_validPairs.
     mutable std::vector<int> m_pairsBefore;
     mutable int m_validPairs = 0;
+    // All pairs, kept through the contract's own edits so that the text
+    // length needs no count to the end after each of them; -1 when unknown.
+    mutable int m_allPairs = -1;
+    bool m_ownEdit = false;
     QPointer<QWidget> m_paintRoot;
     bool m_locked = false;
     bool m_pendingChange = false;

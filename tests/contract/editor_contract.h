@@ -210,6 +210,33 @@ TYPED_TEST_P(EditorContract, OffsetsCountCharactersNotUnitsOrBytes)
     EXPECT_EQ(getypt.Text(), U"a" + gitaar + U"b\r\nc" + gitaar);
 }
 
+// The counts an implementation keeps beside the text (line starts, pairs of
+// UTF-16 units) stay right through edits that add and remove such characters.
+TYPED_TEST_P(EditorContract, LengthAndLineStartsStayRightThroughMixedEdits)
+{
+    EditorOps& ed = this->Make(U"E|--\U0001F3B8--|\r\nB|-----|\r\n\u00E9\u4E2D\r\n");
+    const std::u32string inserts[] = {U"x", U"\r\n", U"\U0001F3B8\r\n\U0001F3B5\U0001F3B5\r\n", U"", U"\u4E2D\U0001F3B8"};
+    for (int step = 0; step < 40; ++step) {
+        const int len = ed.TextLength();
+        ed.SetCaret((step * 7) % (len + 1));
+        ed.SetSelectionLength(step % 3);
+        if (step % 4 == 3)
+            ed.PutLine(ed.LineFromOffset(ed.CaretOffset()), step % 8 == 3 ? U"\U0001F3B8" : U"put");
+        else if (step % 10 == 9)
+            ed.ReplaceEach({0}, 1, U"\U0001F3B5");
+        else
+            ed.ReplaceSelection(inserts[step % 5]);
+        const std::u32string text = ed.Text();
+        ASSERT_EQ(ed.TextLength(), static_cast<int>(text.size())) << "step " << step;
+        int offset = 0;
+        for (int i = 0; i < ed.LineCount(); ++i) {
+            ASSERT_EQ(ed.LineStart(i), offset) << "step " << step << " line " << i;
+            ASSERT_EQ(ed.LineFromOffset(offset), i);
+            offset += static_cast<int>(ed.GetLine(i).size()) + 2;
+        }
+    }
+}
+
 TYPED_TEST_P(EditorContract, EveryEditRaisesTheChangeNotificationAndSetsModified)
 {
     EditorOps& ed = this->Make(U"a\r\nb");
@@ -357,6 +384,7 @@ REGISTER_TYPED_TEST_SUITE_P(EditorContract, EmptyDocumentHasNoLinesButAStartAtZe
                             InColumnEditFollowsTheCallingOrder, PutLineLeavesCaretAtEndOfNewText,
                             DeleteLineRemovesItsBreakExceptOnTheLastLine,
                             EveryNonBreakCharacterSurvivesPutAndGet, OffsetsCountCharactersNotUnitsOrBytes,
+                            LengthAndLineStartsStayRightThroughMixedEdits,
                             EveryEditRaisesTheChangeNotificationAndSetsModified,
                             ModifiedFlagClearedInsideTheLockStaysCleared,
                             ChangeRuleMarksAnalysisOnlyWhenLineCountChanges,
