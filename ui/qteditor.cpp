@@ -28,18 +28,19 @@ void QtEditor::OnDocumentChange(int position, int, int added)
     // signal only comes at its end); this catches the user's typing, undo
     // and a text loaded into the widget.
     const QTextDocument* doc = m_widget->document();
-    QTextBlock block = doc->findBlock(position);
-    const int first = block.isValid() ? block.blockNumber() : 0;
-    const bool whole = position == 0 && added >= doc->characterCount() - 1;
-    if (whole) {
+    if (!m_ownEdit)
+        m_allPairs = -1;
+    if (position == 0 && added >= doc->characterCount() - 1) {
         m_pairs = false;
         m_allPairs = -1;
     }
-    m_validPairs = std::min(m_validPairs, first + 1);
-    if (!m_ownEdit)
-        m_allPairs = -1;
-    if (m_pairs)
+    if (m_pairs) {
+        const QTextBlock block = doc->findBlock(position);
+        m_validPairs = std::min(m_validPairs, (block.isValid() ? block.blockNumber() : 0) + 1);
         return;
+    }
+    // Without pairs nothing is counted; once they come, counting starts over.
+    m_validPairs = 0;
     if (added <= 16) {
         // A keystroke: look at what it added only, without copying its line.
         for (int p = position; p < position + added; ++p)
@@ -47,7 +48,8 @@ void QtEditor::OnDocumentChange(int position, int, int added)
                 m_pairs = true;
         return;
     }
-    for (; block.isValid() && block.position() <= position + added; block = block.next()) {
+    for (QTextBlock block = doc->findBlock(position); block.isValid() && block.position() <= position + added;
+         block = block.next()) {
         if (HeeftSurrogaat(block.text())) {
             m_pairs = true;
             break;
@@ -73,6 +75,7 @@ void QtEditor::Edited(int firstBlock, QStringView inserted, QStringView removed)
     if (!m_pairs && HeeftSurrogaat(inserted)) {
         m_pairs = true;
         m_allPairs = -1;
+        m_validPairs = 0;
     }
     if (m_pairs && m_allPairs >= 0)
         m_allPairs += TelParen(inserted) - TelParen(removed);
