@@ -1,8 +1,9 @@
 // The staff commands' figures: the continuous-line conversion and the
 // conversion back on a 60,000-line document, on the in-memory buffer and on
 // the widget, each against one load of the final text (SetText /
-// setPlainText) measured in the same run; and the command-line tidying of
-// such a file, end to end.
+// setPlainText) measured in the same run; and the command-line tool on such
+// files, end to end: the tidying, and the conversion against a plain byte
+// map of the same file.
 #include "timing.h"
 
 #include "core/linefont.h"
@@ -23,6 +24,7 @@
 using namespace korvane;
 using korvane::bench::MedianMs;
 using korvane::bench::TabDocument;
+using korvane::bench::TabTekens;
 
 namespace {
 
@@ -76,10 +78,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const int n = 60000;
-    const std::string ascii = TabDocument(n);
+    const std::u32string ascii = TabTekens(n);
 
     // The expected texts, once.
-    std::string kvn;
+    std::u32string kvn;
     {
         MemoryEditor m(ascii);
         Staat s;
@@ -100,13 +102,13 @@ int main(int argc, char** argv)
             [&] { doorlopendelijnenClick(ctx, true, s.omgezet); });
         if (m.Text() != kvn)
             std::printf("memory: conversion gave the wrong text!\n");
-        const double vloerKvn = MedianMs(5, [&] { m.SetText(""); }, [&] { m.SetText(kvn); });
+        const double vloerKvn = MedianMs(5, [&] { m.SetText(U""); }, [&] { m.SetText(kvn); });
         Verslag("memory: continuous lines, 60000 lines", lijnen, vloerKvn);
 
         const double terug = MedianMs(5, [&] { m.SetText(kvn); }, [&] { KorvaneformaatnaarAscii1Click(ctx, s.omgezet); });
         if (m.Text() != ascii)
             std::printf("memory: conversion back gave the wrong text!\n");
-        const double vloerAscii = MedianMs(5, [&] { m.SetText(""); }, [&] { m.SetText(ascii); });
+        const double vloerAscii = MedianMs(5, [&] { m.SetText(U""); }, [&] { m.SetText(ascii); });
         Verslag("memory: back to ASCII, 60000 lines", terug, vloerAscii);
     }
 
@@ -119,8 +121,8 @@ int main(int argc, char** argv)
         Staat s;
         TabContext ctx{ed, s.dialogs, s.state};
         ed.SetChangeHandler([&] { DocumentVeranderd(ctx); });
-        const QString asciiQ = BytesToQString(ascii);
-        const QString kvnQ = BytesToQString(kvn);
+        const QString asciiQ = QTekst(ascii);
+        const QString kvnQ = QTekst(kvn);
         auto laad = [&](const QString& t) {
             widget.setPlainText(t);
             analyze(ed, s.state.analyse);
@@ -149,6 +151,18 @@ int main(int argc, char** argv)
             QApplication::processEvents();
         });
         Verslag("widget: back to ASCII, 60000 lines", terug, vloerAscii);
+
+        // A character outside the Basic Multilingual Plane in the title: from
+        // there on, offsets and positions differ by the pairs before them.
+        const QString emojiQ = QStringLiteral("\U0001F3B8 ") + asciiQ;
+        const std::u32string emojiKvn = U"\U0001F3B8 " + kvn;
+        const double emoji = MedianMs(3, [&] { laad(emojiQ); }, [&] {
+            doorlopendelijnenClick(ctx, true, s.omgezet);
+            QApplication::processEvents();
+        });
+        if (ed.Text() != emojiKvn)
+            std::printf("widget: conversion with an emoji gave the wrong text!\n");
+        Verslag("widget: continuous lines after an emoji", emoji, vloerKvn);
     }
 
     // The command-line tool, end to end: start, read, tidy, write.
@@ -174,6 +188,32 @@ int main(int argc, char** argv)
             && uit.find("\n  e|") == std::string::npos;
         std::printf("%-44s %8.1f ms (target < 500 ms)%s\n", "cli: tuning-column line-ends left-align", cli,
                     getemd ? "" : "  -- the output is not tidied!");
+
+        // About 4.7 MB: the staff lines widened to some 105 characters.
+        const fs::path breed = dir / "wide.tab";
+        {
+            std::ofstream f(breed, std::ios::binary);
+            const std::string bron = TabDocument(n);
+            for (std::size_t begin = 0; begin < bron.size();) {
+                const std::size_t eind = bron.find("\r\n", begin);
+                std::string regel = bron.substr(begin, eind - begin);
+                begin = eind + 2;
+                if (regel.size() > 2 && regel[1] == '|')
+                    regel += regel.substr(2, 31);
+                f << regel << "\r\n";
+            }
+        }
+        const std::string lijnen = std::string("'") + KORVANE_CLI + "' '" + breed.string() + "' -o '"
+            + out.string() + "' lines";
+        const std::string tr = "tr -- '-|' '\\377\\372' < '" + breed.string() + "' > '" + out.string() + "'";
+        int lijnenStatus = 0;
+        const double cliLijnen = MedianMs(5, nullptr, [&] { lijnenStatus = std::system(lijnen.c_str()); });
+        const std::uintmax_t uitGrootte = fs::file_size(out);
+        const double vloer = MedianMs(5, nullptr, [&] { (void)std::system(tr.c_str()); });
+        std::printf("%-44s %8.1f ms, floor (tr) %7.1f ms: %5.2fx (target <= 3x), %.1f MB%s\n",
+                    "cli: lines, 60000 lines", cliLijnen, vloer, cliLijnen / vloer,
+                    static_cast<double>(fs::file_size(breed)) / 1e6,
+                    lijnenStatus == 0 && uitGrootte == fs::file_size(breed) ? "" : "  -- the output is wrong!");
         fs::remove_all(dir);
     }
     return 0;

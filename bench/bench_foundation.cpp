@@ -16,6 +16,7 @@
 using namespace korvane;
 using korvane::bench::MedianMs;
 using korvane::bench::TabDocument;
+using korvane::bench::TabTekens;
 
 namespace {
 
@@ -32,12 +33,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     // 1. analyze
-    MemoryEditor mem60(TabDocument(60000));
-    MemoryEditor mem120(TabDocument(120000));
+    MemoryEditor mem60(TabTekens(60000));
+    MemoryEditor mem120(TabTekens(120000));
     const double a60 = AnalyzeMs(mem60);
     const double a120 = AnalyzeMs(mem120);
     QPlainTextEdit widget60;
-    widget60.setPlainText(BytesToQString(TabDocument(60000)));
+    widget60.setPlainText(QTekst(TabTekens(60000)));
     QtEditor qt60(&widget60);
     const double aq60 = AnalyzeMs(qt60);
     std::printf("analyze 60000 lines: memory %.2f ms, widget %.2f ms (target < 30 ms)\n", a60, aq60);
@@ -45,15 +46,15 @@ int main(int argc, char** argv)
 
     // 2. rewrite every staff line through PutLine inside the painting lock,
     // against one setPlainText of the same final text.
-    const std::string original = TabDocument(60000);
-    std::string finalText;
+    const std::u32string original = TabTekens(60000);
+    std::u32string finalText;
     {
         MemoryEditor m(original);
         TabAnalyse a;
         analyze(m, a);
         for (int i = 0; i < m.LineCount(); ++i)
             if (a.IsTabLijn(i))
-                m.PutLine(i, m.GetLine(i) + "|");
+                m.PutLine(i, m.GetLine(i) + U"|");
         finalText = m.Text();
     }
     QPlainTextEdit rewriteWidget;
@@ -64,7 +65,7 @@ int main(int argc, char** argv)
     const double rewrite = MedianMs(
         3,
         [&] {
-            rewriteWidget.setPlainText(BytesToQString(original));
+            rewriteWidget.setPlainText(QTekst(original));
             analyze(rewriteEd, rewriteAnalyse);
             QApplication::processEvents();
         },
@@ -72,13 +73,13 @@ int main(int argc, char** argv)
             rewriteEd.LockPainting();
             for (int i = 0; i < rewriteEd.LineCount(); ++i)
                 if (rewriteAnalyse.IsTabLijn(i))
-                    rewriteEd.PutLine(i, rewriteEd.GetLine(i) + "|");
+                    rewriteEd.PutLine(i, rewriteEd.GetLine(i) + U"|");
             rewriteEd.UnlockPainting();
             QApplication::processEvents();
         });
     if (rewriteEd.Text() != finalText)
         std::printf("rewrite produced the wrong text!\n");
-    const QString finalQ = BytesToQString(finalText);
+    const QString finalQ = QTekst(finalText);
     const double floor = MedianMs(
         3, [&] { rewriteWidget.clear(); QApplication::processEvents(); },
         [&] {
@@ -91,7 +92,7 @@ int main(int argc, char** argv)
     // 3. the change notification for one typed character near the top.
     for (int lines : {6000, 60000}) {
         QPlainTextEdit w;
-        w.setPlainText(BytesToQString(TabDocument(lines)));
+        w.setPlainText(QTekst(TabTekens(lines)));
         QtEditor ed(&w);
         TabAnalyse a;
         a.vorigAantalRegels = ed.LineCount();

@@ -46,10 +46,11 @@ std::string MuziekDocument(int lines)
 int main()
 {
     const int regels = 60000;
-    MemoryEditor editor(MuziekDocument(regels));
+    const std::string bytes = MuziekDocument(regels);
+    MemoryEditor editor(std::u32string(bytes.begin(), bytes.end()));
     TabAnalyse analyse;
     Stemming stemming;
-    BerekenStemming("EADGBE", stemming);
+    BerekenStemming(U"EADGBE", stemming);
     Muziekstuk stuk;
 
     // Taking turns, so that a busy machine slows both alike; the ratio is

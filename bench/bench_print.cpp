@@ -71,7 +71,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     ZetGebruikersInstellingenMap(dir.path());
 
-    MemoryEditor editor(TabDocument(regels));
+    MemoryEditor editor(korvane::bench::TabTekens(regels));
     EigenDrukker eigen;
     Drukker& drukker = eigen;
     Instellingen instellingen;

@@ -38,19 +38,19 @@ struct Meting {
     bool juist = false;
 };
 
-long Tel(const std::string& tekst, const std::string& wat)
+long Tel(const std::u32string& tekst, const std::u32string& wat)
 {
     long n = 0;
-    for (std::size_t f = tekst.find(wat); f != std::string::npos; f = tekst.find(wat, f + wat.size()))
+    for (std::size_t f = tekst.find(wat); f != std::u32string::npos; f = tekst.find(wat, f + wat.size()))
         ++n;
     return n;
 }
 
-std::string VervangOpDeHand(const std::string& tekst, const std::string& wat, const std::string& door)
+std::u32string VervangOpDeHand(const std::u32string& tekst, const std::u32string& wat, const std::u32string& door)
 {
-    std::string uit;
+    std::u32string uit;
     std::size_t van = 0;
-    for (std::size_t f = tekst.find(wat); f != std::string::npos; f = tekst.find(wat, van)) {
+    for (std::size_t f = tekst.find(wat); f != std::u32string::npos; f = tekst.find(wat, van)) {
         uit.append(tekst, van, f - van);
         uit += door;
         van = f + wat.size();
@@ -61,14 +61,14 @@ std::string VervangOpDeHand(const std::string& tekst, const std::string& wat, co
 
 // `opmaak`: every occurrence bold between plain text, so that no two of them
 // stand in one stretch of one format and each is an edit of its own.
-Meting Meet(TForm1& venster, int regels, const std::string& wat, const std::string& door, bool hoofdletters,
+Meting Meet(TForm1& venster, int regels, const std::u32string& wat, const std::u32string& door, bool hoofdletters,
             bool opmaak = false)
 {
-    const std::string bron = bench::TabDocument(regels);
-    const QString tekst = BytesToQString(bron);
+    const std::u32string bron = bench::TabTekens(regels);
+    const QString tekst = QTekst(bron);
     VervangDialoog* dialoog = venster.ReplaceDialog1;
-    dialoog->zoekveld()->setText(BytesToQString(wat));
-    dialoog->vervangveld()->setText(BytesToQString(door));
+    dialoog->zoekveld()->setText(QTekst(wat));
+    dialoog->vervangveld()->setText(QTekst(door));
     dialoog->hoofdletterVak()->setChecked(hoofdletters);
     Meting m;
     m.regels = regels;
@@ -86,7 +86,7 @@ Meting Meet(TForm1& venster, int regels, const std::string& wat, const std::stri
             QTextCharFormat gewoon;
             gewoon.setFontWeight(QFont::Normal);
             c.mergeCharFormat(gewoon);
-            const QString q = BytesToQString(wat);
+            const QString q = QTekst(wat);
             // Positions count a line break as one character.
             qsizetype breuken = 0;
             qsizetype geteld = 0;
@@ -150,23 +150,23 @@ int main(int argc, char** argv)
     venster.action(QStringLiteral("Vervangen1"))->trigger();
 
     // Runs of dashes, matched with case: occurrences that touch.
-    const Meting klein = Meet(venster, 560, "-", "=", true);
-    const Meting groot = Meet(venster, 5600, "-", "=", true);
+    const Meting klein = Meet(venster, 560, U"-", U"=", true);
+    const Meting groot = Meet(venster, 5600, U"-", U"=", true);
     Verslag("\"-\" by \"=\"", klein);
     Verslag("\"-\" by \"=\", ten times", groot);
     std::printf("ten times the text: %.2fx the time (target <= 12x)\n", groot.ms / klein.ms);
 
     // Bar lines, one by one, and without regard to case as the dialog starts:
     // each occurrence is an edit of its own and the text grows.
-    const Meting losKlein = Meet(venster, 2200, "|", "||", false);
-    const Meting los = Meet(venster, 22000, "|", "||", false);
+    const Meting losKlein = Meet(venster, 2200, U"|", U"||", false);
+    const Meting los = Meet(venster, 22000, U"|", U"||", false);
     Verslag("\"|\" by \"||\"", losKlein);
     Verslag("\"|\" by \"||\", ten times", los);
     std::printf("ten times the text: %.2fx the time (target <= 12x)\n", los.ms / losKlein.ms);
     std::printf("%ld replacements in %.1f ms (target >= 100000 in < 1000 ms)\n", los.vervangen, los.ms);
 
     // The least favourable text: one edit per occurrence.
-    const Meting opgemaakt = Meet(venster, 22000, "|", "||", false, true);
+    const Meting opgemaakt = Meet(venster, 22000, U"|", U"||", false, true);
     Verslag("\"|\" by \"||\", formatted", opgemaakt);
     return klein.juist && groot.juist && losKlein.juist && los.juist && opgemaakt.juist ? 0 : 1;
 }

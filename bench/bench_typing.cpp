@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString tekst = BytesToQString(bench::TabDocument(60000));
+    const QString tekst = QTekst(bench::TabTekens(60000));
 
     QTemporaryDir dir;
     QFile opties(dir.filePath(QStringLiteral("Opties.txt")));

@@ -26,6 +26,15 @@ inline double MedianMs(int runs, const std::function<void()>& setup, const std::
 }
 
 // A document of staffs with count lines, lyrics and titles, `lines` long.
+inline std::string TabDocument(int lines);
+
+// The same as the characters an editor holds.
+inline std::u32string TabTekens(int lines)
+{
+    const std::string bytes = TabDocument(lines);
+    return std::u32string(bytes.begin(), bytes.end());
+}
+
 inline std::string TabDocument(int lines)
 {
     static const char* const block[] = {

@@ -6,6 +6,7 @@
 #include "core/block.h"
 #include "core/columns.h"
 #include "core/cp1252.h"
+#include "core/utf8.h"
 #include "core/fullpage.h"
 #include "core/linefont.h"
 #include "core/memoryeditor.h"
@@ -26,6 +27,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <iostream>
+#include <malloc.h>
 #include <new>
 #include <optional>
 #include <string>
@@ -158,7 +160,7 @@ struct Stap {
     Soort soort;
     std::string tekst; // as given, for messages
     std::vector<int> getallen;
-    std::string waarde; // Windows-1252 bytes of TEXT arguments
+    std::u32string waarde; // TEXT arguments
     bool maatsoorten = false;
     int maatsoort = 1;
 };
@@ -193,58 +195,15 @@ std::vector<int> Getallen(std::string_view s, std::size_t aantal, const std::str
     return uit;
 }
 
-// UTF-8 from the command line to the document's Windows-1252 bytes. Only
-// the shortest form of a scalar value counts as UTF-8: an overlong one could
-// slip a NUL or a line break past every check on the text.
-std::string NaarCp1252(std::string_view s, const std::string& stap)
+// UTF-8 from the command line to characters. Only the shortest form of a
+// scalar value counts as UTF-8: an overlong one could slip a NUL or a line
+// break past every check on the text.
+std::u32string Tekens(std::string_view s, const std::string& stap)
 {
-    const Fout geenUtf8{"ongeldige stap '" + stap + "': tekst is geen geldige UTF-8"};
-    std::string uit;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        char32_t c;
-        char32_t kleinste;
-        std::size_t n;
-        if (b < 0x80) {
-            c = b;
-            kleinste = 0;
-            n = 1;
-        } else if ((b & 0xE0) == 0xC0) {
-            c = b & 0x1F;
-            kleinste = 0x80;
-            n = 2;
-        } else if ((b & 0xF0) == 0xE0) {
-            c = b & 0x0F;
-            kleinste = 0x800;
-            n = 3;
-        } else if ((b & 0xF8) == 0xF0) {
-            c = b & 0x07;
-            kleinste = 0x10000;
-            n = 4;
-        } else {
-            throw geenUtf8;
-        }
-        if (i + n > s.size())
-            throw geenUtf8;
-        for (std::size_t k = 1; k < n; ++k) {
-            const auto v = static_cast<unsigned char>(s[i + k]);
-            if ((v & 0xC0) != 0x80)
-                throw geenUtf8;
-            c = (c << 6) | (v & 0x3F);
-        }
-        if (c < kleinste || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            throw geenUtf8;
-        const int byte = c <= 0xFFFF ? UnicodeToCp1252(static_cast<char16_t>(c)) : -1;
-        if (byte < 0) {
-            char code[16];
-            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-            throw Fout{"ongeldige stap '" + stap + "': het teken " + code
-                       + " bestaat niet in Windows-1252, de tekenset van het document"};
-        }
-        uit += static_cast<char>(byte);
-        i += n;
-    }
-    return uit;
+    std::optional<std::u32string> tekens = VanUtf8Exact(s);
+    if (!tekens)
+        throw Fout{"ongeldige stap '" + stap + "': tekst is geen geldige UTF-8"};
+    return std::move(*tekens);
 }
 
 std::string Ontsnap(std::string_view s)
@@ -252,7 +211,7 @@ std::string Ontsnap(std::string_view s)
     std::string uit;
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == 'n') {
-            uit += crlf;
+            uit += "\r\n";
             ++i;
         } else if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == '\\') {
             uit += '\\';
@@ -302,10 +261,10 @@ Stap LeesStap(const std::string& arg)
         stap.getallen = Getallen(waarde, 4, arg);
     } else if (naam == "type") {
         stap.soort = Soort::Type;
-        stap.waarde = NaarCp1252(Ontsnap(waarde), arg);
+        stap.waarde = Tekens(Ontsnap(waarde), arg);
     } else if (naam == "tuning") {
         stap.soort = Soort::Tuning;
-        stap.waarde = NaarCp1252(waarde, arg);
+        stap.waarde = Tekens(waarde, arg);
     } else if (naam == "width") {
         stap.soort = Soort::Width;
         const auto v = Getal(waarde);
@@ -342,7 +301,7 @@ Stap LeesStap(const std::string& arg)
         stap.getallen = {v};
     } else if (naam == "retune") {
         stap.soort = Soort::Retune;
-        stap.waarde = NaarCp1252(waarde, arg);
+        stap.waarde = Tekens(waarde, arg);
         if (stap.waarde.empty())
             throw Fout{"ongeldige stap '" + arg + "': noem de stemming, zoals DADGBE"};
     } else {
@@ -380,7 +339,7 @@ struct Document {
 
 void New1Click(Document& d)
 {
-    d.editor.SetText("");
+    d.editor.SetText(U"");
     DocumentVervangen(d.state);
     d.editor.SetModified(false);
     d.editor.ClearUndo();
@@ -691,37 +650,20 @@ std::string CodeerUitvoer(std::u32string_view tekst, Codering naar, bool metBom)
     return std::move(g.bytes);
 }
 
-// The buffer of this tool still holds one Windows-1252 byte per character;
-// these two carry the characters into it and back.
-std::string NaarBuffer(std::u32string_view tekst)
-{
-    Gecodeerd g = Codeer(tekst, Codering::Windows1252);
-    if (g.fout)
-        throw Fout{"het teken " + TekenNaam(g.fout->teken) + " op regel " + std::to_string(g.fout->regel)
-                   + ", kolom " + std::to_string(g.fout->kolom)
-                   + " (vanaf 1) kan nog niet worden bewerkt: alleen tekens uit Windows-1252"};
-    return std::move(g.bytes);
-}
-
-std::u32string UitBuffer(std::string_view bytes)
-{
-    return *Decodeer(bytes, Codering::Windows1252);
-}
-
 // The first line break decides the style of the whole result.
-std::string RegeleindeStijl(std::string_view bytes)
+std::u32string RegeleindeStijl(std::u32string_view tekst)
 {
-    const std::size_t p = bytes.find_first_of("\r\n");
-    if (p == std::string_view::npos)
-        return std::string(crlf);
-    if (bytes[p] == '\n')
-        return "\n";
-    return p + 1 < bytes.size() && bytes[p + 1] == '\n' ? std::string(crlf) : std::string("\r");
+    const std::size_t p = tekst.find_first_of(U"\r\n");
+    if (p == std::u32string_view::npos)
+        return std::u32string(crlf);
+    if (tekst[p] == '\n')
+        return U"\n";
+    return p + 1 < tekst.size() && tekst[p + 1] == '\n' ? std::u32string(crlf) : std::u32string(U"\r");
 }
 
-std::string Resultaat(const MemoryEditor& ed, const std::string& stijl)
+std::u32string Resultaat(const MemoryEditor& ed, const std::u32string& stijl)
 {
-    std::string uit;
+    std::u32string uit;
     uit.reserve(static_cast<std::size_t>(ed.TextLength()));
     const auto& regels = ed.Lines();
     for (std::size_t i = 0; i < regels.size(); ++i) {
@@ -880,14 +822,19 @@ int Hoofd(int argc, char** argv)
         throw Fout{"-i kan niet met de standaardinvoer"};
 
     const bool controle = std::any_of(stappen.begin(), stappen.end(), [](const Stap& s) { return s.soort == Soort::Check; });
-    const Invoer invoer = DecodeerInvoer(LeesAlles(*bestand, gesloten), van);
-    const std::string bytes = NaarBuffer(invoer.tekst);
-    const std::string stijl = RegeleindeStijl(bytes);
-
     Document d;
     d.naam = *bestand;
     d.editor.SetChangeHandler([&d] { DocumentVeranderd(d.ctx); });
-    d.editor.SetText(bytes);
+    std::u32string stijl;
+    Codering codering;
+    bool metBom;
+    {
+        const Invoer invoer = DecodeerInvoer(LeesAlles(*bestand, gesloten), van);
+        stijl = RegeleindeStijl(invoer.tekst);
+        codering = invoer.codering;
+        metBom = invoer.metBom;
+        d.editor.SetText(invoer.tekst);
+    }
     // As at start-up: a loaded document is analysed at once.
     analyze(d.editor, d.state.analyse);
 
@@ -899,8 +846,7 @@ int Hoofd(int argc, char** argv)
     // goes nowhere.
     const bool tekstUit = terug || uit || (!pdf && !controle);
     const std::string resultaat =
-        tekstUit ? CodeerUitvoer(UitBuffer(Resultaat(d.editor, stijl)), naar.value_or(invoer.codering),
-                                 naar ? true : invoer.metBom)
+        tekstUit ? CodeerUitvoer(Resultaat(d.editor, stijl), naar.value_or(codering), naar ? true : metBom)
                  : std::string();
     if (pdf) {
         const Exportsoort soort = ExportsoortVan(*pdf);
@@ -919,7 +865,7 @@ int Hoofd(int argc, char** argv)
         SchrijfBestand(*bestand, resultaat);
     else if (uit)
         SchrijfBestand(*uit, resultaat);
-    // With only a PDF or findings asked for, the text goes nowhere.
+    // With only an export or findings asked for, the text goes nowhere.
     else if (!pdf && !controle && (gesloten.uitvoer || !SchrijfAlles(STDOUT_FILENO, resultaat)))
         throw Fout{"kan niet naar de standaarduitvoer schrijven: " + Reden(gesloten.uitvoer ? EBADF : errno)};
 
@@ -939,6 +885,12 @@ int Hoofd(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // The document passes through a few buffers of several times the file's
+    // size, one after the other. Kept in the heap once freed, each reuses
+    // the pages of the one before instead of having fresh ones mapped and
+    // cleared: on a large file that is most of the run.
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
     try {
         return Hoofd(argc, argv);
     } catch (const Fout& f) {

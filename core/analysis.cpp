@@ -12,10 +12,10 @@ struct Telling {
     int spaties = 0;
 };
 
-Telling Tel(std::string_view s)
+Telling Tel(std::u32string_view s)
 {
     Telling t;
-    for (char c : s) {
+    for (const char32_t c : s) {
         if (c == '-')
             ++t.streepjes;
         else if (c == '|' || c == '.' || c == ',' || c == '+')
@@ -28,13 +28,13 @@ Telling Tel(std::string_view s)
 
 } // namespace
 
-bool IsTabLijnTekst(std::string_view line)
+bool IsTabLijnTekst(std::u32string_view line)
 {
     const int lengte = static_cast<int>(line.size());
     return lengte > 5 && lengte / 3 < Tel(line).streepjes;
 }
 
-bool IsMarkeerLijnTekst(std::string_view line)
+bool IsMarkeerLijnTekst(std::u32string_view line)
 {
     const Telling t = Tel(line);
     return static_cast<int>(line.size()) / 2 < t.spaties && t.markeringen > 5;
@@ -69,7 +69,7 @@ void analyze(const EditorOps& editor, TabAnalyse& a)
     a.tablijnen.assign(static_cast<std::size_t>(n) + 1, 0);
     a.markeerlijnen.assign(static_cast<std::size_t>(n) + 1, 0);
 
-    editor.VisitLines(0, n, [&a](int i, std::string_view s) {
+    editor.VisitLines(0, n, [&a](int i, std::u32string_view s) {
         const Telling t = Tel(s);
         const int lengte = static_cast<int>(s.size());
         a.tablijnen[i] = lengte > 5 && lengte / 3 < t.streepjes;

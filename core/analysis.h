@@ -10,7 +10,7 @@
 
 namespace korvane {
 
-inline constexpr std::string_view markeertekens = "|.,+";
+inline constexpr std::u32string_view markeertekens = U"|.,+";
 
 struct TTabbalk {
     std::int32_t eerste = 0;
@@ -41,8 +41,8 @@ struct TabAnalyse {
 };
 
 // The first pass on one line.
-bool IsTabLijnTekst(std::string_view line);
-bool IsMarkeerLijnTekst(std::string_view line);
+bool IsTabLijnTekst(std::u32string_view line);
+bool IsMarkeerLijnTekst(std::u32string_view line);
 
 void analyze(const EditorOps& editor, TabAnalyse& analyse);
 

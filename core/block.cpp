@@ -34,10 +34,10 @@ bool VerticaalKopiren(TabContext& ctx, bool cut)
     }
 
     blok.blokAantal = aantal;
-    blok.blokregels.assign(static_cast<std::size_t>(std::max(aantal, 0)) + 1, std::string());
+    blok.blokregels.assign(static_cast<std::size_t>(std::max(aantal, 0)) + 1, std::u32string());
     std::vector<int> genomen(static_cast<std::size_t>(std::max(aantal, 0)), 0);
     for (int i = blokStartRegel, k = 0; i <= blokEindRegel; ++i, ++k) {
-        const std::string s = ed.GetLine(i);
+        const std::u32string s = ed.GetLine(i);
         const int van = blokStartKolom - 1;
         const int tot = std::min(blokEindKolom, static_cast<int>(s.size()));
         if (tot > van)
@@ -60,7 +60,7 @@ bool VerticaalKopiren(TabContext& ctx, bool cut)
             ed.SetCaret(ed.LineStart(i));
             ed.SetCaret(ed.CaretOffset() + blokStartKolom - 1);
             ed.SetSelectionLength(genomen[k]);
-            ed.ReplaceSelection("");
+            ed.ReplaceSelection(U"");
         }
         // One right of the block's left edge, but never past the end of the
         // first line, which the cut may have left shorter than that.
@@ -94,7 +94,7 @@ void Verticaalplakken1Click(TabContext& ctx)
     const int laatste = ed.LineFromOffset(ed.TextLength());
     const int eind = r + blok.blokAantal - 1;
 
-    snap.undoregels.assign(static_cast<std::size_t>(std::max(blok.blokAantal, 0)) + 1, std::string());
+    snap.undoregels.assign(static_cast<std::size_t>(std::max(blok.blokAantal, 0)) + 1, std::u32string());
     snap.undostart = r;
     snap.undoeind = std::min(eind, laatste);
     snap.toegevoegd = std::max(0, eind - laatste);
@@ -108,7 +108,7 @@ void Verticaalplakken1Click(TabContext& ctx)
         } else {
             snap.undoregels[i] = ed.GetLine(t);
         }
-        const std::string& tekst = blok.blokregels[i];
+        const std::u32string& tekst = blok.blokregels[i];
         const int lengte = static_cast<int>(ed.GetLine(t).size());
         if (k <= lengte) {
             ed.SetCaret(ed.LineStart(t));
@@ -117,7 +117,7 @@ void Verticaalplakken1Click(TabContext& ctx)
             ed.ReplaceSelection(tekst);
         } else {
             ed.SetCaret(ed.LineStart(t) + lengte);
-            ed.ReplaceSelection(std::string(static_cast<std::size_t>(k - lengte), ' ') + tekst);
+            ed.ReplaceSelection(std::u32string(static_cast<std::size_t>(k - lengte), ' ') + tekst);
         }
     }
     if (snap.undoeind < snap.undostart)

@@ -11,7 +11,7 @@ namespace {
 // characters there. A line that ends before the column is first padded with
 // spaces, so the construct still lands in the staff's column and the offset
 // arithmetic never reaches into the line break or the next line.
-void ZetOpKolom(EditorOps& ed, int regel, int lengte, int kolom, int vervang, const std::string& text)
+void ZetOpKolom(EditorOps& ed, int regel, int lengte, int kolom, int vervang, const std::u32string& text)
 {
     if (kolom <= lengte) {
         ed.SetCaret(ed.LineStart(regel));
@@ -21,7 +21,7 @@ void ZetOpKolom(EditorOps& ed, int regel, int lengte, int kolom, int vervang, co
         return;
     }
     ed.SetCaret(ed.LineStart(regel) + lengte);
-    ed.ReplaceSelection(std::string(static_cast<std::size_t>(kolom - lengte), ' ') + text);
+    ed.ReplaceSelection(std::u32string(static_cast<std::size_t>(kolom - lengte), ' ') + text);
 }
 
 } // namespace
@@ -37,7 +37,7 @@ void invoegen(TabContext& ctx, int soort, int kolom, int regel)
     if (!a.IsTabLijn(regel))
         return;
 
-    const std::string huidige = ed.GetLine(regel);
+    const std::u32string huidige = ed.GetLine(regel);
     const bool links = c - 1 >= 1 && c - 2 < static_cast<int>(huidige.size()) && huidige[c - 2] == '|';
     const bool rechts = c < static_cast<int>(huidige.size()) && huidige[c] == '|';
 
@@ -56,39 +56,39 @@ void invoegen(TabContext& ctx, int soort, int kolom, int regel)
     snap.undomogelijk = true;
 
     if (eerste >= 1 && a.IsMarkeerLijn(eerste - 1)) {
-        const std::string tel = ed.GetLine(eerste - 1);
+        const std::u32string tel = ed.GetLine(eerste - 1);
         snap.undoregels.push_back(tel);
         if (static_cast<int>(tel.size()) >= c) {
             ed.SetCaret(ed.LineStart(eerste - 1));
             ed.SetCaret(ed.CaretOffset() + c - 1);
             ed.SetSelectionLength(0);
             const bool smal = (soort == Beginherhaling && links) || (soort == Eindherhaling && rechts);
-            ed.ReplaceSelection(soort <= Spatie || smal ? " " : "  ");
+            ed.ReplaceSelection(soort <= Spatie || smal ? U" " : U"  ");
         }
         snap.undostart = eerste - 1;
     }
 
     int nieuweLengte = 0;
     for (int s = eerste; s <= laatste; ++s) {
-        const std::string oud = ed.GetLine(s);
+        const std::u32string oud = ed.GetLine(s);
         snap.undoregels.push_back(oud);
         const bool stippen = s == eerste + 1 || s == laatste - 1;
-        std::string tekst;
+        std::u32string tekst;
         int vervang = 1;
         switch (soort) {
         case Maatstreep:
-            tekst = "|";
+            tekst = U"|";
             vervang = 0;
             break;
         case Spatie:
-            tekst = "-";
+            tekst = U"-";
             vervang = 0;
             break;
         case Beginherhaling:
-            tekst = stippen ? (links ? "|*" : "||*") : (links ? "|-" : "||-");
+            tekst = stippen ? (links ? U"|*" : U"||*") : (links ? U"|-" : U"||-");
             break;
         default:
-            tekst = stippen ? (rechts ? "*|" : "*||") : (rechts ? "-|" : "-||");
+            tekst = stippen ? (rechts ? U"*|" : U"*||") : (rechts ? U"-|" : U"-||");
             break;
         }
         const int lengte = static_cast<int>(oud.size());

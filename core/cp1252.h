@@ -1,5 +1,5 @@
-// Windows-1252 <-> Unicode: the single boundary between the byte-oriented
-// document model and everything that speaks UTF-16 or UTF-8.
+// Windows-1252 <-> Unicode: the table for files and texts kept in that code
+// page. The document model itself holds characters.
 #pragma once
 
 #include <string>
@@ -14,7 +14,7 @@ char16_t Cp1252ToUnicode(unsigned char byte);
 // The byte for a code point, or -1 when Windows-1252 cannot hold it.
 int UnicodeToCp1252(char16_t codePoint);
 
-// Conversions for messages: core keeps messages in UTF-8, documents in bytes.
+// Windows-1252 bytes as a UTF-8 message text.
 std::string Cp1252ToUtf8(std::string_view bytes);
 
 } // namespace korvane

@@ -3,7 +3,7 @@
 
 namespace korvane {
 
-void EditorOps::PutLine(int i, std::string_view text)
+void EditorOps::PutLine(int i, std::u32string_view text)
 {
     SetCaret(LineStart(i));
     SetSelectionLength(static_cast<int>(GetLine(i).size()));
@@ -24,7 +24,7 @@ void EditorOps::DeleteLine(int i)
     ReplaceSelection({});
 }
 
-void EditorOps::ReplaceEach(const std::vector<int>& offsets, int length, std::string_view text)
+void EditorOps::ReplaceEach(const std::vector<int>& offsets, int length, std::u32string_view text)
 {
     const int groei = static_cast<int>(text.size()) - length;
     int verschuiving = 0;
@@ -36,41 +36,41 @@ void EditorOps::ReplaceEach(const std::vector<int>& offsets, int length, std::st
     }
 }
 
-void EditorOps::InsertLine(int i, std::string_view text)
+void EditorOps::InsertLine(int i, std::u32string_view text)
 {
     if (LineStart(i) >= 0) {
         SetCaret(LineStart(i));
-        std::string line(text);
+        std::u32string line(text);
         line += crlf;
         ReplaceSelection(line);
         return;
     }
     if (i - 1 >= 0 && LineStart(i - 1) >= 0) {
-        const std::string above = GetLine(i - 1);
+        const std::u32string above = GetLine(i - 1);
         if (above.empty())
             return;
         SetCaret(LineStart(i - 1) + static_cast<int>(above.size()));
-        std::string line(crlf);
+        std::u32string line(crlf);
         line += text;
         ReplaceSelection(line);
     }
 }
 
-void EditorOps::AddLine(std::string_view text)
+void EditorOps::AddLine(std::u32string_view text)
 {
     InsertLine(LineCount(), text);
 }
 
 void EditorOps::VisitLines(int from, int to,
-                           const std::function<void(int, std::string_view)>& visit) const
+                           const std::function<void(int, std::u32string_view)>& visit) const
 {
     for (int i = from; i < to; ++i)
         visit(i, GetLine(i));
 }
 
-std::string EditorOps::Text() const
+std::u32string EditorOps::Text() const
 {
-    std::string out;
+    std::u32string out;
     out.reserve(static_cast<std::size_t>(TextLength()));
     const int n = LineCount();
     for (int i = 0; i < n; ++i) {

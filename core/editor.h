@@ -1,10 +1,12 @@
 // The editor operations every tab command works through. The document is a
-// sequence of single-byte (Windows-1252) lines; the widget and the in-memory
-// buffer both implement this contract, and one typed test suite checks both.
+// sequence of lines of Unicode characters, one code point per column whatever
+// the file's encoding; the widget and the in-memory buffer both implement
+// this contract, and one typed test suite checks both.
 //
 // Contract:
-//  - Line 0 is the first line; offsets are 0-based and count every line break
-//    as two characters (CR LF), whatever the implementation stores.
+//  - Line 0 is the first line; offsets are 0-based, count code points and
+//    every line break as two characters (CR LF), whatever the implementation
+//    stores.
 //  - LineCount() does not count a last line that is empty: "" has 0 lines,
 //    "a\r\nb" and "a\r\nb\r\n" both have 2.
 //  - Every change of the text raises the change notification, synchronously,
@@ -19,7 +21,7 @@
 
 namespace korvane {
 
-inline constexpr std::string_view crlf = "\r\n";
+inline constexpr std::u32string_view crlf = U"\r\n";
 
 class EditorOps {
 public:
@@ -34,7 +36,7 @@ public:
     // Replaces the selection (inserts with an empty one); each CR LF in `text`
     // becomes a line break. The caret ends just after the inserted text and
     // the edit is kept out of the widget's own undo history.
-    virtual void ReplaceSelection(std::string_view text) = 0;
+    virtual void ReplaceSelection(std::u32string_view text) = 0;
 
     // The two characters of a line break belong to the line they end.
     virtual int LineFromOffset(int offset) const = 0;
@@ -43,10 +45,10 @@ public:
     virtual int LineStart(int line) const = 0;
     virtual int LineCount() const = 0;
     // Text of line i without its break; i must be a valid line.
-    virtual std::string GetLine(int i) const = 0;
+    virtual std::u32string GetLine(int i) const = 0;
     // Replaces the text of line i, not its break; leaves an empty selection at
     // the end of the new text. Overridable for speed, never for behaviour.
-    virtual void PutLine(int i, std::string_view text);
+    virtual void PutLine(int i, std::u32string_view text);
     // Removes line i with its break (the last line: its text only).
     virtual void DeleteLine(int i);
     // Replaces the `length` characters at each of `offsets` by `text`, as
@@ -54,21 +56,21 @@ public:
     // overlap and all count in the text before the first replacement; the
     // caret ends just after the last replacement. Overridable for speed,
     // never for behaviour.
-    virtual void ReplaceEach(const std::vector<int>& offsets, int length, std::string_view text);
+    virtual void ReplaceEach(const std::vector<int>& offsets, int length, std::u32string_view text);
 
     // Written once on top of the primitives so that all implementations agree.
-    void InsertLine(int i, std::string_view text);
-    void AddLine(std::string_view text);
+    void InsertLine(int i, std::u32string_view text);
+    void AddLine(std::u32string_view text);
 
     // Calls visit(i, text) for lines from..to-1 in order; the analysis reads
     // whole documents through it, so implementations make it cheap.
     virtual void VisitLines(int from, int to,
-                            const std::function<void(int, std::string_view)>& visit) const;
+                            const std::function<void(int, std::u32string_view)>& visit) const;
 
     // Length of the whole text, line breaks counted as two.
     virtual int TextLength() const = 0;
     // The whole text with CR LF breaks.
-    virtual std::string Text() const;
+    virtual std::u32string Text() const;
 
     // The widget's own undo of typing.
     virtual bool CanUndo() const = 0;

@@ -21,7 +21,7 @@ void FullPageButtonClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgez
     for (int i = 0; i < 8; ++i) {
         inserttab(ctx);
         if (i < 7)
-            ed.AddLine("");
+            ed.AddLine(U"");
     }
     ed.UnlockPainting();
     doorlopendelijnenClick(ctx, korvaneFont, tablijnenOmgezet, naarKorvane);

@@ -1,38 +1,39 @@
 // Conversions between ASCII staffs and the line-font codes.
 #include "core/linefont.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace korvane {
 namespace {
 
-bool In(std::string_view klasse, int c)
+bool In(std::u32string_view klasse, char32_t c)
 {
-    return c >= 0 && klasse.find(static_cast<char>(c)) != std::string_view::npos;
+    return klasse.find(c) != std::u32string_view::npos;
 }
 
 } // namespace
 
-std::string NaarLijnen(std::string_view s, Rij rij)
+std::u32string NaarLijnen(std::u32string_view s, Rij rij)
 {
-    std::string uit(s);
+    std::u32string uit(s);
     const int n = static_cast<int>(s.size());
-    // -1 stands for a neighbour outside the line: a member of no class.
-    auto teken = [&](int j) { return j >= 0 && j < n ? static_cast<unsigned char>(s[j]) : -1; };
+    // A NUL stands for a neighbour outside the line: a member of no class.
+    auto teken = [&](int j) { return j >= 0 && j < n ? s[j] : U'\0'; };
     const bool midden = rij == Rij::Midden;
     for (int j = 0; j < n; ++j) {
-        const int c = teken(j);
+        const char32_t c = teken(j);
         if (c == '-') {
-            uit[j] = static_cast<char>(lijncode::snaar);
+            uit[j] = lijncode::snaar;
         } else if (In(stiptekens, c)) {
-            uit[j] = static_cast<char>(lijncode::stip);
+            uit[j] = lijncode::stip;
         } else if (In(maatstreeptekens, c)) {
-            const int l = teken(j - 1);
-            const int r = teken(j + 1);
+            const char32_t l = teken(j - 1);
+            const char32_t r = teken(j + 1);
             const bool linksEinde = l != '-' && !In(maatstreeptekens, l) && !(midden && In(stiptekens, l));
             const bool rechtsEinde = r != '-' && !In(maatstreeptekens, r) && !In(tabtekens, r)
                 && !(midden && In(stiptekens, r));
-            unsigned char code;
+            char32_t code;
             switch (rij) {
             case Rij::Eerste:
                 code = linksEinde ? lijncode::eersteLinks : rechtsEinde ? lijncode::eersteRechts : lijncode::eersteBinnen;
@@ -44,18 +45,18 @@ std::string NaarLijnen(std::string_view s, Rij rij)
                 code = linksEinde ? lijncode::laatsteLinks : rechtsEinde ? lijncode::laatsteRechts : lijncode::laatsteBinnen;
                 break;
             }
-            uit[j] = static_cast<char>(code);
+            uit[j] = code;
         }
     }
     return uit;
 }
 
-std::string NaarAscii(std::string_view s)
+std::u32string NaarAscii(std::u32string_view s)
 {
-    std::string uit(s);
-    for (char& ch : uit) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c >= 246 && c <= 254)
+    std::u32string uit(s);
+    for (char32_t& ch : uit) {
+        const char32_t c = ch;
+        if (c >= lijncode::eersteLinks && c <= lijncode::middenKruis)
             ch = '|';
         else if (c == lijncode::snaar)
             ch = '-';
@@ -93,12 +94,12 @@ void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOm
     const int caret = ed.CaretOffset();
 
     const int n = ed.LineCount();
-    std::vector<std::pair<int, std::string>> nieuw;
-    ed.VisitLines(0, n, [&](int i, std::string_view s) {
+    std::vector<std::pair<int, std::u32string>> nieuw;
+    ed.VisitLines(0, n, [&](int i, std::u32string_view s) {
         if (!a.IsTabLijn(i))
             return;
         const Rij rij = !a.IsTabLijn(i - 1) ? Rij::Eerste : !a.IsTabLijn(i + 1) ? Rij::Laatste : Rij::Midden;
-        std::string omgezet = NaarLijnen(s, rij);
+        std::u32string omgezet = NaarLijnen(s, rij);
         if (omgezet != s)
             nieuw.emplace_back(i, std::move(omgezet));
     });
@@ -123,13 +124,15 @@ void KorvaneformaatnaarAscii1Click(TabContext& ctx, bool& tablijnenOmgezet)
     // count as staff lines: a ".kvn" staff has no hyphens until it is mapped,
     // while a lyric line's "ü" or "ö" must not turn into a bar.
     const int n = ed.LineCount();
-    std::vector<std::string> omgezet(static_cast<std::size_t>(n));
+    std::vector<std::u32string> omgezet(static_cast<std::size_t>(n));
     std::vector<char> veranderd(static_cast<std::size_t>(n), 0);
     std::vector<char> balk(static_cast<std::size_t>(n) + 1, 0);
-    ed.VisitLines(0, n, [&](int i, std::string_view s) {
-        omgezet[i] = NaarAscii(s);
-        veranderd[i] = omgezet[i] != s;
-        balk[i] = IsTabLijnTekst(omgezet[i]);
+    ed.VisitLines(0, n, [&](int i, std::u32string_view s) {
+        // Most lines hold no line code at all: no copy for them.
+        veranderd[i] = std::any_of(s.begin(), s.end(), [](char32_t c) { return c >= lijncode::stip && c <= lijncode::snaar; });
+        if (veranderd[i])
+            omgezet[i] = NaarAscii(s);
+        balk[i] = IsTabLijnTekst(veranderd[i] ? std::u32string_view(omgezet[i]) : s);
     });
     // The analysis drops a staff-like line that has no staff-like neighbour.
     for (int i = 0; i < n; ++i)

@@ -1,5 +1,5 @@
 // The continuous-line form of a document: staff lines rewritten into the codes
-// 245..255 of the "Korvane" line font, and back to ASCII.
+// U+00F5..U+00FF of the "Korvane" line font, and back to ASCII.
 #pragma once
 
 #include "core/tabstate.h"
@@ -10,25 +10,27 @@
 
 namespace korvane {
 
-inline constexpr std::string_view maatstreeptekens = "|+I{}";
-inline constexpr std::string_view stiptekens = "*o.";
-inline constexpr std::string_view tabtekens = "0123456789hp\\/()b^";
+inline constexpr std::u32string_view maatstreeptekens = U"|+I{}";
+inline constexpr std::u32string_view stiptekens = U"*o.";
+inline constexpr std::u32string_view tabtekens = U"0123456789hp\\/()b^";
 
-// The line-font codes, as the bytes a ".kvn" document holds.
+// The line-font codes: the characters a ".kvn" document holds, the same
+// numbers as its Windows-1252 bytes ("õ" to "ÿ"), so the font draws them
+// whatever encoding the file is saved in.
 namespace lijncode {
-inline constexpr unsigned char snaar = 255;
-inline constexpr unsigned char stip = 245;
-inline constexpr unsigned char eersteLinks = 246, eersteRechts = 247, eersteBinnen = 252;
-inline constexpr unsigned char middenLinks = 250, middenRechts = 251, middenKruis = 254;
-inline constexpr unsigned char laatsteLinks = 248, laatsteRechts = 249, laatsteBinnen = 253;
+inline constexpr char32_t snaar = 0xFF;
+inline constexpr char32_t stip = 0xF5;
+inline constexpr char32_t eersteLinks = 0xF6, eersteRechts = 0xF7, eersteBinnen = 0xFC;
+inline constexpr char32_t middenLinks = 0xFA, middenRechts = 0xFB, middenKruis = 0xFE;
+inline constexpr char32_t laatsteLinks = 0xF8, laatsteRechts = 0xF9, laatsteBinnen = 0xFD;
 } // namespace lijncode
 
 enum class Rij { Eerste, Midden, Laatste };
 
 // One staff line in the line-font codes; the length never changes.
-std::string NaarLijnen(std::string_view regel, Rij rij);
+std::u32string NaarLijnen(std::u32string_view regel, Rij rij);
 // Every line code mapped back: junctions to "|", string to "-", dot to "*".
-std::string NaarAscii(std::string_view regel);
+std::u32string NaarAscii(std::u32string_view regel);
 
 // "Doorlopende tablijnen". The window tells whether its editor draws the
 // font "Korvane"; with another font the command refuses with the exclamation

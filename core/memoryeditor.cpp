@@ -7,18 +7,20 @@ namespace korvane {
 namespace {
 
 // Splits on CR LF, lone CR and lone LF, as the widget does on insertion.
-std::vector<std::string> SplitLines(std::string_view text)
+std::vector<std::u32string> SplitLines(std::u32string_view text)
 {
-    std::vector<std::string> pieces(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            pieces.emplace_back();
-        } else {
-            pieces.back() += c;
-        }
+    // A whole line at a time: appending one character after another makes
+    // loading a large document spend most of its time growing strings.
+    std::vector<std::u32string> pieces;
+    std::size_t begin = 0;
+    for (;;) {
+        std::size_t end = begin;
+        while (end < text.size() && text[end] != U'\r' && text[end] != U'\n')
+            ++end;
+        pieces.emplace_back(text.substr(begin, end - begin));
+        if (end == text.size())
+            break;
+        begin = end + (text[end] == U'\r' && end + 1 < text.size() && text[end + 1] == U'\n' ? 2 : 1);
     }
     return pieces;
 }
@@ -30,15 +32,15 @@ MemoryEditor::MemoryEditor()
 {
 }
 
-MemoryEditor::MemoryEditor(std::string_view bytes)
-    : m_lines(SplitLines(bytes))
+MemoryEditor::MemoryEditor(std::u32string_view text)
+    : m_lines(SplitLines(text))
 {
     Recount();
 }
 
-void MemoryEditor::SetText(std::string_view bytes)
+void MemoryEditor::SetText(std::u32string_view text)
 {
-    m_lines = SplitLines(bytes);
+    m_lines = SplitLines(text);
     Recount();
     m_validStarts = 0;
     m_selStart = 0;
@@ -92,7 +94,7 @@ int MemoryEditor::LineCount() const
     return m_lines.back().empty() ? n - 1 : n;
 }
 
-std::string MemoryEditor::GetLine(int i) const
+std::u32string MemoryEditor::GetLine(int i) const
 {
     if (i < 0 || i >= static_cast<int>(m_lines.size()))
         return {};
@@ -123,7 +125,7 @@ MemoryEditor::Position MemoryEditor::PositionOf(int offset) const
 }
 
 void MemoryEditor::VisitLines(int from, int to,
-                              const std::function<void(int, std::string_view)>& visit) const
+                              const std::function<void(int, std::u32string_view)>& visit) const
 {
     to = std::min(to, static_cast<int>(m_lines.size()));
     for (int i = std::max(from, 0); i < to; ++i)
@@ -157,14 +159,14 @@ void MemoryEditor::Changed(int firstLine)
         NotifyChange();
 }
 
-void MemoryEditor::Edit(std::string_view text)
+void MemoryEditor::Edit(std::u32string_view text)
 {
     const Position from = PositionOf(m_selStart);
     const Position to = PositionOf(m_selStart + m_selLength);
-    std::vector<std::string> pieces = SplitLines(text);
+    std::vector<std::u32string> pieces = SplitLines(text);
     const std::size_t lastColumn = pieces.back().size();
     pieces.front().insert(0, m_lines[from.line], 0, from.column);
-    pieces.back() += std::string_view(m_lines[to.line]).substr(to.column);
+    pieces.back() += std::u32string_view(m_lines[to.line]).substr(to.column);
 
     const auto first = m_lines.begin() + from.line;
     const std::size_t replaced = static_cast<std::size_t>(to.line - from.line + 1);
@@ -188,13 +190,13 @@ void MemoryEditor::Edit(std::string_view text)
     Changed(from.line);
 }
 
-void MemoryEditor::ReplaceSelection(std::string_view text)
+void MemoryEditor::ReplaceSelection(std::u32string_view text)
 {
     m_undo = {};
     Edit(text);
 }
 
-void MemoryEditor::Type(std::string_view text)
+void MemoryEditor::Type(std::u32string_view text)
 {
     m_undo.has_value = true;
     m_undo.lines = m_lines;
@@ -215,11 +217,13 @@ void MemoryEditor::UndoLastEdit()
     Changed(0);
 }
 
-void MemoryEditor::PutLine(int i, std::string_view text)
+void MemoryEditor::PutLine(int i, std::u32string_view text)
 {
     if (i < 0 || i >= static_cast<int>(m_lines.size()))
         return;
-    if (text.find_first_of("\r\n") != std::string_view::npos) {
+    // A plain loop: find_first_of over char32_t tests every character
+    // against the set one call at a time.
+    if (std::any_of(text.begin(), text.end(), [](char32_t c) { return c == U'\r' || c == U'\n'; })) {
         EditorOps::PutLine(i, text);
         return;
     }

@@ -1,4 +1,4 @@
-// The editor contract over plain single-byte lines in memory: the command-line
+// The editor contract over lines of code points in memory: the command-line
 // tool's document and the reference the widget is tested against.
 #pragma once
 
@@ -12,23 +12,23 @@ namespace korvane {
 class MemoryEditor : public EditorOps {
 public:
     MemoryEditor();
-    // Loads bytes; CR LF, lone LF and lone CR each end a line.
-    explicit MemoryEditor(std::string_view bytes);
-    void SetText(std::string_view bytes);
+    // CR LF, lone LF and lone CR each end a line.
+    explicit MemoryEditor(std::u32string_view text);
+    void SetText(std::u32string_view text);
 
     int CaretOffset() const override { return m_selStart; }
     int SelectionLength() const override { return m_selLength; }
     void SetCaret(int offset) override;
     void SetSelectionLength(int n) override;
-    void ReplaceSelection(std::string_view text) override;
+    void ReplaceSelection(std::u32string_view text) override;
     int LineFromOffset(int offset) const override;
     int LineStart(int line) const override;
     int LineCount() const override;
-    std::string GetLine(int i) const override;
-    void PutLine(int i, std::string_view text) override;
+    std::u32string GetLine(int i) const override;
+    void PutLine(int i, std::u32string_view text) override;
     int TextLength() const override;
     void VisitLines(int from, int to,
-                    const std::function<void(int, std::string_view)>& visit) const override;
+                    const std::function<void(int, std::u32string_view)>& visit) const override;
 
     bool CanUndo() const override { return m_undo.has_value; }
     void UndoLastEdit() override;
@@ -43,11 +43,11 @@ public:
 
     // Replaces the selection as a user's typing does: unlike ReplaceSelection,
     // the widget's own undo can take it back.
-    void Type(std::string_view text);
+    void Type(std::u32string_view text);
     bool PaintingLocked() const { return m_locked; }
     bool Busy() const { return m_busy; }
     // The lines the control holds, the uncounted empty last one included.
-    const std::vector<std::string>& Lines() const { return m_lines; }
+    const std::vector<std::u32string>& Lines() const { return m_lines; }
 
 private:
     struct Position {
@@ -55,12 +55,12 @@ private:
         int column;
     };
     Position PositionOf(int offset) const;
-    void Edit(std::string_view text);
+    void Edit(std::u32string_view text);
     void Changed(int firstLine);
     void EnsureStarts(int upToLine) const;
     void Recount();
 
-    std::vector<std::string> m_lines;
+    std::vector<std::u32string> m_lines;
     // Offsets of line starts, valid for the first m_validStarts lines.
     mutable std::vector<int> m_starts;
     mutable int m_validStarts = 0;
@@ -73,7 +73,7 @@ private:
     bool m_busy = false;
     struct {
         bool has_value = false;
-        std::vector<std::string> lines;
+        std::vector<std::u32string> lines;
         int selStart = 0;
     } m_undo;
 };

@@ -15,22 +15,22 @@ constexpr int maxKopregels = 3;
 // A string label is a few characters before the staff's first bar line.
 constexpr std::size_t maxLabel = 4;
 
-bool Blanco(const std::string& s)
+bool Blanco(const std::u32string& s)
 {
-    return s.find_first_not_of(" \t") == std::string::npos;
+    return s.find_first_not_of(U" \t") == std::u32string::npos;
 }
 
-int LabelVan(const std::string& s)
+int LabelVan(const std::u32string& s)
 {
-    const std::size_t bar = s.find('|');
-    if (bar == std::string::npos || bar >= maxLabel)
+    const std::size_t bar = s.find(U'|');
+    if (bar == std::u32string::npos || bar >= maxLabel)
         return 0;
-    if (s.find('-') < bar)
+    if (s.find(U'-') < bar)
         return 0;
     return static_cast<int>(bar) + 1;
 }
 
-int Lengte(const std::string& s)
+int Lengte(const std::u32string& s)
 {
     return static_cast<int>(s.size());
 }
@@ -51,7 +51,7 @@ struct Groep {
 
 // A staff of lines boven (above it, belonging to it) and s..e (its string
 // lines), broken into pieces of at most `tekens` columns.
-Groep BalkGroep(const std::vector<std::string>& regels, int eerste, int boven, int s, int e, int tekens,
+Groep BalkGroep(const std::vector<std::u32string>& regels, int eerste, int boven, int s, int e, int tekens,
                 bool passend)
 {
     Groep g;
@@ -67,7 +67,7 @@ Groep BalkGroep(const std::vector<std::string>& regels, int eerste, int boven, i
         label = 0;
     const auto barOveral = [&](int kolom) {
         for (int i = s; i <= e; ++i) {
-            const std::string& r = regels[i];
+            const std::u32string& r = regels[i];
             if (kolom >= Lengte(r) || r[static_cast<std::size_t>(kolom)] != '|')
                 return false;
         }
@@ -108,7 +108,7 @@ Groep BalkGroep(const std::vector<std::string>& regels, int eerste, int boven, i
 }
 
 // A text line, wrapped after the last space that fits.
-Groep TekstGroep(const std::string& r, int bron, int tekens, bool passend)
+Groep TekstGroep(const std::u32string& r, int bron, int tekens, bool passend)
 {
     Groep g;
     std::vector<UitvoerRegel> blok;
@@ -204,9 +204,9 @@ private:
 
 } // namespace
 
-std::string UitvoerRegel::Tekst(const std::string& regel) const
+std::u32string UitvoerRegel::Tekst(const std::u32string& regel) const
 {
-    std::string t;
+    std::u32string t;
     const std::size_t n = regel.size();
     const auto stuk = [&](int a, int b) {
         const std::size_t va = std::min(n, static_cast<std::size_t>(std::max(0, a)));
@@ -215,7 +215,7 @@ std::string UitvoerRegel::Tekst(const std::string& regel) const
             t.append(regel, va, tb - va);
     };
     stuk(0, label);
-    t.append(static_cast<std::size_t>(std::max(0, inspring)), ' ');
+    t.append(static_cast<std::size_t>(std::max(0, inspring)), U' ');
     stuk(van, tot);
     return t;
 }
@@ -234,15 +234,15 @@ int AfdrukIndeling::PaginaVanRegel(int bron) const
     return pagina;
 }
 
-int LangsteRegel(const std::vector<std::string>& regels)
+int LangsteRegel(const std::vector<std::u32string>& regels)
 {
     std::size_t langste = 0;
-    for (const std::string& r : regels)
+    for (const std::u32string& r : regels)
         langste = std::max(langste, r.size());
     return static_cast<int>(langste);
 }
 
-AfdrukIndeling DeelIn(const std::vector<std::string>& regels, int eerste, int tekensPerRegel,
+AfdrukIndeling DeelIn(const std::vector<std::u32string>& regels, int eerste, int tekensPerRegel,
                       int regelsPerPagina, IndelingOpties opties, bool extraPagina)
 {
     const int tekens = std::max(1, tekensPerRegel);

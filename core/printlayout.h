@@ -19,7 +19,7 @@ struct UitvoerRegel {
     int van = 0;
     int tot = 0;
 
-    std::string Tekst(const std::string& regel) const;
+    std::u32string Tekst(const std::u32string& regel) const;
     bool operator==(const UitvoerRegel&) const = default;
 };
 
@@ -50,10 +50,10 @@ struct AfdrukIndeling {
 // page arithmetic that a last page filled to the brim is followed by one
 // holding only its header, and that an empty document has one page.
 // tekensPerRegel and regelsPerPagina count at least 1.
-AfdrukIndeling DeelIn(const std::vector<std::string>& regels, int eerste, int tekensPerRegel,
+AfdrukIndeling DeelIn(const std::vector<std::u32string>& regels, int eerste, int tekensPerRegel,
                       int regelsPerPagina, IndelingOpties opties, bool extraPagina);
 
 // The widest of `regels`, in characters.
-int LangsteRegel(const std::vector<std::string>& regels);
+int LangsteRegel(const std::vector<std::u32string>& regels);
 
 } // namespace korvane

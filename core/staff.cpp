@@ -4,17 +4,17 @@
 namespace korvane {
 
 const MaatsoortInfo maatsoortTabel[aantalMaatsoorten] = {
-    {"3/4   (5 maten per regel)", 5, "   |   |   |  ", "-------------|"},
-    {"4/4   (4 maten per regel)", 4, "   |   |   |   |  ", "-----------------|"},
-    {"6/8   (5 maten per regel)", 5, "   |.    |.   ", "-------------|"},
-    {"12/8 (3 maten per regel)", 3, "   |.    |.    |.    |.   ", "-------------------------|"},
+    {"3/4   (5 maten per regel)", 5, U"   |   |   |  ", U"-------------|"},
+    {"4/4   (4 maten per regel)", 4, U"   |   |   |   |  ", U"-----------------|"},
+    {"6/8   (5 maten per regel)", 5, U"   |.    |.   ", U"-------------|"},
+    {"12/8 (3 maten per regel)", 3, U"   |.    |.    |.    |.   ", U"-------------------------|"},
 };
 
 namespace {
 
-std::string Herhaal(const char* stuk, int keer)
+std::u32string Herhaal(const char32_t* stuk, int keer)
 {
-    std::string out;
+    std::u32string out;
     for (int i = 0; i < keer; ++i)
         out += stuk;
     return out;
@@ -22,27 +22,27 @@ std::string Herhaal(const char* stuk, int keer)
 
 } // namespace
 
-std::vector<std::string> LegeBalk(const Stemming& s, const TabInstellingen& in)
+std::vector<std::u32string> LegeBalk(const Stemming& s, const TabInstellingen& in)
 {
     const bool bekend = in.maatsoort >= 0 && in.maatsoort < aantalMaatsoorten;
-    std::vector<std::string> regels;
+    std::vector<std::u32string> regels;
     if (in.maatsoorten) {
-        std::string tel = s.kruisofmol ? " " : "";
+        std::u32string tel = s.kruisofmol ? U" " : U"";
         if (bekend)
             tel += Herhaal(maatsoortTabel[in.maatsoort].telstuk, maatsoortTabel[in.maatsoort].herhalingen);
         regels.push_back(std::move(tel));
     }
-    std::string lijf;
+    std::u32string lijf;
     if (in.maatsoorten) {
         if (bekend)
             lijf = Herhaal(maatsoortTabel[in.maatsoort].balkstuk, maatsoortTabel[in.maatsoort].herhalingen);
     } else {
-        lijf = std::string(in.tabbreedte > 3 ? in.tabbreedte - 3 : 0, '-') + "|";
+        lijf = std::u32string(in.tabbreedte > 3 ? in.tabbreedte - 3 : 0, U'-') + U"|";
     }
     for (int j = 0; j < s.aantalsnaren; ++j) {
-        const std::string& label = s.snaarnamen[s.aantalsnaren - 1 - j];
-        std::string regel = label;
-        regel += (s.kruisofmol && label.size() == 1) ? " |" : "|";
+        const std::u32string& label = s.snaarnamen[s.aantalsnaren - 1 - j];
+        std::u32string regel = label;
+        regel += (s.kruisofmol && label.size() == 1) ? U" |" : U"|";
         regel += lijf;
         regels.push_back(std::move(regel));
     }
@@ -59,9 +59,9 @@ void inserttab(TabContext& ctx)
     }
     BerekenStemming(ctx.state.instellingen.stemming, ctx.state.stemming);
     const int regel = ed.LineFromOffset(ed.CaretOffset());
-    ed.InsertLine(regel, "");
-    for (const std::string& r : LegeBalk(ctx.state.stemming, ctx.state.instellingen)) {
-        std::string tekst = r;
+    ed.InsertLine(regel, U"");
+    for (const std::u32string& r : LegeBalk(ctx.state.stemming, ctx.state.instellingen)) {
+        std::u32string tekst = r;
         tekst += crlf;
         ed.ReplaceSelection(tekst);
     }

@@ -12,15 +12,15 @@ namespace korvane {
 struct MaatsoortInfo {
     const char* tekst;      // the entry of the time-signature box
     int herhalingen;        // how often the pieces repeat on a line
-    const char* telstuk;    // count piece
-    const char* balkstuk;   // staff piece
+    const char32_t* telstuk;    // count piece
+    const char32_t* balkstuk;   // staff piece
 };
 
 extern const MaatsoortInfo maatsoortTabel[aantalMaatsoorten];
 
 // The lines inserttab writes (count line first when time signatures are on),
 // for an already computed tuning.
-std::vector<std::string> LegeBalk(const Stemming& stemming, const TabInstellingen& instellingen);
+std::vector<std::u32string> LegeBalk(const Stemming& stemming, const TabInstellingen& instellingen);
 
 // Inserts an empty staff above the caret line. Refuses an empty tuning.
 void inserttab(TabContext& ctx);

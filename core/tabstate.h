@@ -16,7 +16,7 @@ namespace korvane {
 // that made it kept the line count, so line undostart + k still matches
 // undoregels[k].
 struct LineSnapshot {
-    std::vector<std::string> undoregels;
+    std::vector<std::u32string> undoregels;
     int undostart = 0;
     int undoeind = 0;
     bool undomogelijk = false;
@@ -31,7 +31,7 @@ struct LineSnapshot {
 
 // The vertical clipboard of block copy and paste.
 struct BlokKlembord {
-    std::vector<std::string> blokregels;
+    std::vector<std::u32string> blokregels;
     int blokAantal = 0;
 };
 
@@ -40,7 +40,7 @@ inline constexpr int aantalMaatsoorten = 4;
 
 // What the tool-bar controls hold when a staff command reads them.
 struct TabInstellingen {
-    std::string stemming = std::string(standaardStemming); // ComboBox1's text
+    std::u32string stemming = std::u32string(standaardStemming); // ComboBox1's text
     int tabbreedte = 80;                                   // SpinEdit2
     bool maatsoorten = false;                              // maatsoortbutton.Down
     int maatsoort = 1;                                     // Maatcombobox's entry, -1 for none

@@ -33,27 +33,27 @@ void Stemmimg1Click(TabContext& ctx)
         int laatsteBreedte = -1;
         for (int j = 0; j < balk.aantal; ++j) {
             const int i = balk.eerste + j;
-            const std::string s = ed.GetLine(i);
+            const std::u32string s = ed.GetLine(i);
             if (s.empty())
                 continue;
-            const char f = s[0];
-            if (f != '-' && f != '|' && tabtekens.find(f) == std::string_view::npos)
+            const char32_t f = s[0];
+            if (f != '-' && f != '|' && tabtekens.find(f) == std::u32string_view::npos)
                 continue;
-            std::string scheiding = f == '|' ? "" : "|";
+            std::u32string scheiding = f == U'|' ? U"" : U"|";
             const int index = balk.aantal - 1 - j;
             // A staff taller than the tuning: its extra top lines get a blank
             // as wide as a one-letter label, so the staff body stays in line
             // with the labelled lines below.
-            const std::string label = index < st.aantalsnaren ? st.snaarnamen[index] : std::string(" ");
+            const std::u32string label = index < st.aantalsnaren ? st.snaarnamen[index] : std::u32string(U" ");
             if (st.kruisofmol && label.size() < 2)
-                scheiding.insert(0, " ");
-            const std::string voor = label + scheiding;
+                scheiding.insert(0, U" ");
+            const std::u32string voor = label + scheiding;
             ed.PutLine(i, voor + s);
             laatsteBreedte = static_cast<int>(voor.size());
         }
         if (laatsteBreedte >= 0 && balk.eerste >= 1 && a.IsMarkeerLijn(balk.eerste - 1)) {
             const int tel = balk.eerste - 1;
-            ed.PutLine(tel, std::string(static_cast<std::size_t>(laatsteBreedte), ' ') + ed.GetLine(tel));
+            ed.PutLine(tel, std::u32string(static_cast<std::size_t>(laatsteBreedte), ' ') + ed.GetLine(tel));
         }
     }
     ed.SetBusyCursor(false);
@@ -72,9 +72,9 @@ void endclosebuttonClick(TabContext& ctx)
     for (int i = 0; i < n; ++i) {
         if (!a.IsTabLijn(i))
             continue;
-        const std::string s = ed.GetLine(i);
+        const std::u32string s = ed.GetLine(i);
         if (s.empty() || s.back() != '|')
-            ed.PutLine(i, s + "|");
+            ed.PutLine(i, s + U"|");
     }
     ed.UnlockPainting();
     ed.SetBusyCursor(false);
@@ -91,21 +91,21 @@ void Linksuitlijnen(TabContext& ctx)
     for (int i = 0; i < n; ++i) {
         if (!a.IsTabLijn(i))
             continue;
-        const std::string s = ed.GetLine(i);
-        const int spaties = static_cast<int>(std::min(s.find_first_not_of(' '), s.size()));
+        const std::u32string s = ed.GetLine(i);
+        const int spaties = static_cast<int>(std::min(s.find_first_not_of(U' '), s.size()));
         if (spaties == 0)
             continue; // nothing to remove, and no change to report
         // Whole-line rewrites rather than a selection per line: the same text,
         // and on a long document it stays linear where an offset-based
         // selection has to locate its line every time.
-        ed.PutLine(i, std::string_view(s).substr(static_cast<std::size_t>(spaties)));
+        ed.PutLine(i, std::u32string_view(s).substr(static_cast<std::size_t>(spaties)));
         if (i >= 1 && a.IsMarkeerLijn(i - 1)) {
             // A count line shorter than the indentation loses all it has, but
             // never its line break.
-            const std::string tel = ed.GetLine(i - 1);
+            const std::u32string tel = ed.GetLine(i - 1);
             const std::size_t weg = std::min(static_cast<std::size_t>(spaties), tel.size());
             if (weg > 0)
-                ed.PutLine(i - 1, std::string_view(tel).substr(weg));
+                ed.PutLine(i - 1, std::u32string_view(tel).substr(weg));
         }
     }
     ed.UnlockPainting();

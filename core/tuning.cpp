@@ -2,34 +2,34 @@
 #include "core/tuning.h"
 
 #include "core/cp1252.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 
 namespace korvane {
 namespace {
 
-bool IsAccidental(char c)
+bool IsAccidental(char32_t c)
 {
     return c == '#' || c == 'b';
 }
 
-unsigned char Lower(unsigned char c)
+char32_t Lower(char32_t c)
 {
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-        return static_cast<unsigned char>(c + 32);
+        return c + 32;
     return c;
 }
 
-bool LessIgnoringCase(const std::string& a, const std::string& b)
+bool LessIgnoringCase(const std::u32string& a, const std::u32string& b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return Lower(static_cast<unsigned char>(x)) < Lower(static_cast<unsigned char>(y));
-    });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char32_t x, char32_t y) { return Lower(x) < Lower(y); });
 }
 
 } // namespace
 
-void BerekenStemming(std::string_view t, Stemming& s)
+void BerekenStemming(std::u32string_view t, Stemming& s)
 {
     s.aantalsnaren = 0;
     s.kruisofmol = false;
@@ -37,11 +37,11 @@ void BerekenStemming(std::string_view t, Stemming& s)
     if (n == 0)
         return;
     const int last = std::min(n - 1, 19);
-    if (t.find_first_of("#b") != std::string_view::npos)
+    if (t.find_first_of(U"#b") != std::u32string_view::npos)
         s.kruisofmol = true;
     int i = 0;
     do {
-        std::string label(1, t[i]);
+        std::u32string label(1, t[i]);
         if (i + 1 < n && IsAccidental(t[i + 1])) {
             label += t[i + 1];
             ++i;
@@ -52,7 +52,7 @@ void BerekenStemming(std::string_view t, Stemming& s)
     } while (i <= last);
 }
 
-int StemmingLijst::Add(std::string item)
+int StemmingLijst::Add(std::u32string item)
 {
     const auto it = std::upper_bound(m_items.begin(), m_items.end(), item, LessIgnoringCase);
     const int index = static_cast<int>(it - m_items.begin());
@@ -66,18 +66,25 @@ void StemmingLijst::Delete(int index)
         m_items.erase(m_items.begin() + index);
 }
 
-std::vector<std::string> LeesSnaren(std::string_view bytes)
+std::vector<std::u32string> LeesSnaren(std::string_view bytes)
 {
     const std::size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos)
         bytes = bytes.substr(0, nul);
-    std::vector<std::string> lines;
-    std::string current;
+    std::u32string tekst;
+    if (std::optional<std::u32string> utf8 = VanUtf8Exact(bytes)) {
+        tekst = std::move(*utf8);
+    } else {
+        for (const char b : bytes)
+            tekst += Cp1252ToUnicode(static_cast<unsigned char>(b));
+    }
+    std::vector<std::u32string> lines;
+    std::u32string current;
     bool open = false;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
+    for (std::size_t i = 0; i < tekst.size(); ++i) {
+        const char32_t c = tekst[i];
         if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            if (c == '\r' && i + 1 < tekst.size() && tekst[i + 1] == '\n')
                 ++i;
             lines.push_back(std::move(current));
             current.clear();
@@ -94,33 +101,41 @@ std::vector<std::string> LeesSnaren(std::string_view bytes)
 
 std::string SchrijfSnaren(const StemmingLijst& lijst)
 {
-    std::string out;
+    std::u32string tekst;
     for (const auto& item : lijst.Items()) {
-        out += item;
-        out += "\r\n";
+        tekst += item;
+        tekst += U"\r\n";
+    }
+    std::string out;
+    out.reserve(tekst.size());
+    for (const char32_t c : tekst) {
+        const int byte = c <= 0xFFFF ? UnicodeToCp1252(static_cast<char16_t>(c)) : -1;
+        if (byte < 0)
+            return Utf8(tekst);
+        out += static_cast<char>(byte);
     }
     return out;
 }
 
-void VulStemmingLijst(StemmingLijst& lijst, const std::vector<std::string>* bestand)
+void VulStemmingLijst(StemmingLijst& lijst, const std::vector<std::u32string>* bestand)
 {
     lijst.Clear();
     if (!bestand) {
-        for (std::string_view s : gangbareStemmingen)
-            lijst.Add(std::string(s));
+        for (std::u32string_view s : gangbareStemmingen)
+            lijst.Add(std::u32string(s));
         return;
     }
     for (const auto& item : *bestand)
         lijst.Add(item);
 }
 
-int PlusButtonClick(StemmingLijst& lijst, const std::string& tekst, Dialogs& dialogs)
+int PlusButtonClick(StemmingLijst& lijst, const std::u32string& tekst, Dialogs& dialogs)
 {
     bool gevonden = false;
     for (const auto& item : lijst.Items()) {
         if (item == tekst) {
             dialogs.Beep(Sound::Exclamation);
-            dialogs.Message(Cp1252ToUtf8(tekst) + " komt al voor in de lijst");
+            dialogs.Message(Utf8(tekst) + " komt al voor in de lijst");
             gevonden = true;
         }
     }
@@ -129,7 +144,7 @@ int PlusButtonClick(StemmingLijst& lijst, const std::string& tekst, Dialogs& dia
     return lijst.Add(tekst);
 }
 
-int MinbuttonClick(StemmingLijst& lijst, const std::string& tekst, int geselecteerd, Dialogs& dialogs)
+int MinbuttonClick(StemmingLijst& lijst, const std::u32string& tekst, int geselecteerd, Dialogs& dialogs)
 {
     dialogs.Beep(Sound::Question);
     if (tekst == standaardStemming) {
@@ -137,7 +152,7 @@ int MinbuttonClick(StemmingLijst& lijst, const std::string& tekst, int geselecte
         dialogs.Message("Standaard stemming (EADGBE) kan niet worden gewist.");
         return -1;
     }
-    if (!dialogs.Confirm(Cp1252ToUtf8(tekst) + " wissen ?"))
+    if (!dialogs.Confirm(Utf8(tekst) + " wissen ?"))
         return -1;
     if (geselecteerd < 0 || geselecteerd >= lijst.Count())
         return -1;

@@ -335,7 +335,7 @@ QString ConfigFoutTekst(const QString& programmamap)
         + QStringLiteral("Kvn.cfg");
 }
 
-std::optional<std::vector<std::string>> LeesSnarenBestand(const QString& programmamap)
+std::optional<std::vector<std::u32string>> LeesSnarenBestand(const QString& programmamap)
 {
     const std::optional<QByteArray> bytes = LeesBestand(BestandInMap(programmamap, snarenNaam));
     if (!bytes)

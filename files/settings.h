@@ -122,7 +122,7 @@ bool SchrijfConfiguratie(const QString& programmamap, const Configuratie& config
 QString ConfigFoutTekst(const QString& programmamap);
 
 // The entries of "snaren.txt", or nullopt when the file is missing.
-std::optional<std::vector<std::string>> LeesSnarenBestand(const QString& programmamap);
+std::optional<std::vector<std::u32string>> LeesSnarenBestand(const QString& programmamap);
 // Where the tuning list is saved.
 QString SnarenPad(const QString& programmamap);
 

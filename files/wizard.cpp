@@ -1,8 +1,8 @@
 // The new-tab wizard: its dialog and the document it builds.
 #include "files/wizard.h"
-#include "files/textcodec.h"
+#include "files/tekens.h"
 
-#include "core/cp1252.h"
+#include "core/utf8.h"
 #include "core/staff.h"
 
 #include <QButtonGroup>
@@ -37,14 +37,14 @@ void StemmingInvoer(QComboBox& box)
     box.setCompleter(aanvulling);
 }
 
-std::string GecentreerdeRegel(std::string_view tekst)
+std::u32string GecentreerdeRegel(std::u32string_view tekst)
 {
     // Integer division truncates toward zero, so 86 characters still get
     // (85 - 86) / 2 = 0, that is one blank.
     const int k = (wizardBreedte - static_cast<int>(tekst.size())) / 2;
     if (k < 0)
-        return std::string(tekst);
-    return std::string(static_cast<size_t>(k) + 1, ' ') + std::string(tekst);
+        return std::u32string(tekst);
+    return std::u32string(static_cast<size_t>(k) + 1, U' ') + std::u32string(tekst);
 }
 
 void BouwNieuweTab(TabContext& ctx, const WizardKeuze& keuze)
@@ -63,7 +63,7 @@ void BouwNieuweTab(TabContext& ctx, const WizardKeuze& keuze)
     ed.ReplaceSelection({});
 
     if (!keuze.titel.empty() || !keuze.artiest.empty()) {
-        const std::string regel(wizardBreedte, '=');
+        const std::u32string regel(wizardBreedte, U'=');
         ed.AddLine(regel);
         if (!keuze.titel.empty())
             ed.AddLine(GecentreerdeRegel(keuze.titel));
@@ -71,8 +71,8 @@ void BouwNieuweTab(TabContext& ctx, const WizardKeuze& keuze)
             ed.AddLine(GecentreerdeRegel(keuze.artiest));
         ed.AddLine(regel);
     }
-    ed.AddLine(keuze.capo > 0 ? std::string(capoVoorvoegsel) + std::to_string(keuze.capo) : std::string());
-    ed.AddLine(metMaatsoort ? wizardMaatsoorten[keuze.maatsoort] : "");
+    ed.AddLine(keuze.capo > 0 ? VanUtf8(std::string(capoVoorvoegsel) + std::to_string(keuze.capo)) : std::u32string());
+    ed.AddLine(metMaatsoort ? VanUtf8(wizardMaatsoorten[keuze.maatsoort]) : std::u32string());
 
     const int n = keuze.helePagina ? 8 : keuze.aantalregels;
     for (int i = 0; i < n; ++i) {
@@ -108,7 +108,7 @@ TTabwizard::TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent)
     Tuningbox->setEditable(true);
     Tuningbox->setInsertPolicy(QComboBox::NoInsert);
     StemmingInvoer(*Tuningbox);
-    Tuningbox->setCurrentText(QString::fromLatin1(standaardStemming.data(), standaardStemming.size()));
+    Tuningbox->setCurrentText(QTekst(standaardStemming));
     Label6 = new QLabel(QStringLiteral("Tabbreedte:"), this);
     tabwidth = new QSpinBox(this);
     tabwidth->setRange(10, 85);
@@ -190,12 +190,12 @@ void TTabwizard::ZetStemmingen(const QStringList& items)
 {
     Tuningbox->clear();
     Tuningbox->addItems(items);
-    Tuningbox->setCurrentText(QString::fromLatin1(standaardStemming.data(), standaardStemming.size()));
+    Tuningbox->setCurrentText(QTekst(standaardStemming));
 }
 
 void TTabwizard::FormActivate()
 {
-    Tuningbox->setCurrentText(QString::fromLatin1(standaardStemming.data(), standaardStemming.size()));
+    Tuningbox->setCurrentText(QTekst(standaardStemming));
     // The field clips the main window's width to its own range.
     tabwidth->setValue(m_doel.Tabbreedte());
 }
@@ -240,10 +240,10 @@ void TTabwizard::CancelbuttonClick()
 WizardKeuze TTabwizard::Keuze() const
 {
     WizardKeuze k;
-    k.titel = QStringToBytes(Titelbox->text());
-    k.artiest = QStringToBytes(Artistbox->text());
+    k.titel = Tekens(Titelbox->text());
+    k.artiest = Tekens(Artistbox->text());
     k.capo = Capobox->value();
-    k.stemming = QStringToBytes(Tuningbox->currentText());
+    k.stemming = Tekens(Tuningbox->currentText());
     k.maatsoort = MaatsoortIndex();
     k.helePagina = Paginabox->isChecked();
     k.aantalregels = Aantalregels->value();

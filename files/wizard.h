@@ -35,12 +35,12 @@ inline constexpr int aantalWizardMaatsoorten = 5;
 extern const char* const wizardMaatsoorten[aantalWizardMaatsoorten];
 
 // Everything the wizard's fields hold when "Ok" is pressed. Texts are
-// Windows-1252 bytes, as in the document.
+// characters, as in the document.
 struct WizardKeuze {
-    std::string titel;
-    std::string artiest;
+    std::u32string titel;
+    std::u32string artiest;
     int capo = 0;
-    std::string stemming = std::string(standaardStemming);
+    std::u32string stemming = std::u32string(standaardStemming);
     int maatsoort = 2;         // RadioGroup1: 0 "Geen", 1 "3/4", 2 "4/4", 3 "6/8", 4 "12/8"
     bool helePagina = true;    // Paginabox
     int aantalregels = 1;      // Aantalregels, used when helePagina is off
@@ -54,7 +54,7 @@ void StemmingInvoer(QComboBox& box);
 
 // A title or artist line: centred in wizardBreedte columns, one blank more
 // than half the room left; no blanks when the text is too long.
-std::string GecentreerdeRegel(std::string_view tekst);
+std::u32string GecentreerdeRegel(std::u32string_view tekst);
 
 // Replaces the document with the wizard's: title block, capo line,
 // time-signature line and the staffs. Sets the staff settings in

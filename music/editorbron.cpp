@@ -1,35 +1,9 @@
-// Editor bytes to characters for the musical model.
+// The editor's characters for the musical model.
 #include "music/editorbron.h"
 
-#include "core/cp1252.h"
-
 #include <algorithm>
-#include <array>
 
 namespace korvane {
-namespace {
-
-std::u32string Tekens(std::string_view bytes)
-{
-    std::u32string uit(bytes.size(), U'\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        uit[i] = Cp1252ToUnicode(static_cast<unsigned char>(bytes[i]));
-    return uit;
-}
-
-// The whole code page at once, so that the conversion is one load a byte.
-const std::array<char32_t, 256>& Tabel()
-{
-    static const std::array<char32_t, 256> tabel = [] {
-        std::array<char32_t, 256> t{};
-        for (int b = 0; b < 256; ++b)
-            t[b] = Cp1252ToUnicode(static_cast<unsigned char>(b));
-        return t;
-    }();
-    return tabel;
-}
-
-} // namespace
 
 Tekstregels::Tekstregels(const EditorOps& editor)
 {
@@ -39,10 +13,9 @@ Tekstregels::Tekstregels(const EditorOps& editor)
     m_tekens = std::make_unique_for_overwrite<char32_t[]>(static_cast<std::size_t>(editor.TextLength()) + 1);
     m_regels.reserve(static_cast<std::size_t>(n));
     char32_t* doel = m_tekens.get();
-    editor.VisitLines(0, n, [this, &doel](int, std::string_view s) {
+    editor.VisitLines(0, n, [this, &doel](int, std::u32string_view s) {
         char32_t* begin = doel;
-        for (unsigned char b : s)
-            *doel++ = b < 0x80 ? b : Cp1252ToUnicode(b);
+        doel = std::copy(s.begin(), s.end(), doel);
         m_regels.emplace_back(begin, s.size());
     });
 }
@@ -52,8 +25,7 @@ void EditorRegels::Bereid(int van, int tot)
     m_van = van;
     m_begin.clear();
     std::size_t lengte = 0;
-    const auto& tabel = Tabel();
-    m_editor.VisitLines(van, tot, [this, &lengte, &tabel](int, std::string_view s) {
+    m_editor.VisitLines(van, tot, [this, &lengte](int, std::u32string_view s) {
         m_begin.push_back(lengte);
         if (lengte + s.size() > m_capaciteit) {
             const std::size_t nieuw = std::max(2 * m_capaciteit, lengte + s.size() + 4096);
@@ -62,24 +34,11 @@ void EditorRegels::Bereid(int van, int tot)
             m_tekens = std::move(groter);
             m_capaciteit = nieuw;
         }
-        // Widening alone for the ASCII that tab lines nearly always are (a
-        // loop the compiler turns into vector code); the code page's table
-        // only for a line that needs it.
-        char32_t* doel = m_tekens.get() + lengte;
-        const auto* bytes = reinterpret_cast<const unsigned char*>(s.data());
-        unsigned char hoog = 0;
-        for (std::size_t k = 0; k < s.size(); ++k) {
-            doel[k] = bytes[k];
-            hoog |= bytes[k];
-        }
-        if (hoog & 0x80)
-            for (std::size_t k = 0; k < s.size(); ++k)
-                doel[k] = tabel[bytes[k]];
+        std::copy(s.begin(), s.end(), m_tekens.get() + lengte);
         lengte += s.size();
     });
     m_begin.push_back(lengte);
 }
-
 std::u32string_view EditorRegels::Regel(int i) const
 {
     if (i < m_van || i + 1 >= m_van + static_cast<int>(m_begin.size()))
@@ -92,7 +51,7 @@ std::vector<std::u32string> SnaarnamenVan(const Stemming& stemming)
 {
     std::vector<std::u32string> namen;
     for (int i = 0; i < stemming.aantalsnaren; ++i)
-        namen.push_back(Tekens(stemming.snaarnamen[i]));
+        namen.push_back(stemming.snaarnamen[i]);
     return namen;
 }
 

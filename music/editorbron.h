@@ -1,7 +1,6 @@
-// The one place that knows the editor still holds Windows-1252 bytes: it
-// turns the editor's lines and the tuning box's labels into characters for
-// the musical model, one byte one character, so columns agree with the
-// editor's. When the editor holds characters itself this shrinks to a view.
+// The editor's lines and the tuning box's labels for the musical model: the
+// same characters, so columns agree with the editor's, copied into buffers
+// the model can keep views into.
 #pragma once
 
 #include "core/analysis.h"

@@ -1,6 +1,6 @@
 // Drawing one page of a document; shared by printing and the preview.
 #include "print/pagelayout.h"
-#include "files/textcodec.h"
+#include "files/tekens.h"
 
 #include "core/cp1252.h"
 
@@ -30,9 +30,9 @@ QFont Bodyfont(const QString& naam, int grootte, bool vet)
     return font;
 }
 
-QString RegelTekst(std::string_view bytes)
+QString RegelTekst(std::u32string_view tekst)
 {
-    return BytesToQString(bytes);
+    return QTekst(tekst);
 }
 
 QString TitelVan(const QString& bestandsnaam)

@@ -28,8 +28,8 @@ QFont Kopfont();
 // over (black, no italic or underline).
 QFont Bodyfont(const QString& naam, int grootte, bool vet);
 
-// A document line's bytes (Windows-1252) as text to draw.
-QString RegelTekst(std::string_view bytes);
+// A document line as text to draw.
+QString RegelTekst(std::u32string_view tekst);
 
 // The file-name part of `bestandsnaam` without its extension (from the last
 // "." on).

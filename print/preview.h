@@ -143,7 +143,7 @@ private:
     int m_paginaBreed = 0;
     int m_paginaHoog = 0;
     int m_zoomstand = 2;
-    std::vector<std::string> m_voorbeeldRegels;
+    std::vector<std::u32string> m_voorbeeldRegels;
     AfdrukPlan m_plan;
     QFont m_afdrukFont;
     int m_afdrukRegels = 0;     // 0: measure in the preview's own font

@@ -60,18 +60,18 @@ QStringList AfdrukPlan::Rijen(int pagina) const
     return rijen;
 }
 
-std::vector<std::string> LeesBronRegels(const EditorOps& editor, int eerste, int laatste)
+std::vector<std::u32string> LeesBronRegels(const EditorOps& editor, int eerste, int laatste)
 {
-    std::vector<std::string> regels;
+    std::vector<std::u32string> regels;
     if (laatste < eerste)
         return regels;
     regels.reserve(static_cast<std::size_t>(laatste - eerste + 1));
-    editor.VisitLines(eerste, laatste + 1, [&](int, std::string_view tekst) { regels.emplace_back(tekst); });
+    editor.VisitLines(eerste, laatste + 1, [&](int, std::u32string_view tekst) { regels.emplace_back(tekst); });
     return regels;
 }
 
 AfdrukPlan MaakAfdrukPlan(QPaintDevice* apparaat, int breedte, int hoogte, const QFont& gewenst,
-                          int regelsPerPagina, std::vector<std::string> regels, int eerste,
+                          int regelsPerPagina, std::vector<std::u32string> regels, int eerste,
                           IndelingOpties opties, AfdrukSoort soort)
 {
     AfdrukPlan plan;

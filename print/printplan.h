@@ -33,7 +33,7 @@ struct AfdrukPlan {
     int tekensPerRegel = 1;    // characters after kantlijn that fit a row
     int regelsPerPagina = 1;   // body rows a page holds
     int eerste = 0;            // source line of regels[0]
-    std::vector<std::string> regels;
+    std::vector<std::u32string> regels;
     AfdrukIndeling indeling;
 
     int AantalPaginas() const { return indeling.AantalPaginas(); }
@@ -44,14 +44,14 @@ struct AfdrukPlan {
 };
 
 // Source lines eerste..laatste of the editor, as bytes.
-std::vector<std::string> LeesBronRegels(const EditorOps& editor, int eerste, int laatste);
+std::vector<std::u32string> LeesBronRegels(const EditorOps& editor, int eerste, int laatste);
 
 // The plan for `regels` on `apparaat` (the printer) with a printable area of
 // breedte x hoogte device pixels. `gewenst` is the body font as set;
 // `regelsPerPagina` the page arithmetic's lines per page (document form),
 // never exceeded, and lowered when the body rows would not fit the paper.
 AfdrukPlan MaakAfdrukPlan(QPaintDevice* apparaat, int breedte, int hoogte, const QFont& gewenst,
-                          int regelsPerPagina, std::vector<std::string> regels, int eerste,
+                          int regelsPerPagina, std::vector<std::u32string> regels, int eerste,
                           IndelingOpties opties, AfdrukSoort soort);
 
 // The two switches of the print layout, kept in the per-user settings; both

@@ -18,17 +18,25 @@ namespace korvane {
 
 namespace {
 
-// The searches over one text: case-insensitive ones through the code page,
-// so that accented letters match their other case too; the mapping is one
-// character per byte, so indexes are offsets.
+std::u32string Gevouwen(std::u32string_view tekst)
+{
+    std::u32string uit(tekst);
+    for (char32_t& c : uit)
+        c = QChar::toCaseFolded(c);
+    return uit;
+}
+
+// The searches over one text: case-insensitive ones on case-folded copies,
+// so that accented letters match their other case too; folding maps one
+// character onto one, so indexes stay offsets.
 class Zoeker {
 public:
-    Zoeker(std::string_view tekst, std::string_view wat, bool hoofdletters)
+    Zoeker(std::u32string_view tekst, std::u32string_view wat, bool hoofdletters)
         : m_tekst(tekst), m_wat(wat), m_hoofdletters(hoofdletters)
     {
         if (!hoofdletters) {
-            m_qtekst = BytesToQString(tekst);
-            m_qwat = BytesToQString(wat);
+            m_gevouwen = Gevouwen(tekst);
+            m_gevouwenWat = Gevouwen(wat);
         }
     }
 
@@ -48,11 +56,10 @@ public:
 private:
     int Vind(int vanaf) const
     {
-        if (m_hoofdletters) {
-            const std::size_t f = m_tekst.find(m_wat, static_cast<std::size_t>(vanaf));
-            return f == std::string_view::npos ? -1 : static_cast<int>(f);
-        }
-        return static_cast<int>(m_qtekst.indexOf(m_qwat, vanaf, Qt::CaseInsensitive));
+        const std::u32string_view tekst = m_hoofdletters ? m_tekst : std::u32string_view(m_gevouwen);
+        const std::u32string_view wat = m_hoofdletters ? m_wat : std::u32string_view(m_gevouwenWat);
+        const std::size_t f = tekst.find(wat, static_cast<std::size_t>(vanaf));
+        return f == std::u32string_view::npos ? -1 : static_cast<int>(f);
     }
     bool InBreuk(int pos) const
     {
@@ -60,18 +67,18 @@ private:
                m_tekst[pos] == '\n';
     }
 
-    std::string_view m_tekst;
-    std::string_view m_wat;
+    std::u32string_view m_tekst;
+    std::u32string_view m_wat;
     bool m_hoofdletters;
-    QString m_qtekst;
-    QString m_qwat;
+    std::u32string m_gevouwen;
+    std::u32string m_gevouwenWat;
 };
 
 // A line break typed or pasted into a field in any form stands for the
 // document's line break.
-std::string MetCrLf(std::string_view tekst)
+std::u32string MetCrLf(std::u32string_view tekst)
 {
-    std::string uit;
+    std::u32string uit;
     uit.reserve(tekst.size());
     for (std::size_t i = 0; i < tekst.size(); ++i) {
         if (tekst[i] == '\r' || tekst[i] == '\n') {
@@ -98,7 +105,7 @@ void PasSnapshotAan(LineSnapshot& s, int nieuwLaatste)
     if (nieuwLaatste == s.undoeind)
         return;
     const std::size_t blijft = static_cast<std::size_t>(nieuwLaatste - s.undostart);
-    std::string samen = s.undoregels[blijft];
+    std::u32string samen = s.undoregels[blijft];
     for (std::size_t k = blijft + 1; k < s.undoregels.size(); ++k) {
         samen += crlf;
         samen += s.undoregels[k];
@@ -110,25 +117,25 @@ void PasSnapshotAan(LineSnapshot& s, int nieuwLaatste)
 
 } // namespace
 
-int ZoekVanaf(const EditorOps& editor, std::string_view wat, int start, bool hoofdletters)
+int ZoekVanaf(const EditorOps& editor, std::u32string_view wat, int start, bool hoofdletters)
 {
-    const std::string tekst = editor.Text();
+    const std::u32string tekst = editor.Text();
     return Zoeker(tekst, MetCrLf(wat), hoofdletters).Volgende(start);
 }
 
-std::vector<int> ZoekAlle(std::string_view tekst, std::string_view watIn, int start, bool hoofdletters)
+std::vector<int> ZoekAlle(std::u32string_view tekst, std::u32string_view watIn, int start, bool hoofdletters)
 {
     std::vector<int> gevonden;
-    const std::string wat = MetCrLf(watIn);
+    const std::u32string wat = MetCrLf(watIn);
     const Zoeker zoeker(tekst, wat, hoofdletters);
     for (int f = zoeker.Volgende(start); f >= 0; f = zoeker.Volgende(f + static_cast<int>(wat.size())))
         gevonden.push_back(f);
     return gevonden;
 }
 
-bool ZoekVolgende(EditorOps& editor, std::string_view watIn, bool hoofdletters)
+bool ZoekVolgende(EditorOps& editor, std::u32string_view watIn, bool hoofdletters)
 {
-    const std::string wat = MetCrLf(watIn);
+    const std::u32string wat = MetCrLf(watIn);
     const int start = editor.SelectionLength() != 0 ? editor.CaretOffset() + editor.SelectionLength() : 0;
     const int f = ZoekVanaf(editor, wat, start, hoofdletters);
     if (f < 0)
@@ -139,11 +146,11 @@ bool ZoekVolgende(EditorOps& editor, std::string_view watIn, bool hoofdletters)
     return true;
 }
 
-int Vervang(EditorOps& editor, LineSnapshot& snapshot, std::string_view watIn, std::string_view doorIn,
+int Vervang(EditorOps& editor, LineSnapshot& snapshot, std::u32string_view watIn, std::u32string_view doorIn,
             bool hoofdletters, bool alles)
 {
-    const std::string wat = MetCrLf(watIn);
-    const std::string door = MetCrLf(doorIn);
+    const std::u32string wat = MetCrLf(watIn);
+    const std::u32string door = MetCrLf(doorIn);
     const int start = editor.SelectionLength() != 0 ? editor.CaretOffset() + editor.SelectionLength()
                                                     : editor.CaretOffset();
     // All occurrences are found in the text as it is, in one pass: each

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,21 +23,21 @@ struct LineSnapshot;
 // A line break in `wat`, in whatever form it was pasted, is the document's
 // line break; an occurrence that would begin or end between the two
 // characters of a line break is none.
-int ZoekVanaf(const EditorOps& editor, std::string_view wat, int start, bool hoofdletters);
+int ZoekVanaf(const EditorOps& editor, std::u32string_view wat, int start, bool hoofdletters);
 
 // The occurrences of `wat` in `tekst` from `start` on, each search going on
 // after the previous occurrence, so they never overlap; one pass.
-std::vector<int> ZoekAlle(std::string_view tekst, std::string_view wat, int start, bool hoofdletters);
+std::vector<int> ZoekAlle(std::u32string_view tekst, std::u32string_view wat, int start, bool hoofdletters);
 
 // Find next: from just after a selection, or from the top when nothing is
 // selected; the match is selected. Returns whether one was found.
-bool ZoekVolgende(EditorOps& editor, std::string_view wat, bool hoofdletters);
+bool ZoekVolgende(EditorOps& editor, std::u32string_view wat, bool hoofdletters);
 
 // Replace: from just after a selection, or from the caret; the found text is
 // replaced and the caret stands after the replacement. With `alles` it goes
 // on until nothing more is found. The lines it changes go into `snapshot`, so
 // one undo takes back the whole replacement. Returns the number replaced.
-int Vervang(EditorOps& editor, LineSnapshot& snapshot, std::string_view wat, std::string_view door,
+int Vervang(EditorOps& editor, LineSnapshot& snapshot, std::u32string_view wat, std::u32string_view door,
             bool hoofdletters, bool alles);
 
 // The line under the fields of both dialogs that says a search found nothing.

@@ -114,7 +114,7 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
     connect(ReplaceDialog1, &VervangDialoog::Vervang, this, &TForm1::ReplaceDialog1Replace);
     // The replace dialog's find next searches as find does, with its own text.
     connect(ReplaceDialog1, &VervangDialoog::VolgendeZoeken, this, [this] {
-        ReplaceDialog1->ZoekResultaat(ZoekVolgende(*m_editor, QStringToBytes(ReplaceDialog1->zoektekst()),
+        ReplaceDialog1->ZoekResultaat(ZoekVolgende(*m_editor, Tekens(ReplaceDialog1->zoektekst()),
                                                    ReplaceDialog1->hoofdletters()));
     });
 
@@ -129,7 +129,7 @@ TForm1::TForm1(Prompter& p, OpstartGegevens start, QWidget* parent)
 
     VulStemmingLijst(stemmingLijst, nullptr);
     ToonStemmingLijst();
-    ComboBox1->setEditText(QString::fromLatin1(standaardStemming));
+    ComboBox1->setEditText(QTekst(standaardStemming));
 
     FormCreate();
 }
@@ -618,7 +618,7 @@ void TForm1::VulInstellingen()
     TabInstellingen& in = state.instellingen;
     // A width still being typed counts as the box will correct it.
     SpinEdit2->interpretText();
-    in.stemming = QStringToBytes(ComboBox1->currentText());
+    in.stemming = Tekens(ComboBox1->currentText());
     in.tabbreedte = SpinEdit2->value();
     in.maatsoort = Maatcombobox->currentIndex();
 }
@@ -628,8 +628,8 @@ void TForm1::ToonStemmingLijst()
     const QString tekst = ComboBox1->currentText();
     const QSignalBlocker stil(ComboBox1);
     ComboBox1->clear();
-    for (const std::string& s : stemmingLijst.Items())
-        ComboBox1->addItem(BytesToQString(s));
+    for (const std::u32string& s : stemmingLijst.Items())
+        ComboBox1->addItem(QTekst(s));
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(tekst);
 }

@@ -39,13 +39,13 @@ void TForm1::Vervangen1Click()
 void TForm1::FindDialog1Find()
 {
     FindDialog1->ZoekResultaat(
-        ZoekVolgende(*m_editor, QStringToBytes(FindDialog1->zoektekst()), FindDialog1->hoofdletters()));
+        ZoekVolgende(*m_editor, Tekens(FindDialog1->zoektekst()), FindDialog1->hoofdletters()));
 }
 
 void TForm1::ReplaceDialog1Replace(bool alles)
 {
-    const int aantal = Vervang(*m_editor, state.snapshot, QStringToBytes(ReplaceDialog1->zoektekst()),
-                               QStringToBytes(ReplaceDialog1->vervangtekst()), ReplaceDialog1->hoofdletters(), alles);
+    const int aantal = Vervang(*m_editor, state.snapshot, Tekens(ReplaceDialog1->zoektekst()),
+                               Tekens(ReplaceDialog1->vervangtekst()), ReplaceDialog1->hoofdletters(), alles);
     ReplaceDialog1->ZoekResultaat(aantal > 0);
 }
 
@@ -200,12 +200,12 @@ void TForm1::FullPageButtonClick()
 
 void TForm1::PlusButtonClick()
 {
-    const std::string tekst = QStringToBytes(ComboBox1->currentText());
+    const std::u32string tekst = Tekens(ComboBox1->currentText());
     const int index = korvane::PlusButtonClick(stemmingLijst, tekst, prompter);
     if (index < 0)
         return;
     ToonStemmingLijst();
-    emit StemmingToegevoegd(index, BytesToQString(tekst));
+    emit StemmingToegevoegd(index, QTekst(tekst));
 }
 
 void TForm1::MinbuttonClick()
@@ -215,7 +215,7 @@ void TForm1::MinbuttonClick()
     int gekozen = ComboBox1->currentIndex();
     if (gekozen >= 0 && ComboBox1->itemText(gekozen) != tekst)
         gekozen = -1;
-    const int index = korvane::MinbuttonClick(stemmingLijst, QStringToBytes(tekst), gekozen, prompter);
+    const int index = korvane::MinbuttonClick(stemmingLijst, Tekens(tekst), gekozen, prompter);
     if (index < 0)
         return;
     ToonStemmingLijst();

@@ -189,11 +189,10 @@ void TForm1::FormCreate()
     if (!melding.isEmpty())
         statusBar()->showMessage(melding, 30000);
 
-    const std::optional<std::vector<std::string>> snaren = LeesSnarenBestand(map);
+    const std::optional<std::vector<std::u32string>> snaren = LeesSnarenBestand(map);
     VulStemmingLijst(stemmingLijst, snaren ? &*snaren : nullptr);
     ToonStemmingLijst();
-    ComboBox1->setEditText(QString::fromLatin1(standaardStemming.data(),
-                                               static_cast<qsizetype>(standaardStemming.size())));
+    ComboBox1->setEditText(QTekst(standaardStemming));
     bestanden().ToonCodering();
 }
 

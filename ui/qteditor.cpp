@@ -1,7 +1,6 @@
 // QtEditor: the editor contract on a QPlainTextEdit.
 #include "ui/qteditor.h"
 
-#include "core/cp1252.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -19,6 +18,138 @@ QtEditor::QtEditor(QPlainTextEdit* widget, QWidget* paintRoot)
 {
     m_widget->setLineWrapMode(QPlainTextEdit::NoWrap);
     connect(m_widget, &QPlainTextEdit::textChanged, this, &QtEditor::OnContentsChange);
+    connect(m_widget->document(), &QTextDocument::contentsChange, this, &QtEditor::OnDocumentChange);
+    OnDocumentChange(0, 0, m_widget->document()->characterCount());
+}
+
+void QtEditor::OnDocumentChange(int position, int, int added)
+{
+    // The edits of the contract report themselves (inside an edit block this
+    // signal only comes at its end); this catches the user's typing, undo
+    // and a text loaded into the widget.
+    const QTextDocument* doc = m_widget->document();
+    if (!m_ownEdit)
+        m_allPairs = -1;
+    if (position == 0 && added >= doc->characterCount() - 1) {
+        m_pairs = false;
+        m_allPairs = -1;
+    }
+    if (m_pairs) {
+        const QTextBlock block = doc->findBlock(position);
+        m_validPairs = std::min(m_validPairs, (block.isValid() ? block.blockNumber() : 0) + 1);
+        return;
+    }
+    // Without pairs nothing is counted; once they come, counting starts over.
+    m_validPairs = 0;
+    if (added <= 16) {
+        // A keystroke: look at what it added only, without copying its line.
+        for (int p = position; p < position + added; ++p)
+            if (doc->characterAt(p).isSurrogate())
+                m_pairs = true;
+        return;
+    }
+    for (QTextBlock block = doc->findBlock(position); block.isValid() && block.position() <= position + added;
+         block = block.next()) {
+        if (HeeftSurrogaat(block.text())) {
+            m_pairs = true;
+            break;
+        }
+    }
+}
+
+namespace {
+
+int TelParen(QStringView tekst)
+{
+    int paren = 0;
+    for (const QChar c : tekst)
+        paren += c.isHighSurrogate();
+    return paren;
+}
+
+} // namespace
+
+void QtEditor::Edited(int firstBlock, QStringView inserted, QStringView removed)
+{
+    m_validPairs = std::min(m_validPairs, std::max(firstBlock, 0) + 1);
+    if (!m_pairs && HeeftSurrogaat(inserted)) {
+        m_pairs = true;
+        m_allPairs = -1;
+        m_validPairs = 0;
+    }
+    if (m_pairs && m_allPairs >= 0)
+        m_allPairs += TelParen(inserted) - TelParen(removed);
+}
+
+int QtEditor::Pairs() const
+{
+    if (!m_pairs)
+        return 0;
+    if (m_allPairs < 0) {
+        m_allPairs = 0;
+        for (QTextBlock b = m_widget->document()->firstBlock(); b.isValid(); b = b.next())
+            m_allPairs += TelParen(b.text());
+    }
+    return m_allPairs;
+}
+
+int QtEditor::PairsBefore(int k) const
+{
+    if (!m_pairs)
+        return 0;
+    const QTextDocument* doc = m_widget->document();
+    const int blocks = doc->blockCount();
+    k = std::clamp(k, 0, blocks);
+    if (k < m_validPairs)
+        return m_pairsBefore[static_cast<std::size_t>(k)];
+    if (static_cast<int>(m_pairsBefore.size()) < blocks + 1)
+        m_pairsBefore.resize(static_cast<std::size_t>(blocks) + 1);
+    if (m_validPairs == 0) {
+        m_pairsBefore[0] = 0;
+        m_validPairs = 1;
+    }
+    QTextBlock block = doc->findBlockByNumber(m_validPairs - 1);
+    for (int i = m_validPairs; i <= k; ++i, block = block.next()) {
+        int pairs = 0;
+        for (const QChar c : block.text())
+            pairs += c.isHighSurrogate();
+        m_pairsBefore[static_cast<std::size_t>(i)] = m_pairsBefore[static_cast<std::size_t>(i) - 1] + pairs;
+    }
+    m_validPairs = k + 1;
+    return m_pairsBefore[static_cast<std::size_t>(k)];
+}
+
+int QtEditor::Start(int k) const
+{
+    return m_widget->document()->findBlockByNumber(k).position() + k - PairsBefore(k);
+}
+
+int QtEditor::ColumnToUnit(const QTextBlock& block, int column) const
+{
+    if (!m_pairs)
+        return column;
+    const QString text = block.text();
+    int unit = 0;
+    for (int c = 0; c < column && unit < text.size(); ++c)
+        unit += text[unit].isHighSurrogate() && unit + 1 < text.size() ? 2 : 1;
+    return unit;
+}
+
+int QtEditor::UnitToColumn(const QTextBlock& block, int unit) const
+{
+    if (!m_pairs)
+        return unit;
+    const QString text = block.text();
+    int column = 0;
+    for (int u = 0; u < unit && u < text.size(); ++column)
+        u += text[u].isHighSurrogate() && u + 1 < text.size() ? 2 : 1;
+    return column;
+}
+
+int QtEditor::Columns(const QTextBlock& block) const
+{
+    const int units = block.length() - 1;
+    return m_pairs ? UnitToColumn(block, units) : units;
 }
 
 void QtEditor::OnContentsChange()
@@ -33,15 +164,17 @@ void QtEditor::OnContentsChange()
 int QtEditor::OffsetOfPosition(int position) const
 {
     const QTextBlock block = m_widget->document()->findBlock(position);
-    return position + block.blockNumber();
+    if (!m_pairs)
+        return position + block.blockNumber();
+    return Start(block.blockNumber()) + UnitToColumn(block, position - block.position());
 }
 
 int QtEditor::PositionOfOffset(int offset) const
 {
     const int line = LineFromOffset(offset);
     const QTextBlock block = m_widget->document()->findBlockByNumber(line);
-    const int column = std::clamp(offset - LineStart(line), 0, block.length() - 1);
-    return block.position() + column;
+    const int column = std::clamp(offset - LineStart(line), 0, Columns(block));
+    return block.position() + ColumnToUnit(block, column);
 }
 
 QTextCursor QtEditor::Cursor() const
@@ -97,27 +230,32 @@ template <typename F> void QtEditor::EditOutsideHistory(F&& edit)
     const bool undo = doc->isUndoRedoEnabled();
     if (undo)
         doc->setUndoRedoEnabled(false);
+    m_ownEdit = true;
     edit();
+    m_ownEdit = false;
     if (m_locked)
         m_lockedModified = true;
     if (undo && !m_locked)
         doc->setUndoRedoEnabled(true);
 }
 
-void QtEditor::ReplaceSelection(std::string_view text)
+void QtEditor::ReplaceSelection(std::u32string_view text)
 {
     EditOutsideHistory([&] {
         QTextCursor c = Cursor();
-        c.insertText(BytesToQString(text));
+        const QString tekst = QTekst(text);
+        Edited(m_widget->document()->findBlock(c.selectionStart()).blockNumber(), tekst,
+               m_pairs ? QString(c.selectedText()) : QString());
+        c.insertText(tekst);
         SetCursor(c);
     });
 }
 
-void QtEditor::PutLine(int i, std::string_view text)
+void QtEditor::PutLine(int i, std::u32string_view text)
 {
     if (i < 0 || i >= m_widget->document()->blockCount())
         return;
-    if (text.find_first_of("\r\n") != std::string_view::npos) {
+    if (text.find_first_of(U"\r\n") != std::u32string_view::npos) {
         EditorOps::PutLine(i, text);
         return;
     }
@@ -127,17 +265,19 @@ void QtEditor::PutLine(int i, std::string_view text)
         QTextCursor c(m_widget->document());
         c.setPosition(block.position());
         c.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-        c.insertText(BytesToQString(text));
+        const QString tekst = QTekst(text);
+        Edited(i, tekst, m_pairs ? block.text() : QString());
+        c.insertText(tekst);
         SetCursor(c);
     });
 }
 
-void QtEditor::ReplaceEach(const std::vector<int>& offsets, int length, std::string_view text)
+void QtEditor::ReplaceEach(const std::vector<int>& offsets, int length, std::u32string_view text)
 {
     if (offsets.empty())
         return;
     QTextDocument* doc = m_widget->document();
-    const QString nieuw = BytesToQString(text);
+    const QString nieuw = QTekst(text);
 
     // The edits, worked out in one walk down the blocks before anything
     // changes; a conversion per offset would search the blocks from the top
@@ -155,16 +295,18 @@ void QtEditor::ReplaceEach(const std::vector<int>& offsets, int length, std::str
     int positie = 0;  // of the block
     int begin = 0;    // its offset: a break before it counted as two
     int regel = 0;
+    int kolommen = Columns(block);  // of the block, in characters
     const auto Positie = [&](int offset) {
         offset = std::clamp(offset, 0, lengte);
-        for (QTextBlock next = block.next(); next.isValid() && begin + block.length() + 1 <= offset;
+        for (QTextBlock next = block.next(); next.isValid() && begin + kolommen + 2 <= offset;
              next = block.next()) {
             positie += block.length();
-            begin += block.length() + 1;
+            begin += kolommen + 2;
             block = next;
+            kolommen = Columns(block);
             ++regel;
         }
-        return positie + std::clamp(offset - begin, 0, block.length() - 1);
+        return positie + ColumnToUnit(block, std::clamp(offset - begin, 0, kolommen));
     };
     int gekeurdeRegel = -1;      // the line whose formats are known
     std::vector<int> runEinden;  // where each stretch of one format in it ends
@@ -202,6 +344,8 @@ void QtEditor::ReplaceEach(const std::vector<int>& offsets, int length, std::str
         groepRegel = inRegel ? regel : -1;
     }
 
+    Edited(doc->findBlock(edits.front().van).blockNumber(), nieuw, {});
+    m_allPairs = -1;
     EditOutsideHistory([&] {
         // From the last to the first, so that the positions still ahead stay
         // where they were.
@@ -229,9 +373,18 @@ int QtEditor::LineFromOffset(int offset) const
     int hi = doc->blockCount() - 1;
     if (offset <= 0)
         return 0;
+    if (m_pairs) {
+        // Count the pairs only as far as the offset reaches: commands walk
+        // down the document, and counting to its end after every edit would
+        // make a line-by-line command quadratic.
+        PairsBefore(0);
+        while (m_validPairs <= hi && Start(m_validPairs - 1) <= offset)
+            PairsBefore(m_validPairs);
+        hi = std::min(hi, m_validPairs - 1);
+    }
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
-        if (doc->findBlockByNumber(mid).position() + mid <= offset)
+        if (Start(mid) <= offset)
             lo = mid;
         else
             hi = mid - 1;
@@ -244,7 +397,7 @@ int QtEditor::LineStart(int line) const
     const QTextDocument* doc = m_widget->document();
     if (line < 0 || line >= doc->blockCount())
         return -1;
-    return doc->findBlockByNumber(line).position() + line;
+    return Start(line);
 }
 
 int QtEditor::LineCount() const
@@ -254,20 +407,20 @@ int QtEditor::LineCount() const
     return doc->lastBlock().length() <= 1 ? n - 1 : n;
 }
 
-std::string QtEditor::GetLine(int i) const
+std::u32string QtEditor::GetLine(int i) const
 {
     const QTextBlock block = m_widget->document()->findBlockByNumber(i);
-    return block.isValid() ? QStringToBytes(block.text()) : std::string();
+    return block.isValid() ? Tekens(block.text()) : std::u32string();
 }
 
 void QtEditor::VisitLines(int from, int to,
-                          const std::function<void(int, std::string_view)>& visit) const
+                          const std::function<void(int, std::u32string_view)>& visit) const
 {
     QTextBlock block = m_widget->document()->findBlockByNumber(from);
-    std::string bytes;
+    std::u32string tekens;
     for (int i = from; i < to && block.isValid(); ++i, block = block.next()) {
-        bytes = QStringToBytes(block.text());
-        visit(i, bytes);
+        Tekens(block.text(), tekens);
+        visit(i, tekens);
     }
 }
 
@@ -275,7 +428,7 @@ int QtEditor::TextLength() const
 {
     const QTextDocument* doc = m_widget->document();
     // characterCount() includes the final paragraph separator.
-    return doc->characterCount() - 1 + (doc->blockCount() - 1);
+    return doc->characterCount() - 1 + (doc->blockCount() - 1) - Pairs();
 }
 
 bool QtEditor::CanUndo() const
@@ -285,6 +438,8 @@ bool QtEditor::CanUndo() const
 
 void QtEditor::UndoLastEdit()
 {
+    m_validPairs = 0;
+    m_allPairs = -1;
     m_widget->undo();
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 struct LineCase {
     const char* name;
-    std::string line;
+    std::u32string line;
     bool staff;
     bool count;
 };
@@ -24,31 +24,31 @@ TEST_P(LineClassification, CountsCharactersWithTheirPrecedence)
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, LineClassification,
-    ::testing::Values(LineCase{"FiveHyphensAreTooShort", "-----", false, false},
-                      LineCase{"SixHyphens", "------", true, false},
-                      LineCase{"NineWithThreeHyphens", "abc---def", false, false},
-                      LineCase{"NineWithFourHyphens", "abc----de", true, false},
-                      LineCase{"BarsAndDotsAreMarksNotDashes", "|.|.|.|.|.|.|.|.|.|.", false, false},
-                      LineCase{"CountLine", "   |   |   |   |  " "   |   |   |   |  ", false, true},
-                      LineCase{"FiveMarksAreNotEnough", "   |   |   |   |   |        ", false, false},
-                      LineCase{"StaffLine", "E|-----3-----|", true, false},
-                      LineCase{"Lyrics", "Und über allen Gipfeln ist Ruh", false, false}),
+    ::testing::Values(LineCase{"FiveHyphensAreTooShort", U"-----", false, false},
+                      LineCase{"SixHyphens", U"------", true, false},
+                      LineCase{"NineWithThreeHyphens", U"abc---def", false, false},
+                      LineCase{"NineWithFourHyphens", U"abc----de", true, false},
+                      LineCase{"BarsAndDotsAreMarksNotDashes", U"|.|.|.|.|.|.|.|.|.|.", false, false},
+                      LineCase{"CountLine", U"   |   |   |   |  " U"   |   |   |   |  ", false, true},
+                      LineCase{"FiveMarksAreNotEnough", U"   |   |   |   |   |        ", false, false},
+                      LineCase{"StaffLine", U"E|-----3-----|", true, false},
+                      LineCase{"Lyrics", U"Und über allen Gipfeln ist Ruh", false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-std::string Lines(std::initializer_list<const char*> lines)
+std::u32string Lines(std::initializer_list<const char32_t*> lines)
 {
-    std::string out;
-    for (const char* l : lines) {
+    std::u32string out;
+    for (const char32_t* l : lines) {
         out += l;
-        out += "\r\n";
+        out += U"\r\n";
     }
     return out;
 }
 
 TEST(Analyze, FindsTheStaffAndTheCountLineAboveIt)
 {
-    MemoryEditor ed(Lines({"Titel", "   |   |   |   |   |   |   |   |", "e|--------12", "B|--------12",
-                           "G|--------12", "D|--------12", "A|--------12", "E|--------12", "la la"}));
+    MemoryEditor ed(Lines({U"Titel", U"   |   |   |   |   |   |   |   |", U"e|--------12", U"B|--------12",
+                           U"G|--------12", U"D|--------12", U"A|--------12", U"E|--------12", U"la la"}));
     TabAnalyse a;
     analyze(ed, a);
     ASSERT_EQ(a.aantalbalken, 1);
@@ -63,8 +63,8 @@ TEST(Analyze, FindsTheStaffAndTheCountLineAboveIt)
 
 TEST(Analyze, DropsLoneStaffLikeLinesAndJoinsAdjacentStaffs)
 {
-    MemoryEditor ed(Lines({"----------", "", "----------", "E|------|", "B|------|", "E|------|",
-                           "B|------|", "", "----------"}));
+    MemoryEditor ed(Lines({U"----------", U"", U"----------", U"E|------|", U"B|------|", U"E|------|",
+                           U"B|------|", U"", U"----------"}));
     TabAnalyse a;
     analyze(ed, a);
     ASSERT_EQ(a.aantalbalken, 1);
@@ -76,7 +76,7 @@ TEST(Analyze, DropsLoneStaffLikeLinesAndJoinsAdjacentStaffs)
 
 TEST(Analyze, StaffsAtTheEdgesOfTheDocument)
 {
-    MemoryEditor ed("E|------|\r\nB|------|\r\n\r\nE|------|\r\nB|------|");
+    MemoryEditor ed(U"E|------|\r\nB|------|\r\n\r\nE|------|\r\nB|------|");
     TabAnalyse a;
     analyze(ed, a);
     ASSERT_EQ(a.aantalbalken, 2);
@@ -89,10 +89,10 @@ TEST(Analyze, StaffsAtTheEdgesOfTheDocument)
 
 TEST(Analyze, ShrinkingDocumentLeavesNoStaleStaffs)
 {
-    MemoryEditor ed("E|------|\r\nB|------|\r\nE|------|\r\nB|------|");
+    MemoryEditor ed(U"E|------|\r\nB|------|\r\nE|------|\r\nB|------|");
     TabAnalyse a;
     analyze(ed, a);
-    ed.SetText("x");
+    ed.SetText(U"x");
     analyze(ed, a);
     EXPECT_EQ(a.aantalbalken, 0);
     EXPECT_EQ(a.tablijnen.size(), 2u);
@@ -101,7 +101,7 @@ TEST(Analyze, ShrinkingDocumentLeavesNoStaleStaffs)
 
 TEST(Analyze, EmptyDocument)
 {
-    MemoryEditor ed("");
+    MemoryEditor ed(U"");
     TabAnalyse a;
     a.analyseNodig = true;
     analyze(ed, a);
@@ -113,16 +113,16 @@ TEST(Analyze, EmptyDocument)
 
 TEST(Analyze, TypingHyphensKeepsTheOldStaffsUntilTheLineCountChanges)
 {
-    MemoryEditor ed("E|------|\r\nB|------|\r\nxxxxxx");
+    MemoryEditor ed(U"E|------|\r\nB|------|\r\nxxxxxx");
     TabAnalyse a;
     ed.SetChangeHandler([&] { RegelsVeranderd(ed, a); });
     analyze(ed, a);
     a.vorigAantalRegels = ed.LineCount();
-    ed.PutLine(2, "G|------|");
+    ed.PutLine(2, U"G|------|");
     EXPECT_FALSE(a.analyseNodig);
     AnalyseerIndienNodig(ed, a);
     EXPECT_EQ(a.tabbalken[0].laatste, 1);
-    ed.AddLine("D|------|");
+    ed.AddLine(U"D|------|");
     AnalyseerIndienNodig(ed, a);
     EXPECT_EQ(a.tabbalken[0].laatste, 3);
 }

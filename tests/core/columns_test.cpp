@@ -26,10 +26,10 @@ TEST(ColumnInsertion, OffStaffCaretChangesNothingAndKeepsThePreviousSnapshot)
 {
     CommandFixture f;
     f.Load(staff4);
-    const std::string before = f.ed.Text();
+    const std::u32string before = f.ed.Text();
     f.Caret(3, 4);
     Maatstreepinvoegen1Click(f.ctx);
-    const std::string text = f.ed.Text();
+    const std::u32string text = f.ed.Text();
     for (int line : {0, 1, 6}) {
         f.Caret(line, 1);
         Maatstreepinvoegen1Click(f.ctx);
@@ -49,17 +49,17 @@ TEST(ColumnInsertion, UndoTakesBackTypingFirstButNotTypingBeforeTheCommand)
     CommandFixture f;
     f.Load(staff4);
     f.Caret(6, 0);
-    f.ed.Type("la ");
+    f.ed.Type(U"la ");
     f.Caret(3, 4);
     Maatstreepinvoegen1Click(f.ctx);
     Herstel(f.ed, f.state.snapshot);
-    EXPECT_EQ(f.ed.Text(), Crlf("T\n | | | | | | \nE|-----|\nB|-----|\nG|-----|\nD|-----|\nla ly -- ric\n"));
+    EXPECT_EQ(f.ed.Text(), Crlf(U"T\n | | | | | | \nE|-----|\nB|-----|\nG|-----|\nD|-----|\nla ly -- ric\n"));
 
     f.Caret(3, 4);
     Maatstreepinvoegen1Click(f.ctx);
-    const std::string barred = f.ed.Text();
+    const std::u32string barred = f.ed.Text();
     f.Caret(0, 1);
-    f.ed.Type("x");
+    f.ed.Type(U"x");
     Herstel(f.ed, f.state.snapshot);
     EXPECT_EQ(f.ed.Text(), barred);
     Herstel(f.ed, f.state.snapshot);

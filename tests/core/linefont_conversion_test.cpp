@@ -8,25 +8,25 @@ namespace {
 struct LineRow {
     const char* name;
     Rij rij;
-    std::string in, out;
+    std::u32string in, out;
 };
 
 std::ostream& operator<<(std::ostream& os, const LineRow& r) { return os << r.name; }
 
 const LineRow lineRows[] = {
-    {"MiddleLineLabelBarsAndDigit", Rij::Midden, "E|--3--|", "E\xFA\xFF\xFF" "3\xFF\xFF\xFB"},
-    {"FirstLineThreeBars", Rij::Eerste, "|--|--|", "\xF6\xFF\xFF\xFC\xFF\xFF\xF7"},
-    {"LastLineThreeBars", Rij::Laatste, "|--|--|", "\xF8\xFF\xFF\xFD\xFF\xFF\xF9"},
-    {"LoneBarIsALeftEnd", Rij::Midden, "|", "\xFA"},
-    {"BarAfterADigitIsALeftEnd", Rij::Midden, "-3|--", "\xFF" "3\xFA\xFF\xFF"},
-    {"DigitOnTheRightCountsAsString", Rij::Midden, "--|3-", "\xFF\xFF\xFE" "3\xFF"},
-    {"TwoBarsBetweenHyphensAreInner", Rij::Midden, "--||--", "\xFF\xFF\xFE\xFE\xFF\xFF"},
-    {"TwoBarsAtTheStart", Rij::Midden, "||--", "\xFA\xFE\xFF\xFF"},
-    {"DotLeftCountsOnAMiddleLine", Rij::Midden, "*|--", "\xF5\xFE\xFF\xFF"},
-    {"DotLeftDoesNotCountOnAFirstLine", Rij::Eerste, "*|--", "\xF5\xF6\xFF\xFF"},
-    {"DotRightDoesNotCountOnALastLine", Rij::Laatste, "--|.", "\xFF\xFF\xF9\xF5"},
-    {"AllBarCharacters", Rij::Midden, "{-+-I-}", "\xFA\xFF\xFE\xFF\xFE\xFF\xFB"},
-    {"TechniqueSignsAndSpacesStay", Rij::Eerste, "G |-5h7p5-\\7/(9)b^ x", "G \xF6\xFF" "5h7p5\xFF\\7/(9)b^ x"},
+    {"MiddleLineLabelBarsAndDigit", Rij::Midden, U"E|--3--|", U"E\xFA\xFF\xFF" U"3\xFF\xFF\xFB"},
+    {"FirstLineThreeBars", Rij::Eerste, U"|--|--|", U"\xF6\xFF\xFF\xFC\xFF\xFF\xF7"},
+    {"LastLineThreeBars", Rij::Laatste, U"|--|--|", U"\xF8\xFF\xFF\xFD\xFF\xFF\xF9"},
+    {"LoneBarIsALeftEnd", Rij::Midden, U"|", U"\xFA"},
+    {"BarAfterADigitIsALeftEnd", Rij::Midden, U"-3|--", U"\xFF" U"3\xFA\xFF\xFF"},
+    {"DigitOnTheRightCountsAsString", Rij::Midden, U"--|3-", U"\xFF\xFF\xFE" U"3\xFF"},
+    {"TwoBarsBetweenHyphensAreInner", Rij::Midden, U"--||--", U"\xFF\xFF\xFE\xFE\xFF\xFF"},
+    {"TwoBarsAtTheStart", Rij::Midden, U"||--", U"\xFA\xFE\xFF\xFF"},
+    {"DotLeftCountsOnAMiddleLine", Rij::Midden, U"*|--", U"\xF5\xFE\xFF\xFF"},
+    {"DotLeftDoesNotCountOnAFirstLine", Rij::Eerste, U"*|--", U"\xF5\xF6\xFF\xFF"},
+    {"DotRightDoesNotCountOnALastLine", Rij::Laatste, U"--|.", U"\xFF\xFF\xF9\xF5"},
+    {"AllBarCharacters", Rij::Midden, U"{-+-I-}", U"\xFA\xFF\xFE\xFF\xFE\xFF\xFB"},
+    {"TechniqueSignsAndSpacesStay", Rij::Eerste, U"G |-5h7p5-\\7/(9)b^ x", U"G \xF6\xFF" U"5h7p5\xFF\\7/(9)b^ x"},
 };
 
 struct LineTest : ::testing::TestWithParam<LineRow> {};
@@ -41,10 +41,10 @@ INSTANTIATE_TEST_SUITE_P(Characters, LineTest, ::testing::ValuesIn(lineRows),
 
 TEST(NaarAscii, MapsTheElevenCodesAndNothingElse)
 {
-    std::string all;
+    std::u32string all;
     for (int c = 1; c <= 255; ++c)
-        all += static_cast<char>(c);
-    EXPECT_EQ(NaarAscii(all), all.substr(0, 244) + "*|||||||||-");
+        all += static_cast<char32_t>(c);
+    EXPECT_EQ(NaarAscii(all), all.substr(0, 244) + U"*|||||||||-");
 }
 
 INSTANTIATE_TEST_SUITE_P(Conversion, CommandRows, ::testing::ValuesIn(conversionRows), RowName);
@@ -53,8 +53,8 @@ TEST(Conversion, NeedsTheKorvaneFont)
 {
     CommandFixture f;
     f.Load(song);
-    f.ed.InsertLine(0, "x");
-    const std::string before = f.ed.Text();
+    f.ed.InsertLine(0, U"x");
+    const std::u32string before = f.ed.Text();
     bool omgezet = false;
     doorlopendelijnenClick(f.ctx, false, omgezet);
     EXPECT_EQ(f.ed.Text(), before);
@@ -117,7 +117,7 @@ TEST_P(Aanbod, ARefusalOffersTheLineFontAndConvertsOnceSwitched)
     const AanbodRij& r = GetParam();
     CommandFixture f;
     f.Load(song);
-    const std::string before = f.ed.Text();
+    const std::u32string before = f.ed.Text();
     f.dialogs.answers = {r.antwoord};
     int gevraagd = 0;
     bool omgezet = false;

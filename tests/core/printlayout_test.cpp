@@ -12,12 +12,12 @@ namespace {
 
 struct IndelingGeval {
     const char* naam;
-    std::vector<std::string> regels;
+    std::vector<std::u32string> regels;
     int tekens, perPagina;
     IndelingOpties opties;
     bool extraPagina;
     // Pages separated by " # ", rows by " / ".
-    const char* verwacht;
+    const char32_t* verwacht;
     int regel, pagina; // the page that source line `regel` begins on
 };
 
@@ -27,13 +27,13 @@ TEST_P(DeelInTest, RowsAndPages)
 {
     const IndelingGeval& g = GetParam();
     const AfdrukIndeling indeling = DeelIn(g.regels, 0, g.tekens, g.perPagina, g.opties, g.extraPagina);
-    std::string tekst;
+    std::u32string tekst;
     for (std::size_t p = 0; p < indeling.paginas.size(); ++p) {
         if (p > 0)
-            tekst += " # ";
+            tekst += U" # ";
         for (std::size_t r = 0; r < indeling.paginas[p].size(); ++r) {
             const UitvoerRegel& rij = indeling.paginas[p][r];
-            tekst += (r > 0 ? " / " : "") + rij.Tekst(g.regels[static_cast<std::size_t>(rij.bron)]);
+            tekst += (r > 0 ? U" / " : U"") + rij.Tekst(g.regels[static_cast<std::size_t>(rij.bron)]);
         }
     }
     EXPECT_EQ(tekst, g.verwacht);
@@ -42,30 +42,30 @@ TEST_P(DeelInTest, RowsAndPages)
 
 const IndelingOpties aan{true, true};
 const IndelingOpties uit{false, false};
-const std::vector<std::string> balk{"e|--1--|--2--|", "B|--3--|--4--|"};
-const std::vector<std::string> metAkkoorden{"  Am    C", "e|--1--|--2--|", "B|--3--|--4--|"};
-const std::vector<std::string> zonderMaatstreep{"e|------------", "B|------------"};
-const std::vector<std::string> naTekst{"a", "b", "", "Am", "e|-----|", "B|-----|"};
+const std::vector<std::u32string> balk{U"e|--1--|--2--|", U"B|--3--|--4--|"};
+const std::vector<std::u32string> metAkkoorden{U"  Am    C", U"e|--1--|--2--|", U"B|--3--|--4--|"};
+const std::vector<std::u32string> zonderMaatstreep{U"e|------------", U"B|------------"};
+const std::vector<std::u32string> naTekst{U"a", U"b", U"", U"Am", U"e|-----|", U"B|-----|"};
 
 INSTANTIATE_TEST_SUITE_P(
     Indeling, DeelInTest,
     ::testing::Values(
-        IndelingGeval{"tekstBreektNaEenSpatie", {"een twee drie"}, 8, 10, aan, true, "een  / twee  / drie", 0, 1},
-        IndelingGeval{"woordLangerDanEenRij", {"abcdefghij"}, 4, 10, aan, true, "abcd / efgh / ij", 0, 1},
+        IndelingGeval{"tekstBreektNaEenSpatie", {U"een twee drie"}, 8, 10, aan, true, U"een  / twee  / drie", 0, 1},
+        IndelingGeval{"woordLangerDanEenRij", {U"abcdefghij"}, 4, 10, aan, true, U"abcd / efgh / ij", 0, 1},
         IndelingGeval{"balkBreektNaDeLaatstePassendeMaatstreep", balk, 10, 10, aan, true,
-                      "e|--1--| / B|--3--| / e|--2--| / B|--4--|", 1, 1},
+                      U"e|--1--| / B|--3--| / e|--2--| / B|--4--|", 1, 1},
         IndelingGeval{"akkoordregelBreektMee", metAkkoorden, 10, 10, aan, true,
-                      "  Am     / e|--1--| / B|--3--| /   C / e|--2--| / B|--4--|", 2, 1},
+                      U"  Am     / e|--1--| / B|--3--| /   C / e|--2--| / B|--4--|", 2, 1},
         IndelingGeval{"zonderMaatstreepDeLaatsteKolom", zonderMaatstreep, 6, 10, aan, true,
-                      "e|---- / B|---- / e|---- / B|---- / e|---- / B|----", 0, 1},
-        IndelingGeval{"passendUit", balk, 10, 10, uit, true, "e|--1--|--2--| / B|--3--|--4--|", 0, 1},
+                      U"e|---- / B|---- / e|---- / B|---- / e|---- / B|----", 0, 1},
+        IndelingGeval{"passendUit", balk, 10, 10, uit, true, U"e|--1--|--2--| / B|--3--|--4--|", 0, 1},
         IndelingGeval{"balkHeelOpDeVolgendePagina", naTekst, 20, 4, aan, true,
-                      "a / b /  # Am / e|-----| / B|-----|", 4, 2},
+                      U"a / b /  # Am / e|-----| / B|-----|", 4, 2},
         IndelingGeval{"balkMagBrekenAlsHetUitStaat", naTekst, 20, 4, uit, true,
-                      "a / b /  / Am # e|-----| / B|-----|", 4, 2},
-        IndelingGeval{"eenVollePaginaKrijgtEenLegeErachter", {"x", "y"}, 20, 2, aan, true, "x / y # ", 1, 1},
-        IndelingGeval{"eenSelectieNiet", {"x", "y"}, 20, 2, aan, false, "x / y", 1, 1},
-        IndelingGeval{"leegDocument", {}, 20, 2, aan, true, "", 0, 1}),
+                      U"a / b /  / Am # e|-----| / B|-----|", 4, 2},
+        IndelingGeval{"eenVollePaginaKrijgtEenLegeErachter", {U"x", U"y"}, 20, 2, aan, true, U"x / y # ", 1, 1},
+        IndelingGeval{"eenSelectieNiet", {U"x", U"y"}, 20, 2, aan, false, U"x / y", 1, 1},
+        IndelingGeval{"leegDocument", {}, 20, 2, aan, true, U"", 0, 1}),
     [](const auto& info) { return std::string(info.param.naam); });
 
 } // namespace

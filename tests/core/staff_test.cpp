@@ -19,9 +19,9 @@ struct StaffFixture : ::testing::Test {
     {
         ed.SetChangeHandler([this] { DocumentVeranderd(ctx); });
     }
-    std::vector<std::string> Lines() const
+    std::vector<std::u32string> Lines() const
     {
-        std::vector<std::string> out;
+        std::vector<std::u32string> out;
         for (int i = 0; i < ed.LineCount(); ++i)
             out.push_back(ed.GetLine(i));
         return out;
@@ -32,27 +32,27 @@ TEST_F(StaffFixture, EmptyDocumentGetsBlankLineThenStaffAndCaretAtEnd)
 {
     state.instellingen.tabbreedte = 20;
     inserttab(ctx);
-    const std::string dashes(17, '-');
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"", "E|" + dashes + "|", "B|" + dashes + "|",
-                                                 "G|" + dashes + "|", "D|" + dashes + "|",
-                                                 "A|" + dashes + "|", "E|" + dashes + "|"}));
+    const std::u32string dashes(17, '-');
+    EXPECT_EQ(Lines(), (std::vector<std::u32string>{U"", U"E|" + dashes + U"|", U"B|" + dashes + U"|",
+                                                 U"G|" + dashes + U"|", U"D|" + dashes + U"|",
+                                                 U"A|" + dashes + U"|", U"E|" + dashes + U"|"}));
     EXPECT_EQ(ed.CaretOffset(), ed.TextLength());
-    EXPECT_EQ(ed.Text().substr(ed.Text().size() - 2), "\r\n");
+    EXPECT_EQ(ed.Text().substr(ed.Text().size() - 2), U"\r\n");
     EXPECT_EQ(state.analyse.aantalbalken, 1);
     EXPECT_FALSE(state.analyse.analyseNodig);
 }
 
 TEST_F(StaffFixture, InsertsAboveTheWholeCaretLineWithoutSplittingIt)
 {
-    ed.SetText("first\r\nlast line");
+    ed.SetText(U"first\r\nlast line");
     ed.SetCaret(ed.LineStart(1) + 4);
     state.instellingen.tabbreedte = 20;
     inserttab(ctx);
     const auto lines = Lines();
     ASSERT_EQ(lines.size(), 9u);
-    EXPECT_EQ(lines[0], "first");
-    EXPECT_EQ(lines[1], "");
-    EXPECT_EQ(lines[8], "last line");
+    EXPECT_EQ(lines[0], U"first");
+    EXPECT_EQ(lines[1], U"");
+    EXPECT_EQ(lines[8], U"last line");
     EXPECT_EQ(ed.CaretOffset(), ed.LineStart(8));
     EXPECT_EQ(ed.SelectionLength(), 0);
     EXPECT_EQ(state.analyse.tabbalken[0].eerste, 2);
@@ -60,22 +60,22 @@ TEST_F(StaffFixture, InsertsAboveTheWholeCaretLineWithoutSplittingIt)
 
 TEST_F(StaffFixture, SharpsPadLabelsAndTheCountLine)
 {
-    state.instellingen.stemming = "DADF#AD";
+    state.instellingen.stemming = U"DADF#AD";
     state.instellingen.maatsoorten = true;
     state.instellingen.maatsoort = 0;
     inserttab(ctx);
     const auto lines = Lines();
     ASSERT_EQ(lines.size(), 8u);
-    std::string count = " ";
-    std::string body;
+    std::u32string count = U" ";
+    std::u32string body;
     for (int i = 0; i < 5; ++i) {
-        count += "   |   |   |  ";
-        body += "-------------|";
+        count += U"   |   |   |  ";
+        body += U"-------------|";
     }
     EXPECT_EQ(lines[1], count);
-    EXPECT_EQ(lines[2], "D |" + body);
-    EXPECT_EQ(lines[4], "F#|" + body);
-    EXPECT_EQ(lines[7], "D |" + body);
+    EXPECT_EQ(lines[2], U"D |" + body);
+    EXPECT_EQ(lines[4], U"F#|" + body);
+    EXPECT_EQ(lines[7], U"D |" + body);
     EXPECT_TRUE(state.analyse.IsMarkeerLijn(1));
 }
 
@@ -106,30 +106,30 @@ INSTANTIATE_TEST_SUITE_P(Entries, TimeSignatures,
 TEST_F(StaffFixture, NarrowWidthsAndLongTunings)
 {
     state.instellingen.tabbreedte = 3;
-    state.instellingen.stemming = std::string(25, 'E');
+    state.instellingen.stemming = std::u32string(25, 'E');
     inserttab(ctx);
     const auto lines = Lines();
     ASSERT_EQ(lines.size(), 21u);
-    EXPECT_EQ(lines[1], "E||");
+    EXPECT_EQ(lines[1], U"E||");
 }
 
 TEST_F(StaffFixture, EmptyTuningIsRefusedWithoutChange)
 {
-    ed.SetText("keep");
+    ed.SetText(U"keep");
     state.instellingen.stemming.clear();
     inserttab(ctx);
-    EXPECT_EQ(ed.Text(), "keep");
+    EXPECT_EQ(ed.Text(), U"keep");
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Geen stemming geselecteerd"});
     EXPECT_EQ(dialogs.Count(Sound::Exclamation), 1);
 }
 
 TEST_F(StaffFixture, CaretOnALastLineWithoutBreakKeepsItLast)
 {
-    ed.SetText("a\r\nb");
+    ed.SetText(U"a\r\nb");
     ed.SetCaret(4);
-    state.instellingen.stemming = "EA";
+    state.instellingen.stemming = U"EA";
     inserttab(ctx);
-    EXPECT_EQ(ed.Text(), "a\r\n\r\nA|" + std::string(77, '-') + "|\r\nE|" + std::string(77, '-') + "|\r\nb");
+    EXPECT_EQ(ed.Text(), U"a\r\n\r\nA|" + std::u32string(77, '-') + U"|\r\nE|" + std::u32string(77, '-') + U"|\r\nb");
 }
 
 } // namespace

@@ -10,16 +10,16 @@ INSTANTIATE_TEST_SUITE_P(Tidy, CommandRows, ::testing::ValuesIn(tidyRows), RowNa
 TEST(TuningColumn, RefusesWithoutAStaffInTheLastAnalysisOrWithoutATuning)
 {
     CommandFixture f;
-    f.Load("text\nmore\n");
-    f.ed.InsertLine(0, "------");
-    f.ed.InsertLine(0, "------");
-    const std::string unlabelled = f.ed.Text();
+    f.Load(U"text\nmore\n");
+    f.ed.InsertLine(0, U"------");
+    f.ed.InsertLine(0, U"------");
+    const std::u32string unlabelled = f.ed.Text();
     Stemmimg1Click(f.ctx);
     EXPECT_EQ(f.ed.Text(), unlabelled) << "the staff count of the last analysis is 0";
     EXPECT_TRUE(f.dialogs.messages.empty());
 
     analyze(f.ed, f.state.analyse);
-    f.state.instellingen.stemming = "";
+    f.state.instellingen.stemming = U"";
     Stemmimg1Click(f.ctx);
     EXPECT_EQ(f.ed.Text(), unlabelled);
     EXPECT_EQ(f.dialogs.messages, std::vector<std::string>{"Geen stemming geselecteerd"});

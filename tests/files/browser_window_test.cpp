@@ -56,7 +56,7 @@ TEST_F(Venster, AClickOpensTheFileAndEscReturnsToTheTabFolder)
 {
     QListWidget* lijst = w->Browser->FileListBox1;
     QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, lijst->visualItemRect(lijst->item(0)).center());
-    EXPECT_EQ(w->editor().Text(), "E|--3--|\r\n");
+    EXPECT_EQ(w->editor().Text(), U"E|--3--|\r\n");
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Korvane1.06 - lied.tab"));
 
     ASSERT_TRUE(w->Browser->ZetMap(tabs + "/rock"));
@@ -74,7 +74,7 @@ TEST_F(Venster, ARightClickOpensTheMenuForTheEntryUnderThePointerWithoutLoadingI
     // the context menu event.
     const QPoint punt = lijst->viewport()->mapTo(w.get(), lijst->visualItemRect(lijst->item(1)).center());
     QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, punt);
-    EXPECT_EQ(w->editor().Text(), "");
+    EXPECT_EQ(w->editor().Text(), U"");
     EXPECT_TRUE(w->PopupMenu1->isVisible());
     // The menu's commands act on that entry.
     prompter.answers = {Answer::No};
@@ -101,7 +101,7 @@ TEST_F(Venster, CtrlWBuildsATabForATypedTuningAndItsStaffControlsStayInForce)
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Korvane1.0 - naamloos.tab"));
     EXPECT_EQ(w->ComboBox1->currentText(), QStringLiteral("CGCGCE"));
     EXPECT_EQ(w->Maatcombobox->currentIndex(), 2);
-    EXPECT_EQ(w->editor().GetLine(9).substr(0, 2), "C|");
+    EXPECT_EQ(w->editor().GetLine(9).substr(0, 2), U"C|");
     // The next empty staff is a 6/8 one for the same tuning: count line and six strings.
     const int regels = w->editor().LineCount();
     w->action(QStringLiteral("Legeregeltab1"))->trigger();

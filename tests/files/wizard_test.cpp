@@ -4,6 +4,7 @@
 
 #include "common/scriptedprompter.h"
 #include "core/memoryeditor.h"
+#include "core/utf8.h"
 #include "core/staff.h"
 #include "qstringprinter.h"
 
@@ -61,7 +62,7 @@ struct Documenten : ::testing::TestWithParam<Geval> {
 TEST_P(Documenten, HeaderLinesThenTheStaffsForTheChosenTuningAndTimeSignature)
 {
     const Geval& g = GetParam();
-    v.editor.SetText("mijn tab\r\n");
+    v.editor.SetText(U"mijn tab\r\n");
     v.editor.SetModified(true);
     // A line snapshot of the old document must not be undone into the new one.
     v.state.snapshot.undomogelijk = true;
@@ -87,20 +88,20 @@ TEST_P(Documenten, HeaderLinesThenTheStaffsForTheChosenTuningAndTimeSignature)
     EXPECT_EQ(wizard.newtab(), g.ok);
 
     Stemming s;
-    BerekenStemming(g.stemming, s);
+    BerekenStemming(VanUtf8(g.stemming), s);
     const int breedte = g.balkbreedte ? g.balkbreedte : g.breedte;
     TabInstellingen in{.tabbreedte = breedte, .maatsoorten = g.maatsoort > 0, .maatsoort = g.maatsoort - 1};
     std::vector<std::string> verwacht = g.kop;
     for (int i = 0; i < g.staven; ++i) {
         verwacht.push_back("");
-        for (const std::string& l : LegeBalk(s, in))
-            verwacht.push_back(l);
+        for (const std::u32string& l : LegeBalk(s, in))
+            verwacht.push_back(Utf8(l));
         if (g.maatsoort == 0)
             verwacht.push_back("");
     }
     std::vector<std::string> regels;
     for (int i = 0; i < v.editor.LineCount(); ++i)
-        regels.push_back(v.editor.GetLine(i));
+        regels.push_back(Utf8(v.editor.GetLine(i)));
     EXPECT_EQ(regels, verwacht);
     EXPECT_EQ(v.state.analyse.aantalbalken, g.staven);
     EXPECT_EQ(v.prompter.messages.size(), g.ok && g.stemming.empty() ? 1u : 0u);
@@ -119,6 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
         Geval{"titel_85", T85, "", E, 0, 2, 1, 80, false, true, {regel, " " + T85, regel, "", "4/4"}, 1},
         Geval{"titel_86", T85 + "T", "", E, 0, 2, 1, 80, false, true, {regel, " " + T85 + "T", regel, "", "4/4"}, 1},
         Geval{"titel_87", T85 + "TT", "", E, 0, 2, 1, 80, false, true, {regel, T85 + "TT", regel, "", "4/4"}, 1},
+        // Centred by characters: nine, not the seventeen bytes of their UTF-8.
+        Geval{"titel_tekens", "Caf\u00E9 \u6771\u4EAC \U0001F3B8", "", E, 0, 2, 1, 80, false, true,
+              {regel, Blanks(39) + "Caf\u00E9 \u6771\u4EAC \U0001F3B8", regel, "", "4/4"}, 1},
         Geval{"hele_pagina", "Lied", "Artiest", E, 2, 2, 1, 80, true, true,
               {regel, Blanks(41) + "Lied", Blanks(40) + "Artiest", regel, "Capo: 2", "4/4"}, 8},
         Geval{"capo_0_geen", "", "", E, 0, 0, 2, 30, false, true, {"", ""}, 2},

@@ -2,12 +2,22 @@
 // notes. Each row is a small document and what the model must make of it.
 #include "music/editorbron.h"
 
+#include "core/cp1252.h"
 #include "core/memoryeditor.h"
 
 #include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
+
+// The rows keep their documents as the Windows-1252 bytes files held.
+std::u32string Tekst(std::string_view bytes)
+{
+    std::u32string uit;
+    for (const char b : bytes)
+        uit += Cp1252ToUnicode(static_cast<unsigned char>(b));
+    return uit;
+}
 
 std::string Ascii(std::u32string_view s)
 {
@@ -19,11 +29,11 @@ std::string Ascii(std::u32string_view s)
 
 Muziekstuk Lees(const std::string& document, const std::string& huidigeStemming = "EADGBE")
 {
-    MemoryEditor editor(document);
+    MemoryEditor editor(Tekst(document));
     TabAnalyse analyse;
     analyze(editor, analyse);
     Stemming stemming;
-    BerekenStemming(huidigeStemming, stemming);
+    BerekenStemming(Tekst(huidigeStemming), stemming);
     return LeesMuziek(editor, analyse, stemming);
 }
 
@@ -286,11 +296,11 @@ TEST(Document, StaffsAmongLyricsAndChordsReadTheSameByStretchOrWhole)
         "G|--0--|--0--|", "D|--2--|--0--|", "A|--3--|--2--|", "E|-----|--3--|", "", "Capo: geen", "   Am   Dm   Riff",
         "G|-----|-----|", "D|--2\x96-|-----|", "A|--0--|--3--|", "E|-----|-----|", "  caf\xE9 la la", "",
         "|--0--|", "|--1--|", "|--0--|", "|--2--|", "|--3--|", "|-----|"});
-    MemoryEditor editor(document);
+    MemoryEditor editor(Tekst(document));
     TabAnalyse analyse;
     analyze(editor, analyse);
     Stemming stemming;
-    BerekenStemming("EADGBE", stemming);
+    BerekenStemming(U"EADGBE", stemming);
     const Muziekstuk perStuk = LeesMuziek(editor, analyse, stemming);
     const Tekstregels tekst(editor);
     const Muziekstuk ineens = LeesMuziek(tekst.Regels(), analyse, SnaarnamenVan(stemming));

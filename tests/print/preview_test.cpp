@@ -24,7 +24,7 @@ protected:
     {
         form.ZetLettertype(QStringLiteral("DejaVu Sans Mono"), 10, true, true);
         form.ZetAfdrukken([this] { ++afdrukken; });
-        editor.SetText(test::NumberedLines(lines));
+        editor.SetText(VanUtf8(test::NumberedLines(lines)));
         form.Voorbereiden(editor, QStringLiteral("Korvane - Liedje.tab"), true, QStringLiteral("/m/Liedje.tab"));
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -141,7 +141,7 @@ TEST_F(PreviewTest, TheBodyFontControlsRedrawThePageButKeepThePageBreaks)
 TEST_F(PreviewTest, TheLayoutSwitchesChangeThePagesAndAreRemembered)
 {
     form.ZetLettertype(QStringLiteral("DejaVu Sans Mono"), 10, true, true);
-    editor.SetText(test::TabTekst(test::Tab(40, 200)));
+    editor.SetText(VanUtf8(test::TabTekst(test::Tab(40, 200))));
     form.Voorbereiden(editor, QStringLiteral("Korvane - tab"), true, QStringLiteral("/m/tab.tab"));
     ASSERT_TRUE(form.Passend->isChecked());
     ASSERT_TRUE(form.BalkenHeel->isChecked());

@@ -66,7 +66,7 @@ TEST_P(PrintPagesTest, EachPageHoldsItsLinesUnderItsHeader)
     const int rpp = stand.regelsPerPagina = drukker.Recalc(test::Editorfont(g.punten));
     const int count = g.vol * rpp + g.extra;
     instellingen.paginanummers = g.nummers;
-    editor.SetText(test::NumberedLines(count));
+    editor.SetText(VanUtf8(test::NumberedLines(count)));
     // As the status bar works it out; the print command counts the pages again.
     stand.paginanummering = Paginanummering(g.nummers, g.paginas);
     const QStringList pages = Print(QStringLiteral("uit.pdf"), [&](PrintDialogRequest& r) {
@@ -108,7 +108,7 @@ TEST_F(PrintTest, ASelectionLongerThanAPageGoesOnOverFurtherPagesWithoutHeader)
 {
     // Ending just after a line break takes the next line too.
     const int first = 2, last = 6 * stand.regelsPerPagina + 5;
-    editor.SetText(test::NumberedLines(last + 5));
+    editor.SetText(VanUtf8(test::NumberedLines(last + 5)));
     editor.SetCaret(editor.LineStart(first));
     editor.SetSelectionLength(editor.LineStart(last) - editor.LineStart(first));
     const QStringList pages = Print(QStringLiteral("selectie.pdf"),
@@ -135,7 +135,7 @@ TEST_P(TabPrintTest, EveryCharacterReachesThePaperAndNoStaffIsSplit)
 {
     const TabGeval g = GetParam();
     const std::vector<std::string> tab = test::Tab(g.balken, g.kolommen);
-    editor.SetText(test::TabTekst(tab));
+    editor.SetText(VanUtf8(test::TabTekst(tab)));
     // The selection runs from the first staff's chord line to the end.
     const int eerste = g.selectie ? 2 : 0;
     if (g.selectie) {
@@ -227,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(Tabs, TabPrintTest,
 TEST_F(PrintTest, AStaffTallerThanAPageIsSplitOnlyWhereItMust)
 {
     stand.regelsPerPagina = 6;
-    editor.SetText(test::TabTekst(test::Tab(2, 40)));
+    editor.SetText(VanUtf8(test::TabTekst(test::Tab(2, 40))));
     QStringList labels;
     for (const QString& page : Print(QStringLiteral("hoog.pdf"))) {
         labels.append(QString());

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/memoryeditor.h"
+#include "core/utf8.h"
 
 #include <QFont>
 #include <QProcess>

@@ -22,7 +22,7 @@ TEST_P(CommandRows, GivesOnTheWidgetWhatTheMemoryBufferGives)
     const Outcome want = Perform(memory, row);
 
     QPlainTextEdit widget;
-    widget.setPlainText(BytesToQString(Crlf(row.before)));
+    widget.setPlainText(QTekst(Crlf(row.before)));
     QtEditor qt(&widget);
     qt.ClearUndo();
     const Outcome got = Perform(qt, row);

@@ -5,6 +5,7 @@
 #include "files/qstringprinter.h"
 
 #include "core/analysis.h"
+#include "core/utf8.h"
 #include "ui/editorwidget.h"
 #include "ui/findreplace.h"
 #include "ui/linefont.h"
@@ -68,7 +69,7 @@ protected:
         w->editor().SetModified(false);
         analyze(w->editor(), w->state.analyse);
     }
-    std::string Tekst() const { return w->editor().Text(); }
+    std::u32string Tekst() const { return w->editor().Text(); }
     QString Paneel(int i) const { return w->statusPaneel(i)->text(); }
     QAction* Actie(const char* id) const { return w->action(QString::fromLatin1(id)); }
     bool Aan(const char* id) const { return Actie(id)->isEnabled(); }
@@ -137,7 +138,7 @@ TEST_P(Shortcuts, ChangeTheStaffAroundTheCaretAndMarkTheDocument)
     if (s.vanuitWerkbalk)
         w->SpinEdit2->setFocus();
     Toets(s.key, s.mods, s.vanuitWerkbalk ? w->SpinEdit2 : nullptr);
-    EXPECT_EQ(w->editor().GetLine(s.regel), s.verwacht);
+    EXPECT_EQ(w->editor().GetLine(s.regel), VanUtf8(s.verwacht));
     EXPECT_EQ(Paneel(PaneelVeranderd), QStringLiteral("Veranderd"));
 }
 
@@ -157,11 +158,11 @@ TEST_F(Window, LineFontConversionBothWaysFromTheirKeysIsNoChangeOfItsOwn)
 {
     w->Editor->setFont(QFont(QStringLiteral("Korvane")));
     Zet(QString::fromLatin1(kStaff));
-    const std::string ascii = Tekst();
+    const std::u32string ascii = Tekst();
     Toets(Qt::Key_Minus, Qt::AltModifier | Qt::KeypadModifier);  // another key: nothing happens
     EXPECT_EQ(Tekst(), ascii);
     Toets(Qt::Key_Minus, Qt::AltModifier);
-    EXPECT_EQ(w->editor().GetLine(0), "e\xF6" + std::string(17, '\xFF') + "\xF7");
+    EXPECT_EQ(w->editor().GetLine(0), U"e\xF6" + std::u32string(17, U'\xFF') + U"\xF7");
     EXPECT_EQ(Paneel(PaneelVeranderd), QString());
     Toets(Qt::Key_Backslash, Qt::AltModifier);
     EXPECT_EQ(Tekst(), ascii);
@@ -198,7 +199,7 @@ TEST_F(Window, TypingUpdatesStatusPanelsAndEnabledStates)
     QTest::keyClicks(w->Editor, QStringLiteral("X"));
     Toets(Qt::Key_Insert);
     QTest::keyClicks(w->Editor, QStringLiteral("Y"));
-    EXPECT_EQ(std::pair(Tekst(), Paneel(PaneelModus)), std::pair(std::string("aXYcd"), QStringLiteral("Invoegen")));
+    EXPECT_EQ(std::pair(Tekst(), Paneel(PaneelModus)), std::pair(std::u32string(U"aXYcd"), QStringLiteral("Invoegen")));
     EXPECT_EQ(prompter.Beeps(Sound::Default), 1);
 
     Toets(Qt::Key_Return);
@@ -239,7 +240,7 @@ TEST_P(InsertKeys, SwitchTheTypingModeThePanelShows)
     w->Editor->setFocus();
     Caret(1);
     QTest::keyClicks(w->Editor, QStringLiteral("X"));
-    EXPECT_EQ(std::pair(Paneel(PaneelModus), Tekst()), std::pair(QString::fromLatin1(t.paneel), std::string(t.getypt)));
+    EXPECT_EQ(std::pair(Paneel(PaneelModus), Tekst()), std::pair(QString::fromLatin1(t.paneel), VanUtf8(t.getypt)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -268,7 +269,7 @@ TEST_F(Window, TheWidthBoxClampsATypedWidth)
     w->SpinEdit2->selectAll();
     QTest::keyClicks(w->SpinEdit2, QStringLiteral("3"));
     Toets(Qt::Key_T, Qt::AltModifier, w->SpinEdit2);
-    EXPECT_EQ(w->editor().GetLine(1), "E|-----------------|");
+    EXPECT_EQ(w->editor().GetLine(1), U"E|-----------------|");
     EXPECT_EQ(w->SpinEdit2->value(), 20);
 }
 
@@ -309,7 +310,7 @@ TEST_F(Window, TheTuningBoxKeepsWhatIsTypedAndEnterGoesBackToTheText)
     EXPECT_EQ(w->ComboBox1->currentText(), QStringLiteral("EADG"));
     w->ComboBox1->setEditText(QStringLiteral("eadgbe"));
     Trigger("Legeregeltab1");
-    EXPECT_EQ(w->editor().GetLine(2).substr(0, 3), "gb|");  // e a d gb e: five strings
+    EXPECT_EQ(w->editor().GetLine(2).substr(0, 3), U"gb|");  // e a d gb e: five strings
 }
 
 class Pages : public Window, public ::testing::WithParamInterface<std::tuple<int, int, int, const char*>> {};
@@ -379,7 +380,7 @@ TEST_F(Window, UndoRestoresAColumnCommandOrVerticalPasteOnceElseUsesTheWidget)
     Zet(QString::fromLatin1(kStaff));
     Caret(Op(2, 5));
     Toets(Qt::Key_Space, Qt::AltModifier);
-    const std::string voor = Tekst();
+    const std::u32string voor = Tekst();
     Toets(Qt::Key_BracketLeft, Qt::AltModifier);
     Caret(3);
     Toets(Qt::Key_Z, Qt::ControlModifier);
@@ -401,7 +402,7 @@ TEST_F(Window, UndoRestoresAColumnCommandOrVerticalPasteOnceElseUsesTheWidget)
 
     // After typing the widget's own undo goes first and drops the snapshot.
     Trigger("Maatstreep");
-    const std::string naBalk = Tekst();
+    const std::u32string naBalk = Tekst();
     QTest::keyClicks(w->Editor, QStringLiteral("7"));
     Trigger("Ongedaanmaken1");
     EXPECT_EQ(Tekst(), naBalk);
@@ -460,7 +461,7 @@ TEST_P(Vervangen, UndoWritesNoLinesIntoMovedLinesOrAnotherDocument)
         break;
     }
     EXPECT_FALSE(w->state.snapshot.undomogelijk);
-    const std::string na = Tekst();
+    const std::u32string na = Tekst();
     Caret(1);
     Toets(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Tekst(), na);
@@ -491,20 +492,20 @@ TEST_P(Typen, EveryKeyIsOneUndoAndOneRedoStep)
 {
     const auto [overschrijven, getypt, naEenUndo] = GetParam();
     Zet(QString::fromLatin1(kStaff));
-    const std::string voor = w->editor().GetLine(0);
+    const std::u32string voor = w->editor().GetLine(0);
     if (overschrijven)
         Toets(Qt::Key_Insert);
     Caret(Op(0, 3));
     QTest::keyClicks(w->Editor, QStringLiteral("56"));
-    EXPECT_EQ(w->editor().GetLine(0), getypt);
+    EXPECT_EQ(w->editor().GetLine(0), VanUtf8(getypt));
     Toets(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(w->editor().GetLine(0), naEenUndo);
+    EXPECT_EQ(w->editor().GetLine(0), VanUtf8(naEenUndo));
     w->Editor->undo();
     EXPECT_EQ(w->editor().GetLine(0), voor);
     w->Editor->redo();
-    EXPECT_EQ(w->editor().GetLine(0), naEenUndo);
+    EXPECT_EQ(w->editor().GetLine(0), VanUtf8(naEenUndo));
     w->Editor->redo();
-    EXPECT_EQ(w->editor().GetLine(0), getypt);
+    EXPECT_EQ(w->editor().GetLine(0), VanUtf8(getypt));
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, Typen,
@@ -523,7 +524,7 @@ struct ZoekGeval {
     const char *wat, *door;
     bool hoofdletters;
     int keer;              // presses
-    const char* verwacht;  // the text afterwards, Windows-1252
+    const char* verwacht;  // the text afterwards, UTF-8
     int caretNa, selectieNa;
     const char* melding = "";  // the dialog's line after the last press
 };
@@ -547,7 +548,7 @@ TEST_P(FindReplace, WalksForwardWithoutWrappingAndAlwaysEnds)
     QPushButton* knop = g.knop == Knop::Vervang ? r->vervangKnop() : g.knop == Knop::Alles ? r->allesKnop() : volgende;
     for (int i = 0; i < g.keer; ++i)
         knop->click();
-    EXPECT_EQ(Tekst(), g.verwacht);
+    EXPECT_EQ(Tekst(), VanUtf8(g.verwacht));
     EXPECT_EQ(Selectie(), (std::pair{g.caretNa, g.selectieNa}));
     EXPECT_TRUE(prompter.beeps.empty() && prompter.messages.empty());
     EXPECT_EQ((zoek ? f->melding() : r->melding())->text(), QString::fromUtf8(g.melding));
@@ -563,7 +564,11 @@ INSTANTIATE_TEST_SUITE_P(
         ZoekGeval{Knop::Zoek, "ab ab", 4, 0, "ab", "", false, 3, "ab ab", 3, 2, "\"ab\" niet gevonden"},
         ZoekGeval{Knop::Zoek, "xx AB ab", 0, 0, "ab", "", false, 1, "xx AB ab", 3, 2},
         ZoekGeval{Knop::Zoek, "xx AB ab", 0, 0, "ab", "", true, 1, "xx AB ab", 6, 2},
-        ZoekGeval{Knop::Zoek, "line\nÉté", 0, 0, "été", "", false, 1, "line\r\n\xC9t\xE9", 6, 3},
+        ZoekGeval{Knop::Zoek, "line\nÉté", 0, 0, "été", "", false, 1, "line\r\nÉté", 6, 3},
+        // A character outside the Basic Multilingual Plane is one column,
+        // also in front of a match found without regard to case.
+        ZoekGeval{Knop::Zoek, "\U0001F3B8 Été", 0, 0, "été", "", false, 1, "\U0001F3B8 Été", 2, 3},
+        ZoekGeval{Knop::Alles, "\U0001F3B8-\U0001F3B8-", 0, 0, "\U0001F3B8-", "\u4E2D", false, 1, "\u4E2D\u4E2D", 2, 0},
         // The replace dialog's find next searches the same way with its own text.
         ZoekGeval{Knop::VervangZoek, "ab ab ab", 5, 0, "ab", "X", false, 1, "ab ab ab", 0, 2},
         ZoekGeval{Knop::VervangZoek, "ab", 0, 0, "abc", "X", false, 1, "ab", 0, 0, "\"abc\" niet gevonden"},
@@ -623,7 +628,7 @@ TEST_P(ReplaceUndo, OneUndoTakesBackTheWholeReplacement)
 {
     const VervangGeval g = GetParam();
     Zet(QString::fromUtf8(g.tekst));
-    const std::string voor = Tekst();
+    const std::u32string voor = Tekst();
     Caret(g.caret);
     Trigger("Vervangen1");
     VervangDialoog* r = w->ReplaceDialog1;
@@ -631,7 +636,7 @@ TEST_P(ReplaceUndo, OneUndoTakesBackTheWholeReplacement)
     r->vervangveld()->setText(QString::fromUtf8(g.door));
     r->hoofdletterVak()->setChecked(g.hoofdletters);
     (g.alles ? r->allesKnop() : r->vervangKnop())->click();
-    EXPECT_EQ(Tekst(), g.verwacht);
+    EXPECT_EQ(Tekst(), VanUtf8(g.verwacht));
     EXPECT_EQ(Paneel(PaneelVeranderd), QStringLiteral("Veranderd"));
     Caret(1);
     Toets(Qt::Key_Z, Qt::ControlModifier);
@@ -662,7 +667,7 @@ TEST_F(Window, UndoAfterAReplaceTakesBackTheReplaceNotAnEarlierColumnCommand)
     Zet(QString::fromLatin1(kStaff));
     Caret(Op(2, 5));
     Toets(Qt::Key_B, Qt::AltModifier);
-    const std::string naBalk = Tekst();
+    const std::u32string naBalk = Tekst();
     Trigger("Vervangen1");
     VervangDialoog* r = w->ReplaceDialog1;
     r->zoekveld()->setText(QStringLiteral("E|"));
@@ -670,7 +675,7 @@ TEST_F(Window, UndoAfterAReplaceTakesBackTheReplaceNotAnEarlierColumnCommand)
     r->hoofdletterVak()->setChecked(true);
     Caret(0);
     r->allesKnop()->click();
-    ASSERT_EQ(w->editor().GetLine(5).substr(0, 2), "Q|");
+    ASSERT_EQ(w->editor().GetLine(5).substr(0, 2), U"Q|");
     Toets(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Tekst(), naBalk);
 }
@@ -818,7 +823,7 @@ TEST_P(BrowserLoad, TheFontBoxShowsTheFontDrawnAndItsKorvaneConverts)
     EXPECT_EQ(w->Fontname->currentText(), QString::fromLatin1(g.fontvak));
     prompter.answers = {Answer::No};  // to the offer of the line font
     Toets(Qt::Key_Minus, Qt::AltModifier);
-    EXPECT_EQ(w->editor().GetLine(0) != "e|-----------------|", g.omgezet);
+    EXPECT_EQ(w->editor().GetLine(0) != U"e|-----------------|", g.omgezet);
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, BrowserLoad,
@@ -833,7 +838,7 @@ TEST_F(Window, ARefusedConversionOffersTheLineFontAndConvertsOnYes)
     w->Fontname->setCurrentIndex(w->Fontname->findText(mono));
     w->FontNameChange();
     Zet(QString::fromLatin1(kStaff));
-    const std::string ascii = Tekst();
+    const std::u32string ascii = Tekst();
     prompter.answers = {Answer::No, Answer::Yes};
     Toets(Qt::Key_Minus, Qt::AltModifier);
     EXPECT_EQ(std::tuple(Tekst(), w->Editor->font().family(), w->Fontname->currentText(), w->tablijnenOmgezet),
@@ -846,7 +851,7 @@ TEST_F(Window, ARefusedConversionOffersTheLineFontAndConvertsOnYes)
               "Overschakelen op het Korvane-font en de tablijnen nu omzetten ?");
 
     Toets(Qt::Key_Minus, Qt::AltModifier);
-    EXPECT_EQ(w->editor().GetLine(0), "e\xF6" + std::string(17, '\xFF') + "\xF7");
+    EXPECT_EQ(w->editor().GetLine(0), U"e\xF6" + std::u32string(17, U'\xFF') + U"\xF7");
     EXPECT_EQ(std::tuple(w->Editor->font().family(), w->Fontname->currentText(), w->tablijnenOmgezet, Paneel(PaneelVeranderd)),
               std::tuple(QStringLiteral("Korvane"), QStringLiteral("Korvane"), true, QString()));
     EXPECT_EQ(prompter.Beeps(Sound::Exclamation), 2);

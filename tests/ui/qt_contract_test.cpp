@@ -1,6 +1,7 @@
 // The editor contract on the widget, plus what only the widget can get wrong.
 #include "contract/editor_contract.h"
 
+#include "files/textcodec.h"
 #include "ui/qteditor.h"
 
 #include <QApplication>
@@ -15,18 +16,18 @@ namespace {
 struct QtFixture {
     std::unique_ptr<QPlainTextEdit> widget;
     QtEditor* editor = nullptr;
-    EditorOps& Make(std::string_view text)
+    EditorOps& Make(std::u32string_view text)
     {
         widget = std::make_unique<QPlainTextEdit>();
-        widget->setPlainText(BytesToQString(text));
+        widget->setPlainText(QTekst(text));
         editor = new QtEditor(widget.get());
         editor->ClearUndo();
         return *editor;
     }
-    void Type(std::string_view text)
+    void Type(std::u32string_view text)
     {
         // The widget's own insertion, as a key press makes it.
-        widget->insertPlainText(BytesToQString(text));
+        widget->insertPlainText(QTekst(text));
     }
 };
 
@@ -40,9 +41,9 @@ TEST(QtEditor, UndoAfterACommandNeverReplaysOldTypingOntoNewText)
     QtEditor ed(&widget);
     ed.SetCaret(3);
     widget.insertPlainText(QStringLiteral("5"));
-    ed.PutLine(1, "B|--|--|");
+    ed.PutLine(1, U"B|--|--|");
     widget.undo();
-    EXPECT_EQ(ed.Text(), "E|-5----|\r\nB|--|--|");
+    EXPECT_EQ(ed.Text(), U"E|-5----|\r\nB|--|--|");
 }
 
 TEST(QtEditor, ReplacingManyOccurrencesKeepsEachOneItsOwnFormatInRichText)
@@ -59,8 +60,8 @@ TEST(QtEditor, ReplacingManyOccurrencesKeepsEachOneItsOwnFormatInRichText)
         c.mergeCharFormat(vet);
     }
     QtEditor ed(&widget);
-    ed.ReplaceEach({1, 3, 8, 10, 15, 17}, 1, "=");
-    EXPECT_EQ(ed.Text(), "a=b=c\r\nd=e=f\r\nG=h=i");
+    ed.ReplaceEach({1, 3, 8, 10, 15, 17}, 1, U"=");
+    EXPECT_EQ(ed.Text(), U"a=b=c\r\nd=e=f\r\nG=h=i");
     std::string vetjes;
     for (int positie = 0; positie < widget.document()->characterCount() - 1; ++positie) {
         QTextCursor k(widget.document());

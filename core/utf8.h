@@ -1,0 +1,17 @@
+// UTF-8 <-> code points, for the texts core shares with the outside world:
+// messages (always UTF-8) and arguments given on a command line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+std::string Utf8(std::u32string_view tekst);
+// Every byte that does not start a well-formed sequence becomes U+FFFD.
+std::u32string VanUtf8(std::string_view bytes);
+// nullopt unless `bytes` is well-formed UTF-8 throughout.
+std::optional<std::u32string> VanUtf8Exact(std::string_view bytes);
+
+} // namespace korvane
