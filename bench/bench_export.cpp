@@ -5,6 +5,7 @@
 #include "timing.h"
 
 #include "core/memoryeditor.h"
+#include "core/utf8.h"
 #include "music/editorbron.h"
 #include "music/midi.h"
 #include "music/musicxml.h"
@@ -59,9 +60,9 @@ std::string Exporteer(const MemoryEditor& editor, const Stemming& stemming, bool
 int main()
 {
     const int regels = 60000;
-    MemoryEditor editor(MuziekDocument(regels));
+    MemoryEditor editor(VanUtf8(MuziekDocument(regels)));
     Stemming stemming;
-    BerekenStemming("EADGBE", stemming);
+    BerekenStemming(U"EADGBE", stemming);
     TabAnalyse analyse;
     Muziekstuk stuk;
     std::string midi, xml;

@@ -78,7 +78,7 @@ Exportsoort ExportsoortVan(const std::string& uit)
     return Exportsoort::Onbekend;
 }
 
-std::string MuziekExport(const EditorOps& editor, const std::string& stemming, const std::string& bestandsnaam,
+std::string MuziekExport(const EditorOps& editor, const std::u32string& stemming, const std::string& bestandsnaam,
                          Exportsoort soort, double tempo)
 {
     TabAnalyse analyse;

@@ -24,7 +24,7 @@ Exportsoort ExportsoortVan(const std::string& uit);
 // The bytes of a MIDI or MusicXML file of `editor`'s staffs, read with
 // `stemming` (the tuning text) for staffs without labels; `tempo` where the
 // text names none. The title is the document's own, else `bestandsnaam`'s.
-std::string MuziekExport(const EditorOps& editor, const std::string& stemming, const std::string& bestandsnaam,
+std::string MuziekExport(const EditorOps& editor, const std::u32string& stemming, const std::string& bestandsnaam,
                          Exportsoort soort, double tempo);
 
 } // namespace korvane

@@ -1,6 +1,8 @@
 // Chord names from sounding pitches, and their place on the chord line.
 #include "music/akkoorden.h"
 
+#include "core/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -100,24 +102,6 @@ int Bovenkant(const Muziekbalk& b)
     if (b.tijdregel >= 0)
         top = std::min(top, b.tijdregel);
     return top;
-}
-
-std::string Utf8(std::u32string_view s)
-{
-    std::string out;
-    for (char32_t c : s) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | ((c >> 12) & 0x0F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 std::string Aangehaald(std::u32string_view s)

@@ -1,6 +1,8 @@
 // The staff doctor's checks and mends.
 #include "music/doctor.h"
 
+#include "core/utf8.h"
+
 #include "core/analysis.h"
 #include "core/memoryeditor.h"
 #include "music/tabmodel.h"
@@ -18,29 +20,6 @@ using Regel = std::u32string_view;
 bool IsSpatie(char32_t c)
 {
     return c == U' ' || c == U'\t';
-}
-
-std::string Utf8(std::u32string_view s)
-{
-    std::string out;
-    for (char32_t c : s) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 std::string Aangehaald(std::u32string_view s)
@@ -243,7 +222,7 @@ std::vector<Diagnose> Dokter::Onderzoek()
 {
     // The staffs as they are meant: a staff drawn with en dashes or indented
     // with tabs is still a staff to be mended.
-    std::string bytes;
+    std::u32string tekst;
     m_schoon.reserve(m_regels.size());
     for (std::size_t r = 0; r < m_regels.size(); ++r) {
         std::u32string s(m_regels[r]);
@@ -252,12 +231,12 @@ std::vector<Diagnose> Dokter::Onderzoek()
                 c = U' ';
             else if (const char32_t b = Bedoeld(c))
                 c = b;
-            bytes += c < 0x80 ? static_cast<char>(c) : 'x';
+            tekst += c < 0x80 ? c : U'x';
         }
-        bytes += "\r\n";
+        tekst += U"\r\n";
         m_schoon.push_back(std::move(s));
     }
-    MemoryEditor editor(bytes);
+    MemoryEditor editor(tekst);
     TabAnalyse analyse;
     analyze(editor, analyse);
     std::vector<std::u32string_view> schoon(m_schoon.begin(), m_schoon.end());

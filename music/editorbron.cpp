@@ -55,33 +55,9 @@ std::vector<std::u32string> SnaarnamenVan(const Stemming& stemming)
     return namen;
 }
 
-namespace {
-
-void VoegToe(std::string& uit, std::u32string_view regel)
-{
-    for (char32_t c : regel) {
-        if (c < 0x80) {
-            uit += static_cast<char>(c);
-            continue;
-        }
-        const int b = c > 0xFFFF ? -1 : UnicodeToCp1252(static_cast<char16_t>(c));
-        uit += b < 0 ? '?' : static_cast<char>(b);
-    }
-}
-
-} // namespace
-
-std::string NaarEditor(std::u32string_view regel)
-{
-    std::string uit;
-    uit.reserve(regel.size());
-    VoegToe(uit, regel);
-    return uit;
-}
-
 void SchrijfRegels(EditorOps& editor, int van, int tot, std::span<const std::u32string> regels)
 {
-    std::string tekst;
+    std::u32string tekst;
     std::size_t lengte = 0;
     for (const auto& r : regels)
         lengte += r.size() + 2;
@@ -89,7 +65,7 @@ void SchrijfRegels(EditorOps& editor, int van, int tot, std::span<const std::u32
     for (std::size_t i = 0; i < regels.size(); ++i) {
         if (i > 0)
             tekst += crlf;
-        VoegToe(tekst, regels[i]);
+        tekst += regels[i];
     }
     const int begin = editor.LineStart(van);
     const int eind = editor.LineStart(tot) + static_cast<int>(editor.GetLine(tot).size());
@@ -110,19 +86,8 @@ bool SchrijfRegels(EditorOps& editor, LineSnapshot& snapshot, const Regelvervang
     const int erbij = static_cast<int>(v.nieuw.size()) - oud;
     if (oud <= 0 || erbij < 0 || v.van < 0 || v.tot > editor.LineCount())
         return false;
-    std::vector<std::string> bytes;
-    for (const std::u32string& regel : v.nieuw) {
-        std::string b;
-        b.reserve(regel.size());
-        for (char32_t c : regel) {
-            const int byte = c <= 0xFFFF ? UnicodeToCp1252(static_cast<char16_t>(c)) : -1;
-            if (byte < 0)
-                return false;
-            b += static_cast<char>(byte);
-        }
-        bytes.push_back(std::move(b));
-    }
-    std::vector<std::string> vorige;
+    const std::vector<std::u32string>& nieuw = v.nieuw;
+    std::vector<std::u32string> vorige;
     for (int r = v.van; r < v.tot; ++r)
         vorige.push_back(editor.GetLine(r));
     editor.LockPainting();
@@ -130,9 +95,9 @@ bool SchrijfRegels(EditorOps& editor, LineSnapshot& snapshot, const Regelvervang
     // follows, so the insertion never depends on what ends the document.
     for (int k = 0; k < erbij; ++k)
         editor.InsertLine(v.van, {});
-    for (int k = 0; k < static_cast<int>(bytes.size()); ++k)
-        if (bytes[k] != (k < erbij ? std::string() : vorige[k - erbij]))
-            editor.PutLine(v.van + k, bytes[k]);
+    for (int k = 0; k < static_cast<int>(nieuw.size()); ++k)
+        if (nieuw[k] != (k < erbij ? std::u32string() : vorige[k - erbij]))
+            editor.PutLine(v.van + k, nieuw[k]);
     editor.UnlockPainting();
     editor.ClearUndo();
     // Restoring writes the old lines over the top of the stretch and removes

@@ -52,13 +52,9 @@ private:
 // The tuning box's labels, lowest string first.
 std::vector<std::u32string> SnaarnamenVan(const Stemming& stemming);
 
-// A line of characters as the editor holds it; "?" for a character it
-// cannot hold.
-std::string NaarEditor(std::u32string_view regel);
 
 // Replaces lines [van, tot] by `regels` (as many or more) in one edit, so
 // that a rewrite of the whole document costs about one setting of its text.
-// A character the editor cannot hold becomes "?".
 void SchrijfRegels(EditorOps& editor, int van, int tot, std::span<const std::u32string> regels);
 
 // The musical model of the editor's document; `analyse` must be fresh.
@@ -66,8 +62,7 @@ Muziekstuk LeesMuziek(const EditorOps& editor, const TabAnalyse& analyse, const 
 
 // Lines [v.van, v.tot) of the editor become v.nieuw, as one step that the
 // line snapshot takes back, also when lines were added. False, with nothing
-// written, when a character has no byte in the editor's code page or the
-// replacement would take lines away.
+// written, when the replacement would take lines away.
 bool SchrijfRegels(EditorOps& editor, LineSnapshot& snapshot, const Regelvervanging& v);
 
 } // namespace korvane

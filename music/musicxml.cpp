@@ -5,6 +5,8 @@
 // continue.
 #include "music/musicxml.h"
 
+#include "core/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -12,29 +14,6 @@
 
 namespace korvane {
 namespace {
-
-std::string Utf8(std::u32string_view s)
-{
-    std::string out;
-    for (char32_t c : s) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 std::string Xml(std::string_view s)
 {

@@ -31,7 +31,7 @@ struct Uitkomst {
 };
 Uitkomst Transponeer(TabContext& ctx, Bereikkeuze keuze, int halvetonen);
 // `stemming`: the tuning text as the tuning list holds it ("DADGBE").
-Uitkomst WijzigStemming(TabContext& ctx, Bereikkeuze keuze, const std::string& stemming);
+Uitkomst WijzigStemming(TabContext& ctx, Bereikkeuze keuze, const std::u32string& stemming);
 Uitkomst ZetCapo(TabContext& ctx, int capo);
 
 // What the user is told after a command, UTF-8; empty when all went well.

@@ -1,6 +1,8 @@
 // Reading staffs into strings, bars and notes.
 #include "music/tabmodel.h"
 
+#include "core/utf8.h"
+
 #include <algorithm>
 #include <array>
 
@@ -27,29 +29,6 @@ bool IsLetter(char32_t c)
 char32_t Klein(char32_t c)
 {
     return c >= U'A' && c <= U'Z' ? c + 32 : c;
-}
-
-std::string Utf8(std::u32string_view s)
-{
-    std::string out;
-    for (char32_t c : s) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 std::string Aangehaald(std::u32string_view s)

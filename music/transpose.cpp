@@ -1,7 +1,7 @@
 // Transposing, retuning and the capo on the text of the staffs.
 #include "music/transpose.h"
 
-#include "core/cp1252.h"
+#include "core/utf8.h"
 #include "music/editorbron.h"
 
 #include <algorithm>
@@ -25,29 +25,6 @@ std::u32string Getal(int n)
     const std::string d = std::to_string(n);
     s.append(d.begin(), d.end());
     return s;
-}
-
-std::string Utf8(std::u32string_view s)
-{
-    std::string uit;
-    for (char32_t c : s) {
-        if (c < 0x80) {
-            uit += static_cast<char>(c);
-        } else if (c < 0x800) {
-            uit += static_cast<char>(0xC0 | (c >> 6));
-            uit += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            uit += static_cast<char>(0xE0 | (c >> 12));
-            uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            uit += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            uit += static_cast<char>(0xF0 | (c >> 18));
-            uit += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            uit += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return uit;
 }
 
 // One rewrite of characters on one line of a staff.
@@ -687,7 +664,7 @@ Uitkomst Voer(TabContext& ctx, Bereikkeuze keuze, const Omzetting& om, int capo)
     snap.undoregels.clear();
     snap.undoregels.reserve(static_cast<std::size_t>(laatste - eerste + 1));
     for (int r = eerste; r <= laatste; ++r)
-        snap.undoregels.push_back(NaarEditor(regels[static_cast<std::size_t>(r)]));
+        snap.undoregels.emplace_back(regels[static_cast<std::size_t>(r)]);
     snap.undostart = eerste;
     snap.undoeind = laatste;
     ed.SetBusyCursor(true);
@@ -718,7 +695,7 @@ Uitkomst Transponeer(TabContext& ctx, Bereikkeuze keuze, int halvetonen)
     return Voer(ctx, keuze, om, -1);
 }
 
-Uitkomst WijzigStemming(TabContext& ctx, Bereikkeuze keuze, const std::string& stemming)
+Uitkomst WijzigStemming(TabContext& ctx, Bereikkeuze keuze, const std::u32string& stemming)
 {
     Stemming st;
     BerekenStemming(stemming, st);
@@ -727,7 +704,7 @@ Uitkomst WijzigStemming(TabContext& ctx, Bereikkeuze keuze, const std::string& s
     om.nieuweOpen = StemmingVanNamen(om.nieuweNamen);
     if (om.nieuweOpen.empty()) {
         Uitkomst u;
-        u.gebleven.push_back({-1, -1, "de stemming \"" + Cp1252ToUtf8(stemming) + "\" bestaat niet uit nootnamen"});
+        u.gebleven.push_back({-1, -1, "de stemming \"" + Utf8(stemming) + "\" bestaat niet uit nootnamen"});
         return u;
     }
     return Voer(ctx, keuze, om, -1);

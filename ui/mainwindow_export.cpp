@@ -2,7 +2,7 @@
 // The reading and writing is in music/; here only the dialog and the file.
 #include "ui/mainwindow.h"
 
-#include "files/textcodec.h"
+#include "files/tekens.h"
 #include "music/editorbron.h"
 #include "music/midi.h"
 #include "music/musicxml.h"
@@ -47,7 +47,7 @@ void TForm1::Exporteren1Click()
 
     analyze(editor(), state.analyse);
     Stemming huidige;
-    BerekenStemming(QStringToBytes(ComboBox1->currentText()), huidige);
+    BerekenStemming(Tekens(ComboBox1->currentText()), huidige);
     // The lines a stretch at a time, for the model and the timing alike.
     EditorRegels regels(editor());
     const Muziekstuk stuk = LeesMuziek(regels, state.analyse, SnaarnamenVan(huidige));

@@ -2,7 +2,7 @@
 // the work; what could not be moved is told in one message.
 #include "ui/mainwindow.h"
 
-#include "files/textcodec.h"
+#include "files/tekens.h"
 #include "ui/muziekdialogen.h"
 #include "ui/qteditor.h"
 
@@ -15,8 +15,8 @@ namespace {
 QStringList Stemmingen(const StemmingLijst& lijst)
 {
     QStringList namen;
-    for (const std::string& s : lijst.Items())
-        namen << BytesToQString(s);
+    for (const std::u32string& s : lijst.Items())
+        namen << QTekst(s);
     return namen;
 }
 
@@ -44,7 +44,7 @@ void TForm1::Stemmingwijzigen1Click()
                          m_editor->SelectionLength() > 0, this);
     if (!dialoog.Vraag(prompter))
         return;
-    Meld(prompter, WijzigStemming(*m_ctx, dialoog.Bereik(), QStringToBytes(dialoog.Stemming())));
+    Meld(prompter, WijzigStemming(*m_ctx, dialoog.Bereik(), Tekens(dialoog.Stemming())));
 }
 
 void TForm1::Capo1Click()

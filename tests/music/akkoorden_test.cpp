@@ -1,5 +1,6 @@
 // Chord names for the notes of a column, best first, and where they are
 // written: on the chord line above the staff, made when there is none.
+#include "core/utf8.h"
 #include "music/akkoorden.h"
 #include "music/editorbron.h"
 
@@ -71,21 +72,21 @@ struct Geschreven {
 // The document through the editor adapter, named at (regel, kolom).
 Geschreven Benoem(const std::string& document, int regel, int kolom)
 {
-    MemoryEditor editor(document);
+    MemoryEditor editor(VanUtf8(document));
     TabAnalyse analyse;
     analyze(editor, analyse);
     Stemming stemming;
-    BerekenStemming("EADGBE", stemming);
+    BerekenStemming(U"EADGBE", stemming);
     const Tekstregels tekst(editor);
     const Muziekstuk stuk = LeesMuziek(tekst.Regels(), analyse, SnaarnamenVan(stemming));
     const Benoeming b = BenoemOpKolom(tekst.Regels(), stuk, regel, kolom);
     if (!b.fout.empty())
-        return {editor.Text(), b.fout};
+        return {Utf8(editor.Text()), b.fout};
     LineSnapshot snapshot;
     EXPECT_TRUE(SchrijfRegels(editor, snapshot, b.vervanging));
-    const std::string na = editor.Text();
+    const std::string na = Utf8(editor.Text());
     Herstel(editor, snapshot);
-    EXPECT_EQ(editor.Text(), document) << "one undo";
+    EXPECT_EQ(editor.Text(), VanUtf8(document)) << "one undo";
     return {na, ""};
 }
 
@@ -133,7 +134,7 @@ TEST(AlleAkkoorden, EveryColumnOfThreeNotesIsNamedOnItsStaffsLine)
     const std::string tweede = "e|--3-----0--|\r\nB|--0-----1--|\r\nG|--0-----2--|\r\nD|--0-----2--|\r\n"
                                "A|--2--0--0--|\r\nE|--3--0-----|";
     const std::string document = "Intro\r\n" + kStaf + "\r\n\r\n   G\r\n" + tweede;
-    MemoryEditor editor(document);
+    MemoryEditor editor(VanUtf8(document));
     TabAnalyse analyse;
     analyze(editor, analyse);
     const Tekstregels tekst(editor);
@@ -143,14 +144,14 @@ TEST(AlleAkkoorden, EveryColumnOfThreeNotesIsNamedOnItsStaffsLine)
     LineSnapshot snapshot;
     ASSERT_TRUE(SchrijfRegels(editor, snapshot, v));
     // Two notes in column 7 of the second staff are no chord to name.
-    EXPECT_EQ(editor.Text(), "Intro\r\n    C   Am\r\n" + kStaf + "\r\n\r\n   G      Am\r\n" + tweede);
+    EXPECT_EQ(Utf8(editor.Text()), "Intro\r\n    C   Am\r\n" + kStaf + "\r\n\r\n   G      Am\r\n" + tweede);
     // The G written a column early leaves no room for the name of column 4.
     ASSERT_EQ(overgeslagen.size(), 1u);
     EXPECT_EQ(overgeslagen[0].regel, 10);
     EXPECT_EQ(overgeslagen[0].kolom, 4);
     EXPECT_EQ(overgeslagen[0].bericht, "Geen ruimte op de akkoordregel voor \u2018G\u2019");
     Herstel(editor, snapshot);
-    EXPECT_EQ(editor.Text(), document);
+    EXPECT_EQ(Utf8(editor.Text()), document);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // MIDI files written for small staffs, read back with a reader of our own:
 // the notes, their channels and times, the pitch wheel, tempo and meter.
+#include "core/utf8.h"
 #include "music/midi.h"
 
 #include "core/memoryeditor.h"
@@ -92,11 +93,11 @@ Bestand LeesMidi(const std::string& b)
 
 Bestand Schrijf(const std::string& document, double tempo = 100)
 {
-    MemoryEditor editor(document);
+    MemoryEditor editor(VanUtf8(document));
     TabAnalyse analyse;
     analyze(editor, analyse);
     Stemming stemming;
-    BerekenStemming("EADGBE", stemming);
+    BerekenStemming(U"EADGBE", stemming);
     const Muziekstuk stuk = LeesMuziek(editor, analyse, stemming);
     Tekstregels regels(editor);
     return LeesMidi(SchrijfMidi(stuk, BerekenTijden(stuk, regels.Regels(), {tempo}), "Proef"));

@@ -2,6 +2,7 @@
 // (the copy beside this file, read offline), with the notes, strings, frets,
 // techniques, measures, repeats and chord names of the text, and read by
 // MuseScore 3 into the same notes.
+#include "core/utf8.h"
 #include "music/musicxml.h"
 
 #include "core/memoryeditor.h"
@@ -24,11 +25,11 @@ namespace fs = std::filesystem;
 
 std::string Schrijf(const std::string& document)
 {
-    MemoryEditor editor(document);
+    MemoryEditor editor(VanUtf8(document));
     TabAnalyse analyse;
     analyze(editor, analyse);
     Stemming stemming;
-    BerekenStemming("EADGBE", stemming);
+    BerekenStemming(U"EADGBE", stemming);
     const Muziekstuk stuk = LeesMuziek(editor, analyse, stemming);
     Tekstregels regels(editor);
     const Tijdlijn tijden = BerekenTijden(stuk, regels.Regels(), {});

@@ -1,6 +1,7 @@
 // When notes sound, read from staffs as users write them. Each row is a small
 // document and every note it plays, in playing order, as fret@onset+length
 // in ticks (480 to the quarter).
+#include "core/utf8.h"
 #include "music/timing.h"
 
 #include "core/memoryeditor.h"
@@ -18,11 +19,11 @@ struct Gelezen {
 
 Gelezen Lees(const std::string& document)
 {
-    MemoryEditor editor(document);
+    MemoryEditor editor(VanUtf8(document));
     TabAnalyse analyse;
     analyze(editor, analyse);
     Stemming stemming;
-    BerekenStemming("EADGBE", stemming);
+    BerekenStemming(U"EADGBE", stemming);
     Gelezen g;
     g.stuk = LeesMuziek(editor, analyse, stemming);
     Tekstregels regels(editor);

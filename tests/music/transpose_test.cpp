@@ -4,6 +4,8 @@
 #include "music/editorbron.h"
 #include "music/transpose.h"
 
+#include "core/utf8.h"
+
 #include "core/commandfixture.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +26,7 @@ std::vector<std::vector<std::vector<int>>> Klanken(const MemoryEditor& ed)
     TabAnalyse a;
     analyze(ed, a);
     Stemming st;
-    BerekenStemming("EADGBE", st);
+    BerekenStemming(U"EADGBE", st);
     const Muziekstuk stuk = LeesMuziek(ed, a, st);
     std::vector<std::vector<std::vector<int>>> uit;
     for (const Muziekbalk& b : stuk.balken) {
@@ -57,9 +59,9 @@ std::string Scheef(const MemoryEditor& ed)
     analyze(ed, a);
     for (int k = 0; k < a.aantalbalken; ++k) {
         const TTabbalk& b = a.tabbalken[k];
-        const std::string eerste = ed.GetLine(b.eerste);
+        const std::u32string eerste = ed.GetLine(b.eerste);
         for (int r = b.eerste + 1; r <= b.laatste; ++r) {
-            const std::string l = ed.GetLine(r);
+            const std::u32string l = ed.GetLine(r);
             if (l.size() != eerste.size())
                 return "regel " + std::to_string(r) + " is " + std::to_string(l.size()) + " lang, niet " +
                        std::to_string(eerste.size());
@@ -156,27 +158,27 @@ class Heen : public testing::TestWithParam<Stuk> {};
 // again; undo takes the first step back at once.
 TEST_P(Heen, TransponerenEnTerugGeeftDeTekstTerugEnElkeKlankSchuiftMee)
 {
-    const std::string origineel = Crlf(GetParam().tekst);
+    const std::u32string origineel = Crlf(VanUtf8(GetParam().tekst));
     for (int n = 1; n <= 12; ++n) {
         SCOPED_TRACE("N = " + std::to_string(n));
         CommandFixture f;
-        f.Load(GetParam().tekst);
+        f.Load(VanUtf8(GetParam().tekst));
         const auto voor = Klanken(f.ed);
         ASSERT_FALSE(voor.empty());
         const Uitkomst op = Transponeer(f.ctx, Bereikkeuze::Document, n);
         ASSERT_TRUE(op.veranderd);
         EXPECT_TRUE(op.gebleven.empty()) << Meldtekst(op);
         EXPECT_EQ(Scheef(f.ed), "");
-        EXPECT_EQ(Klanken(f.ed), Verschoven(voor, n)) << f.ed.Text();
+        EXPECT_EQ(Klanken(f.ed), Verschoven(voor, n)) << Utf8(f.ed.Text());
 
-        const std::string omhoog = f.ed.Text();
+        const std::u32string omhoog = f.ed.Text();
         Herstel(f.ed, f.state.snapshot);
         EXPECT_EQ(f.ed.Text(), origineel);
         f.ed.SetText(omhoog);
 
         const Uitkomst neer = Transponeer(f.ctx, Bereikkeuze::Document, -n);
         EXPECT_TRUE(neer.gebleven.empty()) << Meldtekst(neer);
-        EXPECT_EQ(f.ed.Text(), origineel) << "na +" << n << ":\n" << omhoog;
+        EXPECT_EQ(f.ed.Text(), origineel) << "na +" << n << ":\n" << Utf8(omhoog);
     }
 }
 
@@ -193,20 +195,20 @@ TEST_P(Heen, StemmingEnCapoHoudenElkeToonhoogte)
         {"geen capo", [](TabContext& c) { return ZetCapo(c, 0); }, true},
     };
     for (const std::string& t : GetParam().stemmingen)
-        stappen.push_back({t, [t](TabContext& c) { return WijzigStemming(c, Bereikkeuze::Document, t); }, true});
+        stappen.push_back({t, [t](TabContext& c) { return WijzigStemming(c, Bereikkeuze::Document, VanUtf8(t)); }, true});
     for (const Stap& s : stappen) {
         SCOPED_TRACE(s.wat);
         CommandFixture f;
-        f.Load(GetParam().tekst);
+        f.Load(VanUtf8(GetParam().tekst));
         const auto voor = Klanken(f.ed);
         const Uitkomst u = s.doe(f.ctx);
         EXPECT_EQ(Scheef(f.ed), "");
         if (!s.moetPassen && !u.gebleven.empty())
             continue; // open strings under a capo: told, not checked
         EXPECT_TRUE(u.gebleven.empty()) << Meldtekst(u);
-        EXPECT_EQ(Klanken(f.ed), voor) << f.ed.Text();
+        EXPECT_EQ(Klanken(f.ed), voor) << Utf8(f.ed.Text());
         Herstel(f.ed, f.state.snapshot);
-        EXPECT_EQ(f.ed.Text(), Crlf(GetParam().tekst));
+        EXPECT_EQ(f.ed.Text(), Crlf(VanUtf8(GetParam().tekst)));
     }
 }
 
@@ -230,10 +232,10 @@ class Precies : public testing::TestWithParam<Rij> {};
 TEST_P(Precies, GeeftDezeTekst)
 {
     CommandFixture f;
-    f.Load(GetParam().voor);
+    f.Load(VanUtf8(GetParam().voor));
     f.Caret(0, 0);
     const Uitkomst u = GetParam().doe(f.ctx);
-    EXPECT_EQ(f.ed.Text(), Crlf(GetParam().na));
+    EXPECT_EQ(f.ed.Text(), Crlf(VanUtf8(GetParam().na)));
     EXPECT_EQ(static_cast<int>(u.gebleven.size()), GetParam().gebleven) << Meldtekst(u);
     // Each finding points at its note in the text as it is now.
     for (const Gebleven& g : u.gebleven)
@@ -242,7 +244,7 @@ TEST_P(Precies, GeeftDezeTekst)
                 std::isdigit(static_cast<unsigned char>(f.ed.GetLine(g.regel).at(static_cast<std::size_t>(g.kolom)))))
                 << g.regel << ":" << g.kolom << " " << g.bericht;
     Herstel(f.ed, f.state.snapshot);
-    EXPECT_EQ(f.ed.Text(), Crlf(GetParam().voor));
+    EXPECT_EQ(f.ed.Text(), Crlf(VanUtf8(GetParam().voor)));
 }
 
 Uitkomst Op(TabContext& c, int n)
@@ -368,7 +370,7 @@ const Rij rijen[] = {
      "D|--0--3--|\n"
      "A|--0--3--|\n"
      "E|--0--9--|\n",
-     [](TabContext& c) { return WijzigStemming(c, Bereikkeuze::Document, "DADGBE"); },
+     [](TabContext& c) { return WijzigStemming(c, Bereikkeuze::Document, U"DADGBE"); },
      "e|--0--3---|\n"
      "B|--0--3---|\n"
      "G|--0--3---|\n"
@@ -382,7 +384,7 @@ const Rij rijen[] = {
      "D|--5--|\n"
      "A|--5--|\n"
      "E|--5--|\n",
-     [](TabContext& c) { return WijzigStemming(c, Bereikkeuze::Document, "EADF#BE"); },
+     [](TabContext& c) { return WijzigStemming(c, Bereikkeuze::Document, U"EADF#BE"); },
      "e |--5--|\n"
      "B |--5--|\n"
      "F#|--6--|\n"

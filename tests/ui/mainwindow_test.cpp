@@ -928,10 +928,10 @@ TEST_P(MuziekCommandos, ChangeTheTextFromTheirMenuItemAndOneUndoTakesItBack)
 {
     const MuziekCommando& m = GetParam();
     Zet(QString::fromUtf8(m.tekst));
-    const std::string voor = Tekst();
+    const std::u32string voor = Tekst();
     Caret(Op(m.regel, m.kolom));
     Trigger(m.id);
-    EXPECT_EQ(Tekst(), m.verwacht);
+    EXPECT_EQ(Tekst(), VanUtf8(m.verwacht));
     EXPECT_TRUE(prompter.messages.empty()) << prompter.messages.front();
     Trigger("Ongedaanmaken1");
     EXPECT_EQ(Tekst(), voor);
@@ -975,11 +975,11 @@ TEST_F(Window, ThePanelListsTheFindingsADoubleClickGoesThereAndHerstellenMendsOn
 
     lijst->setCurrentRow(2);
     Trigger("Herstellen1");
-    EXPECT_EQ(w->editor().GetLine(3), "G|--0--|--0--|");
-    EXPECT_EQ(w->editor().GetLine(2), "B|--1---|--0--") << "the other findings stay";
+    EXPECT_EQ(w->editor().GetLine(3), U"G|--0--|--0--|");
+    EXPECT_EQ(w->editor().GetLine(2), U"B|--1---|--0--") << "the other findings stay";
     EXPECT_EQ(lijst->count(), 2);
     Trigger("Ongedaanmaken1");
-    EXPECT_EQ(w->editor().GetLine(3), "G|--0-\x96|--0--|");
+    EXPECT_EQ(w->editor().GetLine(3), U"G|--0-\u2013|--0--|");
 
     Zet(QStringLiteral("e|--0--|\nB|--1--|"));
     Trigger("Tabcontroleren1");
@@ -987,7 +987,7 @@ TEST_F(Window, ThePanelListsTheFindingsADoubleClickGoesThereAndHerstellenMendsOn
     EXPECT_EQ(lijst->item(0)->text(), QStringLiteral("Geen fouten gevonden"));
     Trigger("Herstellen1");
     EXPECT_EQ(prompter.Beeps(Sound::Exclamation), 1);
-    EXPECT_EQ(Tekst(), "e|--0--|\r\nB|--1--|");
+    EXPECT_EQ(Tekst(), U"e|--0--|\r\nB|--1--|");
 }
 
 TEST_F(Window, AkkoordnaamSaysWhyWhenItNamesNothing)
@@ -999,7 +999,7 @@ TEST_F(Window, AkkoordnaamSaysWhyWhenItNamesNothing)
     Trigger("Akkoordnaam1");
     EXPECT_EQ(prompter.messages, (std::vector<std::string>{"De caret staat niet op een tablijn",
                                                            "Geen noten in kolom 2 van deze balk"}));
-    EXPECT_EQ(Tekst(), "Titel\r\ne|--0--|\r\nB|--1--|");
+    EXPECT_EQ(Tekst(), U"Titel\r\ne|--0--|\r\nB|--1--|");
 }
 
 // --- Exporting the music
@@ -1119,7 +1119,7 @@ TEST_P(Omzetten, FromTheMenuThenOneUndo)
     w->ComboBox1->setCurrentText(QStringLiteral("DADGBE"));
     Trigger("PlusButton");
     w->ComboBox1->setCurrentText(QStringLiteral("EADGBE"));
-    auto rn = [](QString t) { return t.replace(u'\n', QStringLiteral("\r\n")).toStdString(); };
+    auto rn = [](QString t) { return t.replace(u'\n', QStringLiteral("\r\n")).toStdU32String(); };
     Zet(QString::fromLatin1(g.voor));
     Caret(Op(g.regel, g.kolom), g.selectieRegels ? Op(g.regel + g.selectieRegels, 0) - Op(g.regel, g.kolom) : 0);
     prompter.dialogAnswers.push_back(g.antwoord);
