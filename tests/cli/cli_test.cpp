@@ -212,6 +212,11 @@ const RunRow runRows[] = {
     {"FromUtf16WithoutBomWritesNone", std::string("a\0\n\0", 4), {"-", "--from", "UTF-16LE"}, std::string("a\0\n\0", 4)},
     {"ToConverts", "\xE9\r\n", {"-", "--to", "utf-16be"}, std::string("\xFE\xFF\0\xE9\0\r\0\n", 8)},
     {"ToUtf8WithBom", "ab", {"-", "--to", "utf-8-bom"}, "\xEF\xBB\xBF" "ab"},
+    // Continuous lines and back: a UTF-8 song sheet comes out byte for byte.
+    {"LinesAndBackKeepAUtf8SongSheet",
+     "Caf\xC3\xA9 \xE2\x80\x9Cwon\xE2\x80\x99t\xE2\x80\x9D \xE2\x9C\x93\ne|--0--|\nB|--1--|\nna\xC3\xAFef \xF0\x9F\x8E\xB8\n",
+     {"-", "lines", "ascii"},
+     "Caf\xC3\xA9 \xE2\x80\x9Cwon\xE2\x80\x99t\xE2\x80\x9D \xE2\x9C\x93\ne|--0--|\nB|--1--|\nna\xC3\xAFef \xF0\x9F\x8E\xB8\n"},
 };
 
 struct Runs : Cli, ::testing::WithParamInterface<RunRow> {};

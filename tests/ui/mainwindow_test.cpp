@@ -1002,6 +1002,30 @@ TEST_F(Window, AkkoordnaamSaysWhyWhenItNamesNothing)
     EXPECT_EQ(Tekst(), U"Titel\r\ne|--0--|\r\nB|--1--|");
 }
 
+// A UTF-8 lyric line with accents and curly quotes above a staff: a bar
+// inserted at a column of the staff stands under the same character of the
+// lyric line on screen as in the text.
+TEST_F(Window, ABarUnderAnAccentedLyricLineStandsInItsColumnOnScreen)
+{
+    const QString pad = dir.filePath(QStringLiteral("lied.tab"));
+    QFile f(pad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write((QStringLiteral("Caf\u00e9 na\u00efef \u201cwon\u2019t\u201d\n") + QString::fromLatin1(kStaff)).toUtf8());
+    f.close();
+    w->FileListBox1Click(pad);
+    Caret(Op(1, 16));
+    Toets(Qt::Key_B, Qt::AltModifier);
+    ASSERT_EQ(w->editor().GetLine(1).substr(15, 3), U"-|-");
+    ASSERT_EQ(w->editor().GetLine(0).substr(15, 2), U"\u2019t");
+    QTextCursor c(w->Editor->document());
+    const auto x = [&](int regel, int kolom) {
+        c.setPosition(w->Editor->document()->findBlockByNumber(regel).position() + kolom);
+        return w->Editor->cursorRect(c).x();
+    };
+    EXPECT_EQ(x(0, 16), x(1, 16));
+    EXPECT_EQ(x(0, 18), x(6, 18));
+}
+
 // --- Exporting the music
 
 TEST_F(Window, ExportWritesTheFormatOfTheChosenNameAndAsksBeforeReplacing)
