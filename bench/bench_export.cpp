@@ -2,6 +2,7 @@
 // analysis plus one musical model of it, measured in the same run. The
 // export is timed whole, as the command line runs it: analysis, model,
 // timing and writing the bytes. Prints the ratios; the target is at most 3x.
+#include "muziekdocument.h"
 #include "timing.h"
 
 #include "core/memoryeditor.h"
@@ -16,33 +17,9 @@
 
 using namespace korvane;
 using korvane::bench::MedianMs;
+using korvane::bench::MuziekDocument;
 
 namespace {
-
-// Staffs as they come in collections: chord names, a count line, techniques,
-// repeats and a repeat count, lyrics in between.
-std::string MuziekDocument(int lines)
-{
-    static const char* const block[] = {
-        "Capo 2",
-        "  C                 G                 Am                F",
-        "   |   |   |   |     |   |   |   |     |   |   |   |     |   |   |   |  ",
-        "e||*-------------|-----0-----------|-----------------|-----5h7p5----*||  x2",
-        "B||*----1--------|---------1-------|-----3-----------|---(6)--------*||",
-        "G||-------2------|-------2---------|---------2-------|-----7b9r7-----||",
-        "D||-----2--------|-----------2-----|-----0-----------|---<12>--------||",
-        "A||---3----------|---0-------------|-----------------|-----x-x-------||",
-        "E||--------------|-----------------|---3=======------|-----0/5\\3-----||",
-        "Over de heuvels gaat de weg, en ik zing een lied voor jou",
-        "",
-    };
-    std::string out;
-    for (int i = 0; i < lines; ++i) {
-        out += block[i % 11];
-        out += "\r\n";
-    }
-    return out;
-}
 
 std::string Exporteer(const MemoryEditor& editor, const Stemming& stemming, bool midi)
 {

@@ -2,6 +2,7 @@
 // same document, measured in the same run. Prints the ratio; the target is at
 // most 3x. The model reads from the analysis the editor already keeps, so its
 // time is the model's own; the analysis plus the model is printed beside it.
+#include "muziekdocument.h"
 #include "timing.h"
 
 #include "core/memoryeditor.h"
@@ -13,35 +14,7 @@
 
 using namespace korvane;
 using korvane::bench::MedianMs;
-
-namespace {
-
-// Staffs as they come in collections: chord names, a count line, techniques,
-// repeats and a repeat count, lyrics in between.
-std::string MuziekDocument(int lines)
-{
-    static const char* const block[] = {
-        "Capo 2",
-        "  C                 G                 Am                F",
-        "   |   |   |   |     |   |   |   |     |   |   |   |     |   |   |   |  ",
-        "e||*-------------|-----0-----------|-----------------|-----5h7p5----*||  x2",
-        "B||*----1--------|---------1-------|-----3-----------|---(6)--------*||",
-        "G||-------2------|-------2---------|---------2-------|-----7b9r7-----||",
-        "D||-----2--------|-----------2-----|-----0-----------|---<12>--------||",
-        "A||---3----------|---0-------------|-----------------|-----x-x-------||",
-        "E||--------------|-----------------|---3=======------|-----0/5\\3-----||",
-        "Over de heuvels gaat de weg, en ik zing een lied voor jou",
-        "",
-    };
-    std::string out;
-    for (int i = 0; i < lines; ++i) {
-        out += block[i % 11];
-        out += "\r\n";
-    }
-    return out;
-}
-
-} // namespace
+using korvane::bench::MuziekDocument;
 
 int main()
 {

@@ -49,27 +49,31 @@ long Volgende(std::string_view bytes, std::size_t& i)
 
 } // namespace
 
+void VoegUtf8Toe(std::string& uit, char32_t c)
+{
+    if (c < 0x80) {
+        uit += static_cast<char>(c);
+    } else if (c < 0x800) {
+        uit += static_cast<char>(0xC0 | (c >> 6));
+        uit += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        uit += static_cast<char>(0xE0 | (c >> 12));
+        uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        uit += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        uit += static_cast<char>(0xF0 | (c >> 18));
+        uit += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        uit += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
 std::string Utf8(std::u32string_view tekst)
 {
     std::string uit;
     uit.reserve(tekst.size());
-    for (const char32_t c : tekst) {
-        if (c < 0x80) {
-            uit += static_cast<char>(c);
-        } else if (c < 0x800) {
-            uit += static_cast<char>(0xC0 | (c >> 6));
-            uit += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            uit += static_cast<char>(0xE0 | (c >> 12));
-            uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            uit += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            uit += static_cast<char>(0xF0 | (c >> 18));
-            uit += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            uit += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    for (const char32_t c : tekst)
+        VoegUtf8Toe(uit, c);
     return uit;
 }
 

@@ -232,25 +232,6 @@ bool KanBevatten(Codering codering, char32_t teken)
     return teken <= 0x10FFFF;
 }
 
-void VoegUtf8Toe(std::string& uit, char32_t c)
-{
-    if (c < 0x80) {
-        uit += static_cast<char>(c);
-    } else if (c < 0x800) {
-        uit += static_cast<char>(0xC0 | (c >> 6));
-        uit += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        uit += static_cast<char>(0xE0 | (c >> 12));
-        uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        uit += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        uit += static_cast<char>(0xF0 | (c >> 18));
-        uit += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        uit += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 Gecodeerd Codeer(std::u32string_view tekst, Codering codering, bool metBom)
 {
     Gecodeerd resultaat;

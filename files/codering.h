@@ -3,6 +3,8 @@
 // C++, so that the command-line tool and the window share one rule.
 #pragma once
 
+#include "core/utf8.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -62,8 +64,5 @@ struct Gecodeerd {
 // `tekst` as the bytes of a file in `codering`, with the encoding's
 // byte-order mark unless `metBom` is false (UTF-16 read without one).
 Gecodeerd Codeer(std::u32string_view tekst, Codering codering, bool metBom = true);
-
-// Appends one character as UTF-8.
-void VoegUtf8Toe(std::string& uit, char32_t teken);
 
 } // namespace korvane

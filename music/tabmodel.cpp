@@ -853,16 +853,7 @@ Muziekstuk LeesMuziek(Regelbron& regels, const TabAnalyse& analyse, const std::v
 Muziekstuk LeesMuziek(std::span<const std::u32string_view> regels, const TabAnalyse& analyse,
                       const std::vector<std::u32string>& terugval)
 {
-    class Alles : public Regelbron {
-    public:
-        explicit Alles(std::span<const std::u32string_view> r) : m_r(r) {}
-        int Aantal() const override { return static_cast<int>(m_r.size()); }
-        void Bereid(int, int) override {}
-        std::u32string_view Regel(int i) const override { return m_r[static_cast<std::size_t>(i)]; }
-
-    private:
-        std::span<const std::u32string_view> m_r;
-    } bron(regels);
+    Regelspan bron(regels);
     return LeesMuziek(bron, analyse, terugval);
 }
 

@@ -179,6 +179,18 @@ public:
     virtual std::u32string_view Regel(int i) const = 0;
 };
 
+// Lines that are all at hand already.
+class Regelspan : public Regelbron {
+public:
+    explicit Regelspan(std::span<const std::u32string_view> regels) : m_regels(regels) {}
+    int Aantal() const override { return static_cast<int>(m_regels.size()); }
+    void Bereid(int, int) override {}
+    std::u32string_view Regel(int i) const override { return m_regels[static_cast<std::size_t>(i)]; }
+
+private:
+    std::span<const std::u32string_view> m_regels;
+};
+
 // Reads every staff of `analyse` (which must be fresh for the lines).
 // `terugval` is the current tuning, labels lowest first, used for staffs
 // without labels. Nothing in the result points into the lines.

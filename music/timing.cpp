@@ -416,16 +416,7 @@ Maatsoort LeesMaatsoort(std::u32string_view regel)
 
 Tijdlijn BerekenTijden(const Muziekstuk& stuk, std::span<const std::u32string_view> regels, const TijdOpties& opties)
 {
-    class Alles : public Regelbron {
-    public:
-        explicit Alles(std::span<const std::u32string_view> r) : m_r(r) {}
-        int Aantal() const override { return static_cast<int>(m_r.size()); }
-        void Bereid(int, int) override {}
-        std::u32string_view Regel(int i) const override { return m_r[static_cast<std::size_t>(i)]; }
-
-    private:
-        std::span<const std::u32string_view> m_r;
-    } bron(regels);
+    Regelspan bron(regels);
     return BerekenTijden(stuk, bron, opties);
 }
 
