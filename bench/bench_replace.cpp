@@ -5,8 +5,8 @@
 // a whole replacement back. Every result is checked against the text
 // replaced by hand.
 #include "timing.h"
+#include "venster.h"
 
-#include "common/scriptedprompter.h"
 #include "ui/editorwidget.h"
 #include "ui/findreplace.h"
 #include "ui/mainwindow.h"
@@ -131,22 +131,10 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    QTemporaryDir dir;
-    QFile opties(dir.filePath(QStringLiteral("Opties.txt")));
-    if (!opties.open(QIODevice::WriteOnly))
+    bench::BenchVenster bv;
+    if (!bv.Start())
         return 1;
-    const QByteArray map = dir.path().toUtf8();
-    opties.write(map + "\r\n" + map + "\r\nDejaVu Sans Mono\r\n9\r\nBold\r\nDejaVu Sans Mono\r\n9\r\n"
-                 "Bold\r\nDirTree\r\nPlaintext\r\nNo Backup\r\nFixed\r\nPagenumbers\r\nEmpty\r\n");
-    opties.close();
-
-    test::ScriptedPrompter prompter;
-    OpstartGegevens start;
-    start.programmamap = dir.path() + u'/';
-    TForm1 venster(prompter, start);
-    venster.show();
-    if (!QTest::qWaitForWindowExposed(&venster))
-        return 1;
+    TForm1& venster = *bv;
     venster.action(QStringLiteral("Vervangen1"))->trigger();
 
     // Runs of dashes, matched with case: occurrences that touch.

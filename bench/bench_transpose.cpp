@@ -4,8 +4,8 @@
 // target is at most 3x. Every result is checked: up and down again gives the
 // text back.
 #include "timing.h"
+#include "venster.h"
 
-#include "common/scriptedprompter.h"
 #include "core/utf8.h"
 #include "files/textcodec.h"
 #include "ui/editorwidget.h"
@@ -61,22 +61,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    QTemporaryDir dir;
-    QFile opties(dir.filePath(QStringLiteral("Opties.txt")));
-    if (!opties.open(QIODevice::WriteOnly))
+    bench::BenchVenster bv;
+    if (!bv.Start())
         return 1;
-    const QByteArray map = dir.path().toUtf8();
-    opties.write(map + "\r\n" + map + "\r\nDejaVu Sans Mono\r\n9\r\nBold\r\nDejaVu Sans Mono\r\n9\r\n"
-                 "Bold\r\nDirTree\r\nPlaintext\r\nNo Backup\r\nFixed\r\nPagenumbers\r\nEmpty\r\n");
-    opties.close();
-
-    test::ScriptedPrompter prompter;
-    OpstartGegevens start;
-    start.programmamap = dir.path() + u'/';
-    TForm1 venster(prompter, start);
-    venster.show();
-    if (!QTest::qWaitForWindowExposed(&venster))
-        return 1;
+    TForm1& venster = *bv;
+    test::ScriptedPrompter& prompter = bv.prompter();
     const std::string origineel = Document(60000);
     venster.Editor->setPlainText(BytesToQString(origineel));
     const std::u32string origineelTekens = VanUtf8(origineel);

@@ -2,8 +2,8 @@
 // window with its key preview, change and selection handlers and status bar,
 // against a bare QPlainTextEdit holding the same text, in the same run.
 #include "timing.h"
+#include "venster.h"
 
-#include "common/scriptedprompter.h"
 #include "ui/editorwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/qteditor.h"
@@ -57,21 +57,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString tekst = QTekst(bench::TabTekens(60000));
 
-    QTemporaryDir dir;
-    QFile opties(dir.filePath(QStringLiteral("Opties.txt")));
-    if (!opties.open(QIODevice::WriteOnly))
+    bench::BenchVenster bv;
+    if (!bv.Start())
         return 1;
-    const QByteArray map = dir.path().toUtf8();
-    opties.write(map + "\r\n" + map + "\r\nDejaVu Sans Mono\r\n9\r\nBold\r\nDejaVu Sans Mono\r\n9\r\n"
-                 "Bold\r\nDirTree\r\nPlaintext\r\nNo Backup\r\nFixed\r\nPagenumbers\r\nEmpty\r\n");
-    opties.close();
-
-    test::ScriptedPrompter prompter;
-    OpstartGegevens start;
-    start.programmamap = dir.path() + u'/';
-    TForm1 venster(prompter, start);
-    venster.show();
-    QTest::qWaitForWindowExposed(&venster);
+    TForm1& venster = *bv;
     venster.Editor->setPlainText(tekst);
     venster.Editor->setFocus();
 
