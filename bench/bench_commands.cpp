@@ -203,8 +203,10 @@ int main(int argc, char** argv)
                 f << regel << "\r\n";
             }
         }
+        // The file is pure ASCII, which is read as UTF-8; the classic ".kvn"
+        // form, one byte a line code as tr writes it, is Windows-1252.
         const std::string lijnen = std::string("'") + KORVANE_CLI + "' '" + breed.string() + "' -o '"
-            + out.string() + "' lines";
+            + out.string() + "' --to windows-1252 lines";
         const std::string tr = "tr -- '-|' '\\377\\372' < '" + breed.string() + "' > '" + out.string() + "'";
         int lijnenStatus = 0;
         const double cliLijnen = MedianMs(5, nullptr, [&] { lijnenStatus = std::system(lijnen.c_str()); });
