@@ -100,14 +100,16 @@ std::vector<Kolomschuif> Herschrijf(std::span<std::u32string*> lijnen, std::span
         for (std::size_t k = g; k < h; ++k)
             lijnvuller[static_cast<std::size_t>(bewerkingen[k].lijn)] = bewerkingen[k].vuller;
         // The fillers after a rewritten word are room, not width it needs.
+        int inhoud = 0;
         for (std::size_t i = 0; i < n; ++i) {
             if (!bewerkt[i])
                 continue;
             std::size_t m = stuk[i].size();
             while (m > 0 && IsVuller(stuk[i][m - 1]))
                 --m;
-            breedst = std::max(breedst, static_cast<int>(m));
+            inhoud = std::max(inhoud, static_cast<int>(m));
         }
+        breedst = std::max(breedst, inhoud);
         int nieuw = breedst;
         for (std::size_t i = 0; i < n; ++i)
             if (bewerkt[i] || reikt[i])
@@ -115,15 +117,7 @@ std::vector<Kolomschuif> Herschrijf(std::span<std::u32string*> lijnen, std::span
         if (breedst == oud) {
             // The narrowest the group can get: no edited line loses more
             // than the fillers after its new text.
-            int minst = 1;
-            for (std::size_t i = 0; i < n; ++i) {
-                if (!bewerkt[i])
-                    continue;
-                std::size_t m = stuk[i].size();
-                while (m > 0 && IsVuller(stuk[i][m - 1]))
-                    --m;
-                minst = std::max(minst, static_cast<int>(m));
-            }
+            const int minst = std::max(1, inhoud);
             int weg = 0;
             for (int j = oud - 1; j >= minst; --j) {
                 bool vrij = true;
