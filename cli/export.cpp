@@ -4,6 +4,8 @@
 
 #include "core/pages.h"
 #include "files/settings.h"
+#include "files/taal.h"
+#include "core/vertaling.h"
 #include "music/editorbron.h"
 #include "music/midi.h"
 #include "music/musicxml.h"
@@ -28,7 +30,7 @@ std::string ExporteerPdf(const EditorOps& editor, const std::string& bestandsnaa
     if (papier == "Letter")
         maat = QPageSize::Letter;
     else if (papier != "A4")
-        return "onbekend papierformaat '" + papier + "' (A4 of Letter)";
+        return Invul(Vertaal("korvane-cli", "onbekend papierformaat '%1' (A4 of Letter)"), {papier});
 
     // Only the export pays for a GUI application; the other steps stay
     // toolkit-free.
@@ -40,6 +42,10 @@ std::string ExporteerPdf(const EditorOps& editor, const std::string& bestandsnaa
         static char naam[] = "korvane-cli";
         static char* argv[] = {naam, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
+        // The language chosen before there was an application reaches the
+        // texts Qt translates, too.
+        if (HuidigeTaal() != QLatin1String("nl"))
+            InstalleerTaal(HuidigeTaal());
     }
 
     Instellingen in;
@@ -61,7 +67,7 @@ std::string ExporteerPdf(const EditorOps& editor, const std::string& bestandsnaa
 
     const AfdrukPlan plan = DocumentPlan(drukker, in, regelsPerPagina, editor, LeesIndelingOpties());
     if (!DrukPlan(printer, plan, QString::fromStdString(bestandsnaam), in.paginanummers, 1, plan.AantalPaginas()))
-        return "kan PDF " + uit + " niet schrijven";
+        return Invul(Vertaal("korvane-cli", "kan PDF %1 niet schrijven"), {uit});
     return {};
 }
 

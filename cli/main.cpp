@@ -16,6 +16,8 @@
 #include "cli/muziek.h"
 #include "music/omzetten.h"
 #include "files/codering.h"
+#include "files/taal.h"
+#include "core/vertaling.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -39,7 +41,7 @@ using namespace korvane;
 
 namespace {
 
-const char* const gebruik = R"(Gebruik: korvane-cli BESTAND [-o UIT | -i] [--state] STAP...
+const char* const gebruik = QT_TRANSLATE_NOOP("korvane-cli", R"(Gebruik: korvane-cli BESTAND [-o UIT | -i] [--state] STAP...
        korvane-cli BESTAND --export UIT.pdf [--page-size A4|Letter] [STAP...]
        korvane-cli BESTAND --export UIT.mid|UIT.musicxml [--tempo N] [STAP...]
 
@@ -122,7 +124,7 @@ bevindingen op de standaarduitvoer staan.
 Afsluitcode 0 bij succes, 1 als de laatste check iets vond; 2 met een reden van een regel bij een ongeldige
 stap, een onleesbaar, te groot of eindeloos BESTAND of een onschrijfbaar UIT;
 dan wordt niets geschreven.
-)";
+)");
 
 // A reason for exit status 2.
 struct Fout {
@@ -183,15 +185,15 @@ std::vector<int> Getallen(std::string_view s, std::size_t aantal, const std::str
         const auto deel = s.substr(begin, komma == std::string_view::npos ? std::string_view::npos : komma - begin);
         const auto v = Getal(deel);
         if (!v)
-            throw Fout{"ongeldige stap '" + stap + "': verwacht " + std::to_string(aantal)
-                       + " getallen van 0 of meer, gescheiden door komma's"};
+            throw Fout{Invul(Vertaal("korvane-cli", "ongeldige stap '%1': verwacht %2 getallen van 0 of meer, gescheiden door komma's"),
+                           {stap, std::to_string(aantal)})};
         uit.push_back(*v);
         if (komma == std::string_view::npos)
             break;
         begin = komma + 1;
     }
     if (uit.size() != aantal)
-        throw Fout{"ongeldige stap '" + stap + "': verwacht " + std::to_string(aantal) + " getallen"};
+        throw Fout{Invul(Vertaal("korvane-cli", "ongeldige stap '%1': verwacht %2 getallen"), {stap, std::to_string(aantal)})};
     return uit;
 }
 
@@ -202,7 +204,7 @@ std::u32string Tekens(std::string_view s, const std::string& stap)
 {
     std::optional<std::u32string> tekens = VanUtf8Exact(s);
     if (!tekens)
-        throw Fout{"ongeldige stap '" + stap + "': tekst is geen geldige UTF-8"};
+        throw Fout{Invul(Vertaal("korvane-cli", "ongeldige stap '%1': tekst is geen geldige UTF-8"), {stap})};
     return std::move(*tekens);
 }
 
@@ -246,13 +248,13 @@ Stap LeesStap(const std::string& arg)
     for (const Kaal& k : kale) {
         if (naam == k.naam) {
             if (is != std::string::npos)
-                throw Fout{"ongeldige stap '" + arg + "': " + naam + " heeft geen waarde"};
+                throw Fout{Invul(Vertaal("korvane-cli", "ongeldige stap '%1': %2 heeft geen waarde"), {arg, naam})};
             stap.soort = k.soort;
             return stap;
         }
     }
     if (is == std::string::npos)
-        throw Fout{"onbekende stap '" + arg + "' (zie --help)"};
+        throw Fout{Invul(Vertaal("korvane-cli", "onbekende stap '%1' (zie --help)"), {arg})};
     if (naam == "caret") {
         stap.soort = Soort::Caret;
         stap.getallen = Getallen(waarde, 2, arg);
@@ -269,7 +271,7 @@ Stap LeesStap(const std::string& arg)
         stap.soort = Soort::Width;
         const auto v = Getal(waarde);
         if (!v || *v < 20 || *v > 90)
-            throw Fout{"ongeldige stap '" + arg + "': de tabbreedte is een getal van 20 tot en met 90"};
+            throw Fout{Invul(Vertaal("korvane-cli", "ongeldige stap '%1': de tabbreedte is een getal van 20 tot en met 90"), {arg})};
         stap.getallen = {*v};
     } else if (naam == "time") {
         stap.soort = Soort::Time;
@@ -282,7 +284,7 @@ Stap LeesStap(const std::string& arg)
                 if (waarde == maten[i])
                     stap.maatsoort = i;
             if (stap.maatsoort < 0)
-                throw Fout{"ongeldige stap '" + arg + "': kies off, 3/4, 4/4, 6/8 of 12/8"};
+                throw Fout{Invul(Vertaal("korvane-cli", "ongeldige stap '%1': kies off, 3/4, 4/4, 6/8 of 12/8"), {arg})};
             stap.maatsoorten = true;
         }
     } else if (naam == "transpose" || naam == "capo") {
@@ -295,17 +297,18 @@ Stap LeesStap(const std::string& arg)
         const int laagste = capo ? 0 : -12;
         const int hoogste = capo ? 24 : 12;
         if (getal.empty() || ec != std::errc() || p != getal.data() + getal.size() || v < laagste || v > hoogste)
-            throw Fout{"ongeldige stap '" + arg + "': " +
-                       (capo ? "de capo is een fret van 0 tot en met 24" : "transponeer met -12 tot en met 12 halve tonen")};
+            throw Fout{Invul(capo ? Vertaal("korvane-cli", "ongeldige stap '%1': de capo is een fret van 0 tot en met 24")
+                                : Vertaal("korvane-cli", "ongeldige stap '%1': transponeer met -12 tot en met 12 halve tonen"),
+                           {arg})};
         stap.soort = capo ? Soort::Capo : Soort::Transpose;
         stap.getallen = {v};
     } else if (naam == "retune") {
         stap.soort = Soort::Retune;
         stap.waarde = Tekens(waarde, arg);
         if (stap.waarde.empty())
-            throw Fout{"ongeldige stap '" + arg + "': noem de stemming, zoals DADGBE"};
+            throw Fout{Invul(Vertaal("korvane-cli", "ongeldige stap '%1': noem de stemming, zoals DADGBE"), {arg})};
     } else {
-        throw Fout{"onbekende stap '" + arg + "' (zie --help)"};
+        throw Fout{Invul(Vertaal("korvane-cli", "onbekende stap '%1' (zie --help)"), {arg})};
     }
     return stap;
 }
@@ -315,12 +318,12 @@ int Offset(const MemoryEditor& ed, int l, int c, const std::string& stap)
 {
     const int regels = static_cast<int>(ed.Lines().size());
     if (l >= regels)
-        throw Fout{"ongeldige stap '" + stap + "': regel " + std::to_string(l) + " bestaat niet (het document heeft "
-                   + std::to_string(regels) + " regels)"};
+        throw Fout{Invul(Vertaal("korvane-cli", "ongeldige stap '%1': regel %2 bestaat niet (het document heeft %3 regels)"),
+                       {stap, std::to_string(l), std::to_string(regels)})};
     const int lengte = static_cast<int>(ed.Lines()[l].size());
     if (c > lengte)
-        throw Fout{"ongeldige stap '" + stap + "': kolom " + std::to_string(c) + " ligt voorbij het einde van regel "
-                   + std::to_string(l) + " (" + std::to_string(lengte) + " tekens)"};
+        throw Fout{Invul(Vertaal("korvane-cli", "ongeldige stap '%1': kolom %2 ligt voorbij het einde van regel %3 (%4 tekens)"),
+                       {stap, std::to_string(c), std::to_string(l), std::to_string(lengte)})};
     return ed.LineStart(l) + c;
 }
 
@@ -454,36 +457,36 @@ std::string Reden(int fout)
 {
     switch (fout) {
     case ENOENT:
-        return "het bestand of de map bestaat niet";
+        return Vertaal("korvane-cli", "het bestand of de map bestaat niet");
     case EACCES:
     case EPERM:
-        return "geen toestemming";
+        return Vertaal("korvane-cli", "geen toestemming");
     case EISDIR:
-        return "het is een map";
+        return Vertaal("korvane-cli", "het is een map");
     case ENOTDIR:
-        return "een deel van het pad is geen map";
+        return Vertaal("korvane-cli", "een deel van het pad is geen map");
     case ELOOP:
-        return "de symbolische koppelingen vormen een kring";
+        return Vertaal("korvane-cli", "de symbolische koppelingen vormen een kring");
     case ENAMETOOLONG:
-        return "de naam is te lang";
+        return Vertaal("korvane-cli", "de naam is te lang");
     case EIO:
-        return "invoer-/uitvoerfout";
+        return Vertaal("korvane-cli", "invoer-/uitvoerfout");
     case ENOSPC:
-        return "de schijf is vol";
+        return Vertaal("korvane-cli", "de schijf is vol");
     case EDQUOT:
-        return "het schijfquotum is op";
+        return Vertaal("korvane-cli", "het schijfquotum is op");
     case EFBIG:
-        return "het bestand wordt te groot";
+        return Vertaal("korvane-cli", "het bestand wordt te groot");
     case EROFS:
-        return "het bestandssysteem is alleen-lezen";
+        return Vertaal("korvane-cli", "het bestandssysteem is alleen-lezen");
     case EBADF:
-        return "die is gesloten";
+        return Vertaal("korvane-cli", "die is gesloten");
     case ENOMEM:
-        return "onvoldoende geheugen";
+        return Vertaal("korvane-cli", "onvoldoende geheugen");
     case EPIPE:
-        return "de ontvanger is gestopt";
+        return Vertaal("korvane-cli", "de ontvanger is gestopt");
     default:
-        return std::string("systeemfout ") + std::to_string(fout) + " (" + std::strerror(fout) + ")";
+        return Invul(Vertaal("korvane-cli", "systeemfout %1 (%2)"), {std::to_string(fout), std::strerror(fout)});
     }
 }
 
@@ -543,13 +546,15 @@ GeslotenStromen OpenGeslotenStromen()
 
 std::string LeesFd(int fd, const std::string& wat, std::uint64_t limiet)
 {
-    const auto kanNiet = [&wat](const std::string& reden) { return Fout{"kan " + wat + " niet lezen: " + reden}; };
+    const auto kanNiet = [&wat](const std::string& reden) {
+        return Fout{Invul(Vertaal("korvane-cli", "kan %1 niet lezen: %2"), {wat, reden})};
+    };
     struct stat st {};
     if (::fstat(fd, &st) != 0)
         throw kanNiet(Reden(errno));
     if (S_ISDIR(st.st_mode))
         throw kanNiet(Reden(EISDIR));
-    const auto teGroot = [&] { return kanNiet("groter dan " + Omvang(limiet)); };
+    const auto teGroot = [&] { return kanNiet(Invul(Vertaal("korvane-cli", "groter dan %1"), {Omvang(limiet)})); };
     if (S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > limiet)
         throw teGroot();
     std::string bytes;
@@ -576,14 +581,15 @@ std::string LeesAlles(const std::string& pad, const GeslotenStromen& gesloten)
     const std::uint64_t limiet = InvoerLimiet();
     if (pad == "-") {
         if (gesloten.invoer)
-            throw Fout{"kan de standaardinvoer niet lezen: " + Reden(EBADF)};
-        return LeesFd(STDIN_FILENO, "de standaardinvoer", limiet);
+            throw Fout{Invul(Vertaal("korvane-cli", "kan %1 niet lezen: %2"),
+                           {Vertaal("korvane-cli", "de standaardinvoer"), Reden(EBADF)})};
+        return LeesFd(STDIN_FILENO, Vertaal("korvane-cli", "de standaardinvoer"), limiet);
     }
     const int fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        throw Fout{"kan bestand " + pad + " niet openen: " + Reden(errno)};
+        throw Fout{Invul(Vertaal("korvane-cli", "kan bestand %1 niet openen: %2"), {pad, Reden(errno)})};
     try {
-        std::string bytes = LeesFd(fd, "bestand " + pad, limiet);
+        std::string bytes = LeesFd(fd, Invul(Vertaal("korvane-cli", "bestand %1"), {pad}), limiet);
         ::close(fd);
         return bytes;
     } catch (...) {
@@ -609,8 +615,8 @@ Codering CoderingArgument(const std::string& optie, const std::string& waarde)
 {
     const std::optional<Codering> c = CoderingUitNaam(waarde);
     if (!c)
-        throw Fout{optie + ": onbekende codering \"" + waarde
-                   + "\" (kies utf-8, utf-8-bom, utf-16le, utf-16be of windows-1252)"};
+        throw Fout{Invul(Vertaal("korvane-cli", "%1: onbekende codering \"%2\" (kies utf-8, utf-8-bom, utf-16le, utf-16be of windows-1252)"),
+                       {optie, waarde})};
     return *c;
 }
 
@@ -621,7 +627,7 @@ Invoer DecodeerInvoer(std::string_view bytes, std::optional<Codering> van)
     const Codering codering = van ? MetEigenBom(bytes, *van) : HerkenCodering(bytes, Codering::Utf8);
     std::optional<std::u32string> tekst = Decodeer(bytes, codering);
     if (!tekst)
-        throw Fout{"de invoer is geen geldige " + Naam(codering) + "-tekst"};
+        throw Fout{Invul(Vertaal("korvane-cli", "de invoer is geen geldige %1-tekst"), {Naam(codering)})};
     return {std::move(*tekst), codering, BomLengte(bytes, codering) > 0 || codering == Codering::Utf8Bom};
 }
 
@@ -644,9 +650,8 @@ std::string CodeerUitvoer(std::u32string_view tekst, Codering naar, bool metBom)
 {
     Gecodeerd g = Codeer(tekst, naar, metBom);
     if (g.fout)
-        throw Fout{"kan niet schrijven als " + Naam(naar) + ": het teken " + TekenNaam(g.fout->teken)
-                   + " op regel " + std::to_string(g.fout->regel) + ", kolom " + std::to_string(g.fout->kolom)
-                   + " (vanaf 1) bestaat niet in die codering; er is niets geschreven"};
+        throw Fout{Invul(Vertaal("korvane-cli", "kan niet schrijven als %1: het teken %2 op regel %3, kolom %4 (vanaf 1) bestaat niet in die codering; er is niets geschreven"),
+                       {Naam(naar), TekenNaam(g.fout->teken), std::to_string(g.fout->regel), std::to_string(g.fout->kolom)})};
     return std::move(g.bytes);
 }
 
@@ -701,10 +706,10 @@ std::string Doel(const std::string& opgegeven)
         std::error_code ec;
         const std::filesystem::path naar = std::filesystem::read_symlink(pad, ec);
         if (ec)
-            throw Fout{"kan bestand " + opgegeven + " niet schrijven: " + Reden(ec.value())};
+            throw Fout{Invul(Vertaal("korvane-cli", "kan bestand %1 niet schrijven: %2"), {opgegeven, Reden(ec.value())})};
         pad = naar.is_absolute() ? naar.string() : (std::filesystem::path(pad).parent_path() / naar).string();
     }
-    throw Fout{"kan bestand " + opgegeven + " niet schrijven: " + Reden(ELOOP)};
+    throw Fout{Invul(Vertaal("korvane-cli", "kan bestand %1 niet schrijven: %2"), {opgegeven, Reden(ELOOP)})};
 }
 
 // Through a temporary file beside the target, renamed over it, so that a
@@ -713,7 +718,7 @@ void SchrijfBestand(const std::string& opgegeven, std::string_view bytes)
 {
     const std::string pad = Doel(opgegeven);
     const auto kanNiet = [&opgegeven](const std::string& reden) {
-        return Fout{"kan bestand " + opgegeven + " niet schrijven: " + reden};
+        return Fout{Invul(Vertaal("korvane-cli", "kan bestand %1 niet schrijven: %2"), {opgegeven, reden})};
     };
     struct stat st {};
     const bool bestaat = ::stat(pad.c_str(), &st) == 0;
@@ -734,13 +739,14 @@ void SchrijfBestand(const std::string& opgegeven, std::string_view bytes)
         // the system itself applies, for root and owner alike.
         const int proef = ::open(pad.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
         if (proef < 0)
-            throw kanNiet(errno == EACCES || errno == EPERM ? "het is schrijfbeveiligd" : Reden(errno));
+            throw kanNiet(errno == EACCES || errno == EPERM ? Vertaal("korvane-cli", "het is schrijfbeveiligd") : Reden(errno));
         ::close(proef);
     }
     std::string sjabloon = pad + ".korvane-XXXXXX";
     const int fd = ::mkstemp(sjabloon.data());
     if (fd < 0)
-        throw kanNiet(bestaat ? "de map laat er geen nieuw bestand naast maken (" + Reden(errno) + ")" : Reden(errno));
+        throw kanNiet(bestaat ? Invul(Vertaal("korvane-cli", "de map laat er geen nieuw bestand naast maken (%1)"), {Reden(errno)})
+                              : Reden(errno));
     const auto weg = [&](const Fout& fout) {
         ::close(fd);
         ::unlink(sjabloon.c_str());
@@ -749,7 +755,7 @@ void SchrijfBestand(const std::string& opgegeven, std::string_view bytes)
     // The replacement belongs to whom the file belonged. Only root may give
     // a file away; anyone else would take over a file that is not theirs.
     if (bestaat && ::fchown(fd, st.st_uid, st.st_gid) != 0)
-        throw weg(Fout{"kan bestand " + opgegeven + " niet vervangen: eigenaar en groep zouden veranderen"});
+        throw weg(Fout{Invul(Vertaal("korvane-cli", "kan bestand %1 niet vervangen: eigenaar en groep zouden veranderen"), {opgegeven})});
     const mode_t modus = bestaat ? (st.st_mode & 07777) : static_cast<mode_t>(0666 & ~[] {
         const mode_t m = ::umask(0);
         ::umask(m);
@@ -767,10 +773,20 @@ void SchrijfBestand(const std::string& opgegeven, std::string_view bytes)
 int Hoofd(int argc, char** argv)
 {
     const GeslotenStromen gesloten = OpenGeslotenStromen();
+    // The language comes first: every message after it speaks it, also the
+    // one about a wrong --lang. Without the option the tool follows the
+    // locale (LC_ALL, LC_MESSAGES, LANG).
+    const std::optional<QString> taal = TaalOptie(argc, argv);
+    const QString code = taal && !taal->isEmpty() ? *taal : TaalVan(Taalkeuze::Systeem);
+    // Dutch needs no catalogue; the tool then runs exactly as without one.
+    if (code != QLatin1String("nl"))
+        InstalleerTaal(code);
+    if (taal && taal->isEmpty())
+        throw Fout{Vertaal("korvane-cli", "--lang verwacht nl of en")};
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {
-            std::cout << gebruik;
+            std::cout << Vertaal("korvane-cli", gebruik);
             return 0;
         }
     }
@@ -788,7 +804,7 @@ int Hoofd(int argc, char** argv)
         const std::string& a = args[i];
         if (a == "-o") {
             if (i + 1 >= args.size())
-                throw Fout{"-o zonder bestandsnaam"};
+                throw Fout{Vertaal("korvane-cli", "-o zonder bestandsnaam")};
             uit = args[++i];
         } else if (a == "-i") {
             terug = true;
@@ -796,16 +812,16 @@ int Hoofd(int argc, char** argv)
             toonStaat = true;
         } else if (a == "--from" || a == "--to") {
             if (i + 1 >= args.size())
-                throw Fout{a + " zonder codering"};
+                throw Fout{Invul(Vertaal("korvane-cli", "%1 zonder codering"), {a})};
             (a == "--from" ? van : naar) = CoderingArgument(a, args[++i]);
         } else if (a == "--export" || a == "--page-size") {
             if (i + 1 >= args.size())
-                throw Fout{a + " zonder waarde"};
+                throw Fout{Invul(Vertaal("korvane-cli", "%1 zonder waarde"), {a})};
             (a == "--export" ? pdf.emplace() : papier) = args[++i];
         } else if (a == "--tempo") {
             const auto v = i + 1 < args.size() ? Getal(args[i + 1]) : std::nullopt;
             if (!v || *v < 20 || *v > 400)
-                throw Fout{"--tempo verwacht een getal van 20 tot en met 400"};
+                throw Fout{Vertaal("korvane-cli", "--tempo verwacht een getal van 20 tot en met 400")};
             tempo = *v;
             ++i;
         } else if (!bestand) {
@@ -815,11 +831,11 @@ int Hoofd(int argc, char** argv)
         }
     }
     if (!bestand)
-        throw Fout{"geen bestand opgegeven (zie --help)"};
+        throw Fout{Vertaal("korvane-cli", "geen bestand opgegeven (zie --help)")};
     if (uit && terug)
-        throw Fout{"-o en -i gaan niet samen"};
+        throw Fout{Vertaal("korvane-cli", "-o en -i gaan niet samen")};
     if (terug && *bestand == "-")
-        throw Fout{"-i kan niet met de standaardinvoer"};
+        throw Fout{Vertaal("korvane-cli", "-i kan niet met de standaardinvoer")};
 
     const bool controle = std::any_of(stappen.begin(), stappen.end(), [](const Stap& s) { return s.soort == Soort::Check; });
     Document d;
@@ -851,7 +867,7 @@ int Hoofd(int argc, char** argv)
     if (pdf) {
         const Exportsoort soort = ExportsoortVan(*pdf);
         if (soort == Exportsoort::Onbekend)
-            throw Fout{"onbekend exportformaat voor " + *pdf + " (.pdf, .mid of .musicxml)"};
+            throw Fout{Invul(Vertaal("korvane-cli", "onbekend exportformaat voor %1 (.pdf, .mid of .musicxml)"), {*pdf})};
         if (soort == Exportsoort::Pdf) {
             const std::string fout = ExporteerPdf(d.editor, *bestand, *pdf, papier);
             if (!fout.empty())
@@ -867,7 +883,7 @@ int Hoofd(int argc, char** argv)
         SchrijfBestand(*uit, resultaat);
     // With only an export or findings asked for, the text goes nowhere.
     else if (!pdf && !controle && (gesloten.uitvoer || !SchrijfAlles(STDOUT_FILENO, resultaat)))
-        throw Fout{"kan niet naar de standaarduitvoer schrijven: " + Reden(gesloten.uitvoer ? EBADF : errno)};
+        throw Fout{Invul(Vertaal("korvane-cli", "kan niet naar de standaarduitvoer schrijven: %1"), {Reden(gesloten.uitvoer ? EBADF : errno)})};
 
     if (toonStaat) {
         const MemoryEditor& ed = d.editor;
@@ -896,11 +912,11 @@ int main(int argc, char** argv)
     } catch (const Fout& f) {
         std::cerr << "korvane-cli: " << f.reden << '\n';
     } catch (const std::bad_alloc&) {
-        std::cerr << "korvane-cli: onvoldoende geheugen voor deze invoer\n";
+        std::cerr << "korvane-cli: " << Vertaal("korvane-cli", "onvoldoende geheugen voor deze invoer") << '\n';
     } catch (const std::exception& e) {
-        std::cerr << "korvane-cli: onverwachte fout: " << e.what() << '\n';
+        std::cerr << "korvane-cli: " << Vertaal("korvane-cli", "onverwachte fout") << ": " << e.what() << '\n';
     } catch (...) {
-        std::cerr << "korvane-cli: onverwachte fout\n";
+        std::cerr << "korvane-cli: " << Vertaal("korvane-cli", "onverwachte fout") << '\n';
     }
     return 2;
 }

@@ -1,5 +1,6 @@
 // The check, repair and chord steps over the editor adapter.
 #include "cli/muziek.h"
+#include "core/vertaling.h"
 
 #include "music/akkoorden.h"
 #include "music/doctor.h"
@@ -21,7 +22,7 @@ void HerstelStap(TabContext& ctx)
     const Tekstregels tekst(ctx.editor);
     const Regelvervanging v = HerstelAlles(tekst.Regels());
     if (v.van < v.tot && !SchrijfRegels(ctx.editor, ctx.state.snapshot, v))
-        ctx.dialogs.Message("Herstellen kan niet: een teken past niet in de tekenset van het document");
+        ctx.dialogs.Message(Vertaal("Melding", "Herstellen kan niet: een teken past niet in de tekenset van het document"));
 }
 
 void AkkoordenStap(TabContext& ctx)
@@ -37,10 +38,11 @@ void AkkoordenStap(TabContext& ctx)
     std::vector<Bevinding> overgeslagen;
     const Regelvervanging v = BenoemAlles(tekst.Regels(), stuk, overgeslagen);
     if (v.van < v.tot && !SchrijfRegels(ctx.editor, ctx.state.snapshot, v))
-        ctx.dialogs.Message("Akkoordnamen schrijven kan niet: een teken past niet in de tekenset van het document");
+        ctx.dialogs.Message(
+            Vertaal("Melding", "Akkoordnamen schrijven kan niet: een teken past niet in de tekenset van het document"));
     for (const Bevinding& b : overgeslagen)
-        ctx.dialogs.Message("regel " + std::to_string(b.regel + 1) + ", kolom " + std::to_string(b.kolom + 1) + ": " +
-                            b.bericht);
+        ctx.dialogs.Message(Invul(Vertaal("korvane-cli", "regel %1, kolom %2: %3"),
+                                {std::to_string(b.regel + 1), std::to_string(b.kolom + 1), b.bericht}));
 }
 
 } // namespace korvane

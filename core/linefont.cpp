@@ -1,5 +1,6 @@
 // Conversions between ASCII staffs and the line-font codes.
 #include "core/linefont.h"
+#include "core/vertaling.h"
 
 #include <algorithm>
 #include <vector>
@@ -72,14 +73,15 @@ void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOm
     EditorOps& ed = ctx.editor;
     TabAnalyse& a = ctx.state.analyse;
     if (!korvaneFont) {
-        const std::string weigering =
-            "Deze functie werkt alleen met het Korvane-font.\r\nControleer of dit geinstalleerd is.";
+        const std::string weigering = Vertaal(
+            "Melding", "Deze functie werkt alleen met het Korvane-font.\r\nControleer of dit geinstalleerd is.");
         ctx.dialogs.Beep(Sound::Exclamation);
         if (!naarKorvane) {
             ctx.dialogs.Message(weigering);
             return;
         }
-        if (!ctx.dialogs.Confirm(weigering + "\r\n\r\nOverschakelen op het Korvane-font en de tablijnen nu omzetten ?")
+        if (!ctx.dialogs.Confirm(weigering + "\r\n\r\n"
+                                 + Vertaal("Melding", "Overschakelen op het Korvane-font en de tablijnen nu omzetten ?"))
             || !naarKorvane())
             return;
     }

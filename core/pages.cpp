@@ -1,5 +1,6 @@
 // Page arithmetic shared by printing, the preview and the status bar.
 #include "core/pages.h"
+#include "core/vertaling.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -40,9 +41,11 @@ RegelBereik RegelsVanPagina(int pagina, int regelsPerPagina, int regelCount)
 
 std::string PaginaTekst(int pagina, int aantalPaginas)
 {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "Pagina %3d van %3d", pagina, aantalPaginas);
-    return buffer;
+    // Three places wide, as the status bar and the page headings line them up.
+    char getal[2][16];
+    std::snprintf(getal[0], sizeof getal[0], "%3d", pagina);
+    std::snprintf(getal[1], sizeof getal[1], "%3d", aantalPaginas);
+    return Invul(Vertaal("Melding", "Pagina %1 van %2"), {getal[0], getal[1]});
 }
 
 bool WisselPaginanummering(PaginaStand& stand, bool& paginanummers)

@@ -1,13 +1,14 @@
 // The empty-staff command.
 #include "core/staff.h"
+#include "core/vertaling.h"
 
 namespace korvane {
 
 const MaatsoortInfo maatsoortTabel[aantalMaatsoorten] = {
-    {"3/4   (5 maten per regel)", 5, U"   |   |   |  ", U"-------------|"},
-    {"4/4   (4 maten per regel)", 4, U"   |   |   |   |  ", U"-----------------|"},
-    {"6/8   (5 maten per regel)", 5, U"   |.    |.   ", U"-------------|"},
-    {"12/8 (3 maten per regel)", 3, U"   |.    |.    |.    |.   ", U"-------------------------|"},
+    {QT_TRANSLATE_NOOP("Melding", "3/4   (5 maten per regel)"), 5, U"   |   |   |  ", U"-------------|"},
+    {QT_TRANSLATE_NOOP("Melding", "4/4   (4 maten per regel)"), 4, U"   |   |   |   |  ", U"-----------------|"},
+    {QT_TRANSLATE_NOOP("Melding", "6/8   (5 maten per regel)"), 5, U"   |.    |.   ", U"-------------|"},
+    {QT_TRANSLATE_NOOP("Melding", "12/8 (3 maten per regel)"), 3, U"   |.    |.    |.    |.   ", U"-------------------------|"},
 };
 
 namespace {
@@ -54,7 +55,7 @@ void inserttab(TabContext& ctx)
     EditorOps& ed = ctx.editor;
     if (ctx.state.instellingen.stemming.empty()) {
         ctx.dialogs.Beep(Sound::Exclamation);
-        ctx.dialogs.Message("Geen stemming geselecteerd");
+        ctx.dialogs.Message(Vertaal("Melding", "Geen stemming geselecteerd"));
         return;
     }
     BerekenStemming(ctx.state.instellingen.stemming, ctx.state.stemming);

@@ -1,5 +1,6 @@
 // The tuning column, line ends and left alignment.
 #include "core/tidy.h"
+#include "core/vertaling.h"
 
 #include "core/linefont.h"
 
@@ -21,7 +22,7 @@ void Stemmimg1Click(TabContext& ctx)
         // Without a tuning there is nothing to label with; the same refusal as
         // the empty-staff command gives.
         ctx.dialogs.Beep(Sound::Exclamation);
-        ctx.dialogs.Message("Geen stemming geselecteerd");
+        ctx.dialogs.Message(Vertaal("Melding", "Geen stemming geselecteerd"));
         return;
     }
     AnalyseerIndienNodig(ed, a);

@@ -1,5 +1,6 @@
 // Tunings and the tuning list.
 #include "core/tuning.h"
+#include "core/vertaling.h"
 
 #include "core/cp1252.h"
 #include "core/utf8.h"
@@ -135,7 +136,7 @@ int PlusButtonClick(StemmingLijst& lijst, const std::u32string& tekst, Dialogs& 
     for (const auto& item : lijst.Items()) {
         if (item == tekst) {
             dialogs.Beep(Sound::Exclamation);
-            dialogs.Message(Utf8(tekst) + " komt al voor in de lijst");
+            dialogs.Message(Invul(Vertaal("Melding", "%1 komt al voor in de lijst"), {Utf8(tekst)}));
             gevonden = true;
         }
     }
@@ -149,10 +150,10 @@ int MinbuttonClick(StemmingLijst& lijst, const std::u32string& tekst, int gesele
     dialogs.Beep(Sound::Question);
     if (tekst == standaardStemming) {
         dialogs.Beep(Sound::Exclamation);
-        dialogs.Message("Standaard stemming (EADGBE) kan niet worden gewist.");
+        dialogs.Message(Vertaal("Melding", "Standaard stemming (EADGBE) kan niet worden gewist."));
         return -1;
     }
-    if (!dialogs.Confirm(Utf8(tekst) + " wissen ?"))
+    if (!dialogs.Confirm(Invul(Vertaal("Melding", "%1 wissen ?"), {Utf8(tekst)})))
         return -1;
     if (geselecteerd < 0 || geselecteerd >= lijst.Count())
         return -1;
@@ -163,7 +164,7 @@ int MinbuttonClick(StemmingLijst& lijst, const std::u32string& tekst, int gesele
 bool savelistbuttonClick(Dialogs& dialogs)
 {
     dialogs.Beep(Sound::Question);
-    return dialogs.Confirm("Lijst met stemmingen opslaan ?");
+    return dialogs.Confirm(Vertaal("Melding", "Lijst met stemmingen opslaan ?"));
 }
 
 } // namespace korvane

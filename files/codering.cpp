@@ -1,5 +1,6 @@
 // Recognising, reading and writing the encodings of plain-text documents.
 #include "files/codering.h"
+#include "core/vertaling.h"
 
 #include "core/cp1252.h"
 
@@ -18,7 +19,7 @@ struct Beschrijving {
 
 constexpr std::array<Beschrijving, 5> kCoderingen = {{
     {Codering::Utf8, "utf-8", "UTF-8", ""},
-    {Codering::Utf8Bom, "utf-8-bom", "UTF-8 met BOM", "\xEF\xBB\xBF"},
+    {Codering::Utf8Bom, "utf-8-bom", QT_TRANSLATE_NOOP("Bestanden", "UTF-8 met BOM"), "\xEF\xBB\xBF"},
     {Codering::Utf16LE, "utf-16le", "UTF-16 LE", "\xFF\xFE"},
     {Codering::Utf16BE, "utf-16be", "UTF-16 BE", "\xFE\xFF"},
     {Codering::Windows1252, "windows-1252", "Windows-1252", ""},

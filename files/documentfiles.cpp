@@ -7,6 +7,7 @@
 #include "files/textcodec.h"
 #include "files/usersettings.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -73,19 +74,19 @@ QString SchrijfReden(QFileDevice::FileError fout)
 {
     switch (fout) {
     case QFileDevice::ResourceError:
-        return QStringLiteral("Er is niet genoeg ruimte op het apparaat.");
+        return QCoreApplication::translate("Bestanden", "Er is niet genoeg ruimte op het apparaat.");
     case QFileDevice::PermissionsError:
-        return QStringLiteral("U hebt geen toestemming om dit bestand te schrijven.");
+        return QCoreApplication::translate("Bestanden", "U hebt geen toestemming om dit bestand te schrijven.");
     case QFileDevice::RenameError:
-        return QStringLiteral("Het nieuwe bestand kon niet op de plaats van het oude worden gezet.");
+        return QCoreApplication::translate("Bestanden", "Het nieuwe bestand kon niet op de plaats van het oude worden gezet.");
     default:
-        return QStringLiteral("Het bestand kon niet volledig worden geschreven.");
+        return QCoreApplication::translate("Bestanden", "Het bestand kon niet volledig worden geschreven.");
     }
 }
 
 QString SchrijfFout(const QString& pad, QFileDevice::FileError fout)
 {
-    return QStringLiteral("Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), SchrijfReden(fout));
+    return QCoreApplication::translate("Bestanden", "Fout bij het schrijven van %1\r\n%2").arg(Pad(pad), SchrijfReden(fout));
 }
 
 } // namespace
@@ -276,7 +277,7 @@ void Backup(const QString& bestandsnaam)
 
 QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
 {
-    const QString kanNiet = QStringLiteral("Kan bestand %1 niet aanmaken").arg(Pad(pad));
+    const QString kanNiet = QCoreApplication::translate("Bestanden", "Kan bestand %1 niet aanmaken").arg(Pad(pad));
     if (!QtKentNaam(pad))
         return SchrijfViaBytes(pad, bytes) ? QString() : kanNiet;
     QFileInfo doel(pad);
@@ -285,7 +286,7 @@ QString SchrijfBestand(const QString& pad, const QByteArray& bytes)
     // A pipe would hold the window in open() until another program reads
     // it, and a device is no place for a document.
     if (doel.exists() && !doel.isFile() && !doel.isDir())
-        return QStringLiteral("%1 is geen gewoon bestand; er is niets opgeslagen.").arg(Pad(pad));
+        return QCoreApplication::translate("Bestanden", "%1 is geen gewoon bestand; er is niets opgeslagen.").arg(Pad(pad));
     if (doel.isFile()) {
         // A file the user may not write stays as it is, although its folder
         // would let a new file be renamed over it.
@@ -315,7 +316,8 @@ QString VensterTitel(const QString& bestandsnaam)
 
 QString ModusTekst(bool richtext)
 {
-    return richtext ? QStringLiteral("Rich text") : QStringLiteral("Ascii text");
+    return richtext ? QCoreApplication::translate("korvane::TForm1", "Rich text")
+                    : QCoreApplication::translate("korvane::TForm1", "Ascii text");
 }
 
 DocumentFiles::DocumentFiles(QPlainTextEdit& editor, Prompter& prompter,
@@ -332,13 +334,13 @@ DocumentFiles::DocumentFiles(QPlainTextEdit& editor, Prompter& prompter,
 FileDialogRequest DocumentFiles::OpenDialoog(const QString& map)
 {
     FileDialogRequest r;
-    r.title = QStringLiteral("Tab bestand openen");
+    r.title = QCoreApplication::translate("Bestanden", "Tab bestand openen");
     r.directory = map;
     r.filters = {
-        QStringLiteral("tabbestand (*.tab;*.txt;*.chopro;*.kvn;*.crd;*.htm;*.html;*.dat) "
+        QCoreApplication::translate("Bestanden", "tabbestand (*.tab;*.txt;*.chopro;*.kvn;*.crd;*.htm;*.html;*.dat) "
                        "(*.tab *.txt *.chopro *.kvn *.crd *.htm *.html *.dat)"),
-        QStringLiteral("Rich text bestand(*.rtf); (*.rtf)"),
-        QStringLiteral("alle bestanden(*.*); (*)"),
+        QCoreApplication::translate("Bestanden", "Rich text bestand(*.rtf); (*.rtf)"),
+        QCoreApplication::translate("Bestanden", "alle bestanden(*.*); (*)"),
     };
     return r;
 }
@@ -350,9 +352,9 @@ FileDialogRequest DocumentFiles::SaveDialoog(const QString& bestandsnaam, const 
     r.fileName = NaamDeel(bestandsnaam);
     r.defaultSuffix = QStringLiteral("tab");
     r.filters = {
-        QStringLiteral("tabbestand(*.tab) (*.tab)"),
-        QStringLiteral("tekstbestand(*.txt) (*.txt)"),
-        QStringLiteral("alle bestanden(*.*) (*)"),
+        QCoreApplication::translate("Bestanden", "tabbestand(*.tab) (*.tab)"),
+        QCoreApplication::translate("Bestanden", "tekstbestand(*.txt) (*.txt)"),
+        QCoreApplication::translate("Bestanden", "alle bestanden(*.*) (*)"),
     };
     // The filter that shows the document's own file, so that the proposed
     // name is what Enter saves.
@@ -383,7 +385,7 @@ bool DocumentFiles::MagVervangen(const QString& pad)
     if (!info.exists() || info.isDir())
         return true;
     m_prompter.Beep(Sound::Question);
-    const QString vraag = QStringLiteral("%1 bestaat al.\r\nWilt u het vervangen?").arg(Pad(pad));
+    const QString vraag = QCoreApplication::translate("Bestanden", "%1 bestaat al.\r\nWilt u het vervangen?").arg(Pad(pad));
     return m_prompter.Confirm(vraag.toStdString());
 }
 
@@ -411,7 +413,7 @@ bool DocumentFiles::Laden(const QString& pad, bool richtext, std::optional<Coder
     const std::optional<QByteArray> gelezen = LeesGewoonBestand(pad);
     const QByteArray bytes = gelezen.value_or(QByteArray());
     if (!gelezen) {
-        Meld(QStringLiteral("Kan bestand %1 niet openen").arg(Pad(pad)));
+        Meld(QCoreApplication::translate("Bestanden", "Kan bestand %1 niet openen").arg(Pad(pad)));
         return false;
     }
     QTextDocument& doc = *m_editor.document();
@@ -419,8 +421,8 @@ bool DocumentFiles::Laden(const QString& pad, bool richtext, std::optional<Coder
         const std::string_view ruw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         const std::string_view titel = CoderingTitel(MetEigenBom(ruw, *codering));
         if (!LaadPlatteTekst(m_editor, bytes, codering)) {
-            Meld(QStringLiteral("%1 is geen geldige %2-tekst; het bestand is niet opnieuw geladen.")
-                     .arg(Pad(pad), QLatin1StringView(titel)));
+            Meld(QCoreApplication::translate("Bestanden", "%1 is geen geldige %2-tekst; het bestand is niet opnieuw geladen.")
+                     .arg(Pad(pad), QCoreApplication::translate("Bestanden", titel.data())));
             return false;
         }
         m_rtfGelezen = false;
@@ -448,7 +450,7 @@ bool DocumentFiles::Opslaan(const QString& pad, bool metBackup)
     if (rtf && Extensie(pad).compare(QStringLiteral(".rtf"), Qt::CaseInsensitive) != 0) {
         // RTF markup would make a text file unreadable for everything else.
         m_prompter.Beep(Sound::Question);
-        const QString vraag = QStringLiteral("%1 is geen RTF-bestand.\r\n"
+        const QString vraag = QCoreApplication::translate("Bestanden", "%1 is geen RTF-bestand.\r\n"
                                              "De tekst met opmaak (rich text) opslaan ?\r\n"
                                              "Bij Nee wordt de tekst zonder opmaak opgeslagen.")
                                   .arg(NaamDeel(pad));
@@ -471,12 +473,12 @@ bool DocumentFiles::Opslaan(const QString& pad, bool metBackup)
         PlatteTekst tekst = PlatteTekstBytes(doc, codering);
         if (!tekst.onopslaanbaar.isEmpty()) {
             m_prompter.Beep(Sound::Question);
-            const QString vraag = QStringLiteral(
+            const QString vraag = QCoreApplication::translate("Bestanden",
                 "Deze tekens kunnen niet in de codering %1 worden opgeslagen: %2\r\n"
                 "Ja: opslaan als UTF-8, dat alle tekens kan bevatten.\r\n"
                 "Nee: de tekens vervangen door \"?\".\r\n"
                 "Annuleren: niet opslaan.")
-                                      .arg(QLatin1StringView(CoderingTitel(codering)), tekst.onopslaanbaar);
+                                      .arg(QCoreApplication::translate("Bestanden", CoderingTitel(codering).data()), tekst.onopslaanbaar);
             switch (m_prompter.Ask(DialogKind::Warning, vraag.toStdString(), Buttons::YesNoCancel)) {
             case Answer::Yes:
                 codering = Codering::Utf8;
@@ -519,13 +521,13 @@ std::optional<Codering> KiesCodering(Prompter& prompter, const QString& titel,
     lijst->setObjectName(QStringLiteral("Coderingen"));
     std::vector<Codering> volgorde;
     for (const auto& [codering, tekst] : keuzes) {
-        lijst->addItem(QString::fromUtf8(tekst));
+        lijst->addItem(QCoreApplication::translate("Bestanden", tekst));
         if (codering == huidig || (volgorde.empty() && lijst->currentRow() < 0))
             lijst->setCurrentRow(lijst->count() - 1);
         volgorde.push_back(codering);
     }
     auto* knoppen = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialoog);
-    knoppen->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    knoppen->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("Bestanden", "Annuleren"));
     QObject::connect(knoppen, &QDialogButtonBox::accepted, &dialoog, &QDialog::accept);
     QObject::connect(knoppen, &QDialogButtonBox::rejected, &dialoog, &QDialog::reject);
     QObject::connect(lijst, &QListWidget::itemDoubleClicked, &dialoog, &QDialog::accept);
@@ -546,7 +548,7 @@ bool DocumentFiles::HerladenMetKeuze()
 {
     const Codering huidig = DocumentCodering(*m_editor.document());
     const std::optional<Codering> gekozen = KiesCodering(
-        m_prompter, QStringLiteral("Opnieuw laden met codering"),
+        m_prompter, QCoreApplication::translate("Bestanden", "Opnieuw laden met codering"),
         {{Codering::Utf8, "UTF-8"}, {Codering::Windows1252, "Windows-1252"}, {Codering::Utf16LE, "UTF-16"}},
         huidig == Codering::Utf8Bom ? Codering::Utf8 : huidig == Codering::Utf16BE ? Codering::Utf16LE : huidig);
     return gekozen && HerladenMet(*gekozen);
@@ -555,8 +557,8 @@ bool DocumentFiles::HerladenMetKeuze()
 bool DocumentFiles::OpslaanMetKeuze()
 {
     const std::optional<Codering> gekozen = KiesCodering(
-        m_prompter, QStringLiteral("Opslaan met codering"),
-        {{Codering::Utf8, "UTF-8"}, {Codering::Utf8Bom, "UTF-8 met BOM"}, {Codering::Utf16LE, "UTF-16 LE"},
+        m_prompter, QCoreApplication::translate("Bestanden", "Opslaan met codering"),
+        {{Codering::Utf8, "UTF-8"}, {Codering::Utf8Bom, QT_TRANSLATE_NOOP("Bestanden", "UTF-8 met BOM")}, {Codering::Utf16LE, "UTF-16 LE"},
          {Codering::Utf16BE, "UTF-16 BE"}, {Codering::Windows1252, "Windows-1252"}},
         DocumentCodering(*m_editor.document()));
     return gekozen && OpslaanMet(*gekozen);
@@ -643,7 +645,7 @@ bool DocumentFiles::Save1Click()
     bool naamVeranderd = false;
     if (m_document.tablijnenOmgezet) {
         const QString naam = NaamDeel(pad);
-        const QString vraag = QStringLiteral("De tablijnen in %1 zijn aangepast,         \r\n"
+        const QString vraag = QCoreApplication::translate("Bestanden", "De tablijnen in %1 zijn aangepast,         \r\n"
                                              "normaal bewerken is niet meer mogelijk,\r\n"
                                              "bestand opslaan als Korvane (.kvn) bestand ?").arg(naam);
         m_prompter.Beep(Sound::Question);
@@ -678,7 +680,7 @@ bool DocumentFiles::Saveas1Click()
     const QString pad = QFileInfo(gekozen).absoluteFilePath();
     if (QFileInfo::exists(pad)) {
         m_prompter.Beep(Sound::Question);
-        const QString vraag = QStringLiteral("Het bestand %1 bestaat al.\r\n"
+        const QString vraag = QCoreApplication::translate("Bestanden", "Het bestand %1 bestaat al.\r\n"
                                              "Wilt U het bestaande bestand vervangen ?").arg(Pad(pad));
         if (m_prompter.Ask(DialogKind::Warning, vraag.toStdString(), Buttons::YesNo) != Answer::Yes)
             return false;
@@ -705,7 +707,7 @@ bool DocumentFiles::VraagOpslaan()
     if (!m_editor.document()->isModified())
         return true;
     m_prompter.Beep(Sound::Question);
-    const QString vraag = QStringLiteral("Veranderingen in %1 opslaan ?").arg(NaamDeel(m_document.bestandsnaam));
+    const QString vraag = QCoreApplication::translate("Bestanden", "Veranderingen in %1 opslaan ?").arg(NaamDeel(m_document.bestandsnaam));
     switch (m_prompter.Ask(DialogKind::Confirmation, vraag.toStdString(), Buttons::YesNoCancel)) {
     case Answer::No:
         return true;
@@ -772,7 +774,7 @@ bool DocumentFiles::Herladen()
 bool DocumentFiles::HerladenMet(Codering codering)
 {
     if (m_instellingen.richtext) {
-        Meld(QStringLiteral("Een andere codering kiezen kan alleen bij tekst zonder opmaak (Ascii text)."));
+        Meld(QCoreApplication::translate("Bestanden", "Een andere codering kiezen kan alleen bij tekst zonder opmaak (Ascii text)."));
         return false;
     }
     if (!IsGewoonBestand(m_document.bestandsnaam) || !VraagOpslaan())

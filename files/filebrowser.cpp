@@ -4,6 +4,7 @@
 #include "files/bytenamen.h"
 #include "files/documentfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -45,7 +46,7 @@ public:
     }
     QString type(const QFileInfo& info) const override
     {
-        return info.isDir() ? QStringLiteral("Map") : QStringLiteral("Bestand");
+        return info.isDir() ? QCoreApplication::translate("Bestandslijst", "Map") : QCoreApplication::translate("Bestandslijst", "Bestand");
     }
 };
 
@@ -228,7 +229,8 @@ void FileBrowser::GeenToegang(const QString& map)
 {
     m_prompter.Beep(Sound::Exclamation);
     m_prompter.Message(
-        (QStringLiteral("Geen toegang tot ") + QDir::toNativeSeparators(map) + QStringLiteral(",\nHet apparaat is niet klaar."))
+        QCoreApplication::translate("Bestandslijst", "Geen toegang tot %1,\nHet apparaat is niet klaar.")
+            .arg(QDir::toNativeSeparators(map))
             .toStdString());
     const QString tabmap = m_instellingen.tabmap;
     // Back to the tab folder, unless that is the folder that failed: then
@@ -339,7 +341,7 @@ bool FileBrowser::GeenSelectie()
     if (!GeselecteerdBestand().isEmpty())
         return false;
     m_prompter.Beep(Sound::Exclamation);
-    m_prompter.Message("Geen bestand geselecteerd.");
+    m_prompter.Message(QCoreApplication::translate("Bestandslijst", "Geen bestand geselecteerd.").toStdString());
     return true;
 }
 
@@ -349,7 +351,7 @@ void FileBrowser::Wissen()
         return;
     const QString pad = GeselecteerdBestand();
     m_prompter.Beep(Sound::Question);
-    if (!m_prompter.Confirm(QStringLiteral("%1 wissen ?").arg(NaamDeel(pad)).toStdString()))
+    if (!m_prompter.Confirm(QCoreApplication::translate("Bestandslijst", "%1 wissen ?").arg(NaamDeel(pad)).toStdString()))
         return;
     if (QFileInfo::exists(pad)) {
         if (m_instellingen.reservekopie) {
@@ -374,7 +376,7 @@ std::optional<QString> FileBrowser::Naamwijzigen1Click(const QString& bestandsna
         return std::nullopt;
     const QString oud = GeselecteerdBestand();
     const std::optional<QString> invoer =
-        m_prompter.GetText(QStringLiteral("Naam wijzigen"), QString(), QDir::toNativeSeparators(oud));
+        m_prompter.GetText(QCoreApplication::translate("Bestandslijst", "Naam wijzigen"), QString(), QDir::toNativeSeparators(oud));
     if (!invoer)
         return std::nullopt;
     std::optional<QString> nieuweNaam;

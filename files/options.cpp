@@ -1,10 +1,14 @@
 // The options dialog and its writing of "Opties.txt".
 #include "files/options.h"
 #include "files/textcodec.h"
+#include "files/taal.h"
 #include "files/usersettings.h"
 
 #include "core/cp1252.h"
 
+#include <algorithm>
+
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +29,9 @@ namespace korvane {
 
 namespace {
 
-const char* const opstartItems[3] = {"Leeg scherm", "Wizard nieuwe tab", "Laatste file"};
+const char* const opstartItems[3] = {QT_TRANSLATE_NOOP("korvane::TForm2", "Leeg scherm"),
+                                     QT_TRANSLATE_NOOP("korvane::TForm2", "Wizard nieuwe tab"),
+                                     QT_TRANSLATE_NOOP("korvane::TForm2", "Laatste file")};
 
 int Punten(const QFont& font)
 {
@@ -50,13 +56,13 @@ bool SchrijfRegels(const QString& pad, const QStringList& regels)
 
 TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompter(prompter)
 {
-    setWindowTitle(QStringLiteral("Opties"));
+    setWindowTitle(QCoreApplication::translate("korvane::TForm2", "Opties"));
     setObjectName(QStringLiteral("TForm2"));
     // A fixed border with only a close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
-    auto knop = [this] { return new QPushButton(QStringLiteral("Selecteren"), this); };
+    auto knop = [this] { return new QPushButton(QCoreApplication::translate("korvane::TForm2", "Selecteren"), this); };
     Directory = new QLineEdit(this);
     Button1 = knop();
     Mediadirectory = new QLineEdit(this);
@@ -70,34 +76,42 @@ TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompte
     size->setMaximumWidth(50);
     Printersize->setMaximumWidth(50);
 
-    Fixedbox = new QCheckBox(QStringLiteral("Alleen fixed-fonts"), this);
-    richbox = new QCheckBox(QStringLiteral("Rich text"), this);
-    fullscr = new QCheckBox(QStringLiteral("Opstarten met volledig scherm"), this);
-    Backupbox = new QCheckBox(QStringLiteral("Reservekopie maken bij opslaan en wissen"), this);
-    Pagenumbox = new QCheckBox(QStringLiteral("Paginanummering"), this);
+    Fixedbox = new QCheckBox(QCoreApplication::translate("korvane::TForm2", "Alleen fixed-fonts"), this);
+    richbox = new QCheckBox(QCoreApplication::translate("korvane::TForm2", "Rich text"), this);
+    fullscr = new QCheckBox(QCoreApplication::translate("korvane::TForm2", "Opstarten met volledig scherm"), this);
+    Backupbox = new QCheckBox(QCoreApplication::translate("korvane::TForm2", "Reservekopie maken bij opslaan en wissen"), this);
+    Pagenumbox = new QCheckBox(QCoreApplication::translate("korvane::TForm2", "Paginanummering"), this);
 
     Coderingbox = new QComboBox(this);
     Coderingbox->setObjectName(QStringLiteral("Coderingbox"));
     Coderingbox->addItem(QStringLiteral("UTF-8"));
     Coderingbox->addItem(QStringLiteral("Windows-1252"));
+    // The language of the texts; "English" and "Nederlands" are written in
+    // their own language, so that a user who cannot read the current one
+    // still finds theirs.
+    Taalbox = new QComboBox(this);
+    Taalbox->setObjectName(QStringLiteral("Taalbox"));
+    Taalbox->addItem(tr("Systeem"));
+    Taalbox->addItem(QStringLiteral("Nederlands"));
+    Taalbox->addItem(QStringLiteral("English"));
 
-    RadioGroup1 = new QGroupBox(QStringLiteral("Opstarten met"), this);
+    RadioGroup1 = new QGroupBox(QCoreApplication::translate("korvane::TForm2", "Opstarten met"), this);
     m_opstartKnoppen = new QButtonGroup(this);
     auto* radio = new QVBoxLayout(RadioGroup1);
     for (int i = 0; i < 3; ++i) {
-        auto* r = new QRadioButton(QString::fromLatin1(opstartItems[i]), RadioGroup1);
+        auto* r = new QRadioButton(tr(opstartItems[i]), RadioGroup1);
         m_opstartKnoppen->addButton(r, i);
         radio->addWidget(r);
     }
 
-    OKButton = new QPushButton(QStringLiteral("Opslaan"), this);
+    OKButton = new QPushButton(QCoreApplication::translate("korvane::TForm2", "Opslaan"), this);
     OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Annuleren"), this);
+    CancelButton = new QPushButton(QCoreApplication::translate("korvane::TForm2", "Annuleren"), this);
 
     auto* velden = new QGridLayout;
     int rij = 0;
     auto regel = [&](const char* label, QWidget* a, QWidget* b, QPushButton* k) {
-        velden->addWidget(new QLabel(QString::fromLatin1(label), this), rij, 0);
+        velden->addWidget(new QLabel(tr(label), this), rij, 0);
         if (b) {
             velden->addWidget(a, rij, 1);
             velden->addWidget(b, rij, 2);
@@ -106,12 +120,14 @@ TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompte
         }
         velden->addWidget(k, rij++, 3);
     };
-    regel("Tab-directory:", Directory, nullptr, Button1);
-    regel("Media-directory:", Mediadirectory, nullptr, MediadirButton);
-    regel("Editor-font:", Editorfont, size, Editbutton);
-    regel("Printer-font:", Printerfont, Printersize, Printerbutton);
-    velden->addWidget(new QLabel(QStringLiteral("Codering nieuwe documenten:"), this), rij, 0);
+    regel(QT_TR_NOOP("Tab-directory:"), Directory, nullptr, Button1);
+    regel(QT_TR_NOOP("Media-directory:"), Mediadirectory, nullptr, MediadirButton);
+    regel(QT_TR_NOOP("Editor-font:"), Editorfont, size, Editbutton);
+    regel(QT_TR_NOOP("Printer-font:"), Printerfont, Printersize, Printerbutton);
+    velden->addWidget(new QLabel(QCoreApplication::translate("korvane::TForm2", "Codering nieuwe documenten:"), this), rij, 0);
     velden->addWidget(Coderingbox, rij++, 1, 1, 2);
+    velden->addWidget(new QLabel(tr("Taal:"), this), rij, 0);
+    velden->addWidget(Taalbox, rij++, 1, 1, 2);
 
     auto* vinkjes = new QVBoxLayout;
     for (QCheckBox* c : {Fixedbox, richbox, fullscr, Backupbox, Pagenumbox})
@@ -173,6 +189,7 @@ void TForm2::FormActivate(Instellingen& instellingen, const QFont& editorFont)
         keuze = 1;
     m_opstartKnoppen->button(keuze)->setChecked(true);
     Coderingbox->setCurrentIndex(NieuweCodering() == Codering::Windows1252 ? 1 : 0);
+    Taalbox->setCurrentIndex(static_cast<int>(OpgeslagenTaalkeuze()));
     // richbox keeps whatever it showed when the dialog last closed.
 }
 
@@ -180,18 +197,18 @@ QString TForm2::KiesMap()
 {
     // Where there is no "C:\" to start from, the user's home folder is the
     // nearest common root of a tab collection.
-    QString map = m_prompter.ExistingDirectory(QStringLiteral("Map selecteren"), QDir::homePath());
+    QString map = m_prompter.ExistingDirectory(QCoreApplication::translate("korvane::TForm2", "Map selecteren"), QDir::homePath());
     if (map.isEmpty())
         return {};
     if (!QFileInfo(map).isDir()) {
         m_prompter.Beep(Sound::Question);
-        const QString vraag = QStringLiteral("De map %1 bestaat niet.\r\nWilt U deze map aanmaken ?")
+        const QString vraag = QCoreApplication::translate("korvane::TForm2", "De map %1 bestaat niet.\r\nWilt U deze map aanmaken ?")
                                   .arg(QDir::toNativeSeparators(map));
         if (!m_prompter.Confirm(vraag.toStdString()))
             return {};
         if (!QDir().mkpath(map)) {
             m_prompter.Beep(Sound::Exclamation);
-            m_prompter.Message(QStringLiteral("De map %1 kan niet worden aangemaakt.")
+            m_prompter.Message(QCoreApplication::translate("korvane::TForm2", "De map %1 kan niet worden aangemaakt.")
                                    .arg(QDir::toNativeSeparators(map))
                                    .toStdString());
             return {};
@@ -265,6 +282,7 @@ void TForm2::OKButtonClick()
         SchrijfRegels(BestandInMap(m_instellingen->programmamap, optiesNaam), OptiesRegels());
     }
     ZetNieuweCodering(Coderingbox->currentIndex() == 1 ? Codering::Windows1252 : Codering::Utf8);
+    ZetTaalkeuze(static_cast<Taalkeuze>(std::clamp(Taalbox->currentIndex(), 0, 2)));
     accept();
 }
 

@@ -67,6 +67,9 @@ public:
     // The encoding of new documents and pure-ASCII files ("UTF-8" or
     // "Windows-1252"), kept in the per-user settings, not in "Opties.txt".
     QComboBox* Coderingbox;
+    // "Systeem", "Nederlands" or "English", kept in the per-user settings;
+    // takes effect at the next start.
+    QComboBox* Taalbox;
     QGroupBox* RadioGroup1;
     QButtonGroup* m_opstartKnoppen;
     QPushButton* OKButton;

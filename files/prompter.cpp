@@ -1,6 +1,7 @@
 // The real dialogs behind the Prompter.
 #include "files/prompter.h"
 
+#include <QCoreApplication>
 #include <QAbstractPrintDialog>
 #include <QApplication>
 #include <QColorDialog>
@@ -35,10 +36,10 @@ Answer QtPrompter::Ask(DialogKind kind, const std::string& text, Buttons buttons
     QString caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (kind) {
-    case DialogKind::Confirmation: caption = QStringLiteral("Bevestigen"); icon = QMessageBox::Question; break;
-    case DialogKind::Warning: caption = QStringLiteral("Waarschuwing"); icon = QMessageBox::Warning; break;
-    case DialogKind::Error: caption = QStringLiteral("Fout"); icon = QMessageBox::Critical; break;
-    case DialogKind::Information: caption = QStringLiteral("Informatie"); icon = QMessageBox::Information; break;
+    case DialogKind::Confirmation: caption = QCoreApplication::translate("Prompter", "Bevestigen"); icon = QMessageBox::Question; break;
+    case DialogKind::Warning: caption = QCoreApplication::translate("Prompter", "Waarschuwing"); icon = QMessageBox::Warning; break;
+    case DialogKind::Error: caption = QCoreApplication::translate("Prompter", "Fout"); icon = QMessageBox::Critical; break;
+    case DialogKind::Information: caption = QCoreApplication::translate("Prompter", "Informatie"); icon = QMessageBox::Information; break;
     }
     QMessageBox box(icon, caption, QString::fromStdString(text), QMessageBox::NoButton, m_parent);
     QAbstractButton* ja = nullptr;
@@ -46,13 +47,13 @@ Answer QtPrompter::Ask(DialogKind kind, const std::string& text, Buttons buttons
     QAbstractButton* ok = nullptr;
     QAbstractButton* annuleren = nullptr;
     if (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) {
-        ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-        nee = box.addButton(QStringLiteral("&Nee"), QMessageBox::NoRole);
+        ja = box.addButton(QCoreApplication::translate("Prompter", "&Ja"), QMessageBox::YesRole);
+        nee = box.addButton(QCoreApplication::translate("Prompter", "&Nee"), QMessageBox::NoRole);
     }
     if (buttons == Buttons::Ok || buttons == Buttons::OkCancel)
         ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     if (buttons == Buttons::YesNoCancel || buttons == Buttons::OkCancel) {
-        annuleren = box.addButton(QStringLiteral("Annuleren"), QMessageBox::RejectRole);
+        annuleren = box.addButton(QCoreApplication::translate("Prompter", "Annuleren"), QMessageBox::RejectRole);
         box.setEscapeButton(annuleren);
     } else if (nee) {
         box.setEscapeButton(nee);

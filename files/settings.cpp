@@ -233,7 +233,7 @@ OptiesResultaat LeesOpties(const QString& programmamap, Instellingen& inst)
 
 QString OptiesOnbruikbaarTekst()
 {
-    return QStringLiteral("Opties.txt is deels onbruikbaar; daar gelden de standaardinstellingen.");
+    return QCoreApplication::translate("Instellingen", "Opties.txt is deels onbruikbaar; daar gelden de standaardinstellingen.");
 }
 
 QByteArray OptiesBytes(const Instellingen& i)
@@ -331,8 +331,8 @@ bool SchrijfConfiguratie(const QString& programmamap, const Configuratie& cfg)
 
 QString ConfigFoutTekst(const QString& programmamap)
 {
-    return QStringLiteral("Fout bij het schrijven van ") + QDir::toNativeSeparators(programmamap)
-        + QStringLiteral("Kvn.cfg");
+    return QCoreApplication::translate("Instellingen", "Fout bij het schrijven van %1")
+        .arg(QDir::toNativeSeparators(programmamap) + QStringLiteral("Kvn.cfg"));
 }
 
 std::optional<std::vector<std::u32string>> LeesSnarenBestand(const QString& programmamap)

@@ -2,6 +2,7 @@
 #include "files/usersettings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace korvane {
@@ -19,14 +20,19 @@ void ZetGebruikersInstellingenMap(const QString& map)
     overschrevenMap() = map;
 }
 
-std::unique_ptr<QSettings> GebruikersInstellingen()
+QString GebruikersInstellingenBestand()
 {
     QString map = overschrevenMap();
     if (map.isEmpty())
         map = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(map);
-    return std::make_unique<QSettings>(QDir(map).filePath(QStringLiteral("korvane.ini")),
-                                       QSettings::IniFormat);
+    return QDir(map).filePath(QStringLiteral("korvane.ini"));
+}
+
+std::unique_ptr<QSettings> GebruikersInstellingen()
+{
+    const QString bestand = GebruikersInstellingenBestand();
+    QDir().mkpath(QFileInfo(bestand).path());
+    return std::make_unique<QSettings>(bestand, QSettings::IniFormat);
 }
 
 namespace {

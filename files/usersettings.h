@@ -16,6 +16,9 @@ namespace korvane {
 // ZetGebruikersInstellingenMap. Each call opens the file afresh, so a value
 // written by one window is seen by the next reader.
 std::unique_ptr<QSettings> GebruikersInstellingen();
+// The path of that file, without creating its folder: for readers that must
+// leave no trace when the user never saved a setting.
+QString GebruikersInstellingenBestand();
 
 // Points the per-user settings at another folder; tests use a temporary one so
 // that nothing they do reaches the user's own configuration. Empty restores

@@ -5,6 +5,7 @@
 #include "core/utf8.h"
 #include "core/staff.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +22,7 @@
 
 namespace korvane {
 
-const char* const wizardMaatsoorten[aantalWizardMaatsoorten] = {"Geen", "3/4", "4/4", "6/8", "12/8"};
+const char* const wizardMaatsoorten[aantalWizardMaatsoorten] = {QT_TRANSLATE_NOOP("korvane::TTabwizard", "Geen"), "3/4", "4/4", "6/8", "12/8"};
 
 namespace {
 
@@ -96,7 +97,7 @@ void BouwNieuweTab(TabContext& ctx, const WizardKeuze& keuze)
 TTabwizard::TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_doel(doel), m_prompter(prompter)
 {
-    setWindowTitle(QStringLiteral("Nieuwe tab"));
+    setWindowTitle(QCoreApplication::translate("korvane::TTabwizard", "Nieuwe tab"));
     setObjectName(QStringLiteral("TTabwizard"));
 
     Titelbox = new QLineEdit(this);
@@ -109,26 +110,26 @@ TTabwizard::TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent)
     Tuningbox->setInsertPolicy(QComboBox::NoInsert);
     StemmingInvoer(*Tuningbox);
     Tuningbox->setCurrentText(QTekst(standaardStemming));
-    Label6 = new QLabel(QStringLiteral("Tabbreedte:"), this);
+    Label6 = new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Tabbreedte:"), this);
     tabwidth = new QSpinBox(this);
     tabwidth->setRange(10, 85);
     tabwidth->setSingleStep(10);
     tabwidth->setValue(80);
     Label6->setBuddy(tabwidth);
 
-    RadioGroup1 = new QGroupBox(QStringLiteral("Maatsoort"), this);
+    RadioGroup1 = new QGroupBox(QCoreApplication::translate("korvane::TTabwizard", "Maatsoort"), this);
     m_maatsoortKnoppen = new QButtonGroup(this);
     auto* radioLayout = new QVBoxLayout(RadioGroup1);
     for (int i = 0; i < aantalWizardMaatsoorten; ++i) {
-        auto* knop = new QRadioButton(QString::fromLatin1(wizardMaatsoorten[i]), RadioGroup1);
+        auto* knop = new QRadioButton(tr(wizardMaatsoorten[i]), RadioGroup1);
         m_maatsoortKnoppen->addButton(knop, i);
         radioLayout->addWidget(knop);
     }
     m_maatsoortKnoppen->button(2)->setChecked(true);
 
-    Paginabox = new QCheckBox(QStringLiteral("Hele pagina"), this);
+    Paginabox = new QCheckBox(QCoreApplication::translate("korvane::TTabwizard", "Hele pagina"), this);
     Paginabox->setChecked(true);
-    Label5 = new QLabel(QStringLiteral("Aantal balken"), this);
+    Label5 = new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Aantal balken"), this);
     Aantalregels = new QSpinBox(this);
     Aantalregels->setRange(1, 100);
     Aantalregels->setValue(1);
@@ -137,20 +138,20 @@ TTabwizard::TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent)
     Okbutton = new QPushButton(QStringLiteral("Ok"), this);
     Okbutton->setDefault(true);
     Okbutton->setAutoDefault(true);
-    Cancelbutton = new QPushButton(QStringLiteral("Annuleren"), this);
+    Cancelbutton = new QPushButton(QCoreApplication::translate("korvane::TTabwizard", "Annuleren"), this);
     Cancelbutton->setAutoDefault(false);
-    Defaultbutton = new QPushButton(QStringLiteral("Standaard instellingen"), this);
+    Defaultbutton = new QPushButton(QCoreApplication::translate("korvane::TTabwizard", "Standaard instellingen"), this);
     Defaultbutton->setAutoDefault(false);
 
     auto* velden = new QGridLayout;
     int rij = 0;
-    velden->addWidget(new QLabel(QStringLiteral("Titel:"), this), rij, 0);
+    velden->addWidget(new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Titel:"), this), rij, 0);
     velden->addWidget(Titelbox, rij++, 1, 1, 3);
-    velden->addWidget(new QLabel(QStringLiteral("Artiest:"), this), rij, 0);
+    velden->addWidget(new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Artiest:"), this), rij, 0);
     velden->addWidget(Artistbox, rij++, 1, 1, 3);
-    velden->addWidget(new QLabel(QStringLiteral("Capo:"), this), rij, 0);
+    velden->addWidget(new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Capo:"), this), rij, 0);
     velden->addWidget(Capobox, rij, 1);
-    velden->addWidget(new QLabel(QStringLiteral("Stemming:"), this), rij, 2);
+    velden->addWidget(new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Stemming:"), this), rij, 2);
     velden->addWidget(Tuningbox, rij++, 3);
     velden->addWidget(Label6, rij, 0);
     velden->addWidget(tabwidth, rij++, 1);

@@ -1,5 +1,6 @@
 // Chord names from sounding pitches, and their place on the chord line.
 #include "music/akkoorden.h"
+#include "core/vertaling.h"
 
 #include "core/utf8.h"
 
@@ -170,7 +171,7 @@ Benoeming BenoemOpKolom(std::span<const std::u32string_view> regels, const Muzie
     Benoeming uit;
     const int k = BalkVanRegel(stuk, regel);
     if (k < 0) {
-        uit.fout = "De caret staat niet op een tablijn";
+        uit.fout = Vertaal("Melding", "De caret staat niet op een tablijn");
         return uit;
     }
     const Muziekbalk& b = stuk.balken[k];
@@ -190,17 +191,17 @@ Benoeming BenoemOpKolom(std::span<const std::u32string_view> regels, const Muzie
             break;
     }
     if (!klank) {
-        uit.fout = "Geen noten in kolom " + std::to_string(kolom + 1) + " van deze balk";
+        uit.fout = Invul(Vertaal("Melding", "Geen noten in kolom %1 van deze balk"), {std::to_string(kolom + 1)});
         return uit;
     }
     const std::vector<int> hoogtes = Toonhoogtes(stuk, b, *klank);
     if (hoogtes.empty()) {
-        uit.fout = "De toonhoogtes in deze kolom zijn onbekend: de stemming van de balk is niet te lezen";
+        uit.fout = Vertaal("Melding", "De toonhoogtes in deze kolom zijn onbekend: de stemming van de balk is niet te lezen");
         return uit;
     }
     uit.keuzes = BenoemAkkoord(hoogtes);
     if (uit.keuzes.empty()) {
-        uit.fout = "Geen akkoord herkend in kolom " + std::to_string(klank->kolom + 1);
+        uit.fout = Invul(Vertaal("Melding", "Geen akkoord herkend in kolom %1"), {std::to_string(klank->kolom + 1)});
         return uit;
     }
     const std::u32string& naam = uit.keuzes.front().naam;
@@ -215,8 +216,8 @@ Benoeming BenoemOpKolom(std::span<const std::u32string_view> regels, const Muzie
                 oud = -1;
         }
         if (oud < 0 || !ZetNaam(lijn, klank->kolom, naam, oud)) {
-            uit.fout = "Geen ruimte op de akkoordregel voor " + Aangehaald(naam) + " in kolom " +
-                       std::to_string(klank->kolom + 1);
+            uit.fout = Invul(Vertaal("Melding", "Geen ruimte op de akkoordregel voor %1 in kolom %2"),
+                           {Aangehaald(naam), std::to_string(klank->kolom + 1)});
             return uit;
         }
         uit.regel = b.akkoordregel;
@@ -256,7 +257,7 @@ Regelvervanging BenoemAlles(std::span<const std::u32string_view> regels, const M
             const auto keuzes = BenoemAkkoord(hoogtes);
             const int plaats = stuk.Noten(b)[kl.eersteNoot].regel + verschuiving;
             if (keuzes.empty()) {
-                overgeslagen.push_back({plaats, kl.kolom, "Geen akkoord herkend in deze kolom"});
+                overgeslagen.push_back({plaats, kl.kolom, Vertaal("Melding", "Geen akkoord herkend in deze kolom")});
                 continue;
             }
             int oud = 0;
@@ -268,7 +269,8 @@ Regelvervanging BenoemAlles(std::span<const std::u32string_view> regels, const M
             }
             if (oud < 0 || !ZetNaam(lijn, kl.kolom, keuzes.front().naam, oud)) {
                 overgeslagen.push_back({plaats, kl.kolom,
-                                        "Geen ruimte op de akkoordregel voor " + Aangehaald(keuzes.front().naam)});
+                                        Invul(Vertaal("Melding", "Geen ruimte op de akkoordregel voor %1"),
+                                            {Aangehaald(keuzes.front().naam)})});
                 continue;
             }
             geschreven = true;

@@ -1,5 +1,6 @@
 // The staff doctor's checks and mends.
 #include "music/doctor.h"
+#include "core/vertaling.h"
 
 #include "core/utf8.h"
 
@@ -250,7 +251,8 @@ std::vector<Diagnose> Dokter::Onderzoek()
         for (const Noot& n : stuk.Noten(b))
             if (n.fret > hoogsteFret)
                 Meld(n.regel, n.kolom, Kwaal::Fret,
-                     "Fret " + std::to_string(n.fret) + " ligt boven de " + std::to_string(hoogsteFret));
+                     Invul(Vertaal("Melding", "Fret %1 ligt boven de %2"),
+                         {std::to_string(n.fret), std::to_string(hoogsteFret)}));
         // Columns behind a tab are not what they seem: the alignment is
         // judged once the tabs are mended.
         if (!tabs)
@@ -277,8 +279,8 @@ void Dokter::Tekens(const Muziekstuk& stuk, const Muziekbalk& b, bool& tabs)
                 // alignment is mended once the tabs are gone.
                 const char32_t vul = !inhoud || s[i - 1] == U' ' ? U' ' : U'-';
                 Meld(snaar.regel, i, Kwaal::Tabteken,
-                     "Tabteken in de tablijn: het springt naar een tabstop, zodat de kolommen van de snaren niet "
-                     "gelijk lopen",
+                     Vertaal("Melding", "Tabteken in de tablijn: het springt naar een tabstop, zodat de kolommen van de snaren niet "
+                                        "gelijk lopen"),
                      {{snaar.regel, i, 1, std::u32string(1, vul)}});
                 continue;
             }
@@ -286,8 +288,8 @@ void Dokter::Tekens(const Muziekstuk& stuk, const Muziekbalk& b, bool& tabs)
                 inhoud = true;
             if (const char32_t bedoeld = Bedoeld(c))
                 Meld(snaar.regel, i, Kwaal::Lijkteken,
-                     "Teken " + Aangehaald(std::u32string(1, c)) + " (" + Codepunt(c) + ") lijkt op " +
-                         Aangehaald(std::u32string(1, bedoeld)) + " maar is het niet; de kolommen lopen scheef",
+                     Invul(Vertaal("Melding", "Teken %1 (%2) lijkt op %3 maar is het niet; de kolommen lopen scheef"),
+                         {Aangehaald(std::u32string(1, c)), Codepunt(c), Aangehaald(std::u32string(1, bedoeld))}),
                      {{snaar.regel, i, 1, std::u32string(1, bedoeld)}});
         }
     }
@@ -308,12 +310,13 @@ void Dokter::Buren(const Muziekstuk& stuk, int k)
     const auto eigen = stuk.Snaren(stuk.balken[k]);
     const auto x = stuk.Snaren(stuk.balken[a]);
     const auto y = stuk.Snaren(stuk.balken[c]);
-    const char* waar = k > 0 && k + 1 < n ? "de balken ervoor en erna" : k == 0 ? "de twee balken erna"
-                                                                                : "de twee balken ervoor";
+    const std::string waar = k > 0 && k + 1 < n ? Vertaal("Melding", "de balken ervoor en erna")
+                             : k == 0           ? Vertaal("Melding", "de twee balken erna")
+                                                : Vertaal("Melding", "de twee balken ervoor");
     if (x.size() == y.size() && eigen.size() != x.size()) {
         Meld(eigen[0].regel, 0, Kwaal::Snaaraantal,
-             "Balk heeft " + std::to_string(eigen.size()) + " snaren, " + waar + " hebben er " +
-                 std::to_string(x.size()));
+             Invul(Vertaal("Melding", "Balk heeft %1 snaren, %2 hebben er %3"),
+                 {std::to_string(eigen.size()), waar, std::to_string(x.size())}));
         return;
     }
     if (x.size() != eigen.size() || y.size() != eigen.size())
@@ -327,8 +330,8 @@ void Dokter::Buren(const Muziekstuk& stuk, int k)
         if (x[i].naam != y[i].naam || eigen[i].naam == x[i].naam)
             continue;
         Meld(eigen[i].regel, eigen[i].naamKolom, Kwaal::Snaarnaam,
-             "Snaarnaam " + Aangehaald(eigen[i].naam) + " wijkt af van " + waar + ", die hier " +
-                 Aangehaald(x[i].naam) + " schrijven",
+             Invul(Vertaal("Melding", "Snaarnaam %1 wijkt af van %2, die hier %3 schrijven"),
+                 {Aangehaald(eigen[i].naam), waar, Aangehaald(x[i].naam)}),
              {{eigen[i].regel, eigen[i].naamKolom, static_cast<int>(eigen[i].naam.size()), x[i].naam}});
     }
 }
@@ -354,7 +357,8 @@ void Dokter::Uitlijning(const Muziekstuk& stuk, const Muziekbalk& b)
             if (l.strepen.size() + 1 != meeste || l.Gesloten())
                 continue;
             slot.push_back({l.regel, l.Lengte(), Kwaal::Slotstreep,
-                            "Slotstreep ontbreekt: de andere snaren van de balk eindigen op een maatstreep", {}});
+                            Vertaal("Melding", "Slotstreep ontbreekt: de andere snaren van de balk eindigen op een maatstreep"),
+                            {}});
             const Lijn& ander = *std::find_if(lijnen.begin(), lijnen.end(),
                                               [&](const Lijn& x) { return x.strepen.size() == meeste; });
             l.strepen.push_back(ander.strepen.back());
@@ -385,9 +389,9 @@ void Dokter::Uitlijning(const Muziekstuk& stuk, const Muziekbalk& b)
         }
         Meld(l.regel, kolom, Kwaal::Maatstreep,
              l.strepen.size() == voorbeeld->strepen.size()
-                 ? "Maatstreep is niet even breed als op de andere snaren van de balk"
-                 : "Deze snaar heeft " + std::to_string(l.strepen.size()) + " maatstrepen, de langste snaar " +
-                       std::to_string(voorbeeld->strepen.size()) + "; niet automatisch te herstellen");
+                 ? Vertaal("Melding", "Maatstreep is niet even breed als op de andere snaren van de balk")
+                 : Invul(Vertaal("Melding", "Deze snaar heeft %1 maatstrepen, de langste snaar %2; niet automatisch te herstellen"),
+                       {std::to_string(l.strepen.size()), std::to_string(voorbeeld->strepen.size())}));
     }
     if (raadsel) {
         for (Diagnose& d : slot)
@@ -447,8 +451,8 @@ void Dokter::Uitlijning(const Muziekstuk& stuk, const Muziekbalk& b)
                 continue;
             gemeld[i] = true;
             Meld(l.regel, kolommen[i], Kwaal::Maatstreep,
-                 "Maatstreep staat in kolom " + std::to_string(kolommen[i] + 1) + ", op de andere snaren in kolom " +
-                     std::to_string(gewoon + 1),
+                 Invul(Vertaal("Melding", "Maatstreep staat in kolom %1, op de andere snaren in kolom %2"),
+                     {std::to_string(kolommen[i] + 1), std::to_string(gewoon + 1)}),
                  herstel);
         }
     }
@@ -460,8 +464,9 @@ void Dokter::Uitlijning(const Muziekstuk& stuk, const Muziekbalk& b)
         if (streepGemeld || l.slotErbij || l.Lengte() >= langste)
             continue;
         Meld(l.regel, l.Lengte(), Kwaal::Lengte,
-             "Tablijn is " + std::to_string(langste - l.Lengte()) + (langste - l.Lengte() == 1 ? " teken" : " tekens") +
-                 " korter dan de langste snaar van de balk",
+             Invul(langste - l.Lengte() == 1 ? Vertaal("Melding", "Tablijn is %1 teken korter dan de langste snaar van de balk")
+                                           : Vertaal("Melding", "Tablijn is %1 tekens korter dan de langste snaar van de balk"),
+                 {std::to_string(langste - l.Lengte())}),
              herstel);
     }
 }

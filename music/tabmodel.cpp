@@ -1,5 +1,6 @@
 // Reading staffs into strings, bars and notes.
 #include "music/tabmodel.h"
+#include "core/vertaling.h"
 
 #include "core/utf8.h"
 
@@ -310,7 +311,7 @@ void BalkLezer::Lees(const TTabbalk& bron, int capo)
                                  [&](const Snaar& s) { return s.begin != b.snaren[0].begin; });
     if (m_openingApart)
         Meld(eerste, b.snaren[0].begin,
-             "Snaarnamen zijn niet even breed: de kolommen van de snaren lopen niet gelijk");
+             Vertaal("Melding", "Snaarnamen zijn niet even breed: de kolommen van de snaren lopen niet gelijk"));
     for (int s = 0; s < static_cast<int>(b.snaren.size()); ++s)
         LeesSnaar(b, s);
 
@@ -356,8 +357,9 @@ void BalkLezer::Stemming(Werkbalk& b)
         // More strings than any tab instrument: most likely two staffs
         // written without a blank line between them, which the analysis
         // takes as one. Better no pitches than wrong ones.
-        Meld(b.snaren[0].regel, 0, "Balk van " + std::to_string(n) +
-                                       " snaren: toonhoogtes niet bepaald (twee balken zonder lege regel ertussen?)");
+        Meld(b.snaren[0].regel, 0,
+             Invul(Vertaal("Melding", "Balk van %1 snaren: toonhoogtes niet bepaald (twee balken zonder lege regel ertussen?)"),
+                 {std::to_string(n)}));
     } else if (metNaam == n) {
         bool zelfde = static_cast<int>(m_namen.size()) == n;
         for (int i = 0; zelfde && i < n; ++i)
@@ -372,21 +374,26 @@ void BalkLezer::Stemming(Werkbalk& b)
         b.stemmingUitNamen = true;
     } else {
         if (metNaam > 0)
-            Meld(b.snaren[0].regel, 0, "Niet alle snaren van de balk hebben een naam; de namen worden genegeerd");
+            Meld(b.snaren[0].regel, 0, Vertaal("Melding", "Niet alle snaren van de balk hebben een naam; de namen worden genegeerd"));
         std::u32string tekst;
         for (const auto& naam : m_terugval)
             tekst += naam;
         if (static_cast<int>(m_terugval.size()) == n) {
             open = StemmingVanNamen(m_terugval);
             if (open.empty())
-                Meld(b.snaren[0].regel, 0, "De huidige stemming " + Aangehaald(tekst) +
-                                               " bestaat niet uit nootnamen; toonhoogtes onbekend");
+                Meld(b.snaren[0].regel, 0,
+                     Invul(Vertaal("Melding", "De huidige stemming %1 bestaat niet uit nootnamen; toonhoogtes onbekend"),
+                         {Aangehaald(tekst)}));
         } else {
             open = StandaardStemming(n);
-            std::string bericht = "Balk van " + std::to_string(n) + " snaren zonder namen, maar de huidige stemming " +
-                                  Aangehaald(tekst) + " heeft er " + std::to_string(m_terugval.size());
-            bericht += open.empty() ? "; toonhoogtes onbekend"
-                                    : "; de gewone stemming voor " + std::to_string(n) + " snaren gebruikt";
+            std::string bericht =
+                open.empty()
+                    ? Invul(Vertaal("Melding", "Balk van %1 snaren zonder namen, maar de huidige stemming %2 heeft er %3; "
+                                             "toonhoogtes onbekend"),
+                          {std::to_string(n), Aangehaald(tekst), std::to_string(m_terugval.size())})
+                    : Invul(Vertaal("Melding", "Balk van %1 snaren zonder namen, maar de huidige stemming %2 heeft er %3; "
+                                             "de gewone stemming voor %1 snaren gebruikt"),
+                          {std::to_string(n), Aangehaald(tekst), std::to_string(m_terugval.size())});
             Meld(b.snaren[0].regel, 0, std::move(bericht));
         }
     }
@@ -421,8 +428,8 @@ void BalkLezer::Omgeving(Werkbalk& b, int eersteSnaarRegel)
             b.akkoordregel = r;
             b.akkoorden.assign(akkoorden.begin(), akkoorden.end());
             for (const Woord& w : onbekend)
-                Meld(r, w.kolom, "Woord " + Aangehaald(s.substr(w.kolom, w.lengte)) +
-                                     " op de akkoordregel is geen akkoord");
+                Meld(r, w.kolom, Invul(Vertaal("Melding", "Woord %1 op de akkoordregel is geen akkoord"),
+                                     {Aangehaald(s.substr(w.kolom, w.lengte))}));
         } else {
             break;
         }
@@ -450,7 +457,7 @@ void BalkLezer::LeesSnaar(Werkbalk& b, int si)
             b.keer = std::max(b.keer, keer);
         else
             Meld(snaar.regel, static_cast<int>(staart.data() - s.data()),
-                 "Tekst naast de balk niet begrepen: " + Aangehaald(staart));
+                 Invul(Vertaal("Melding", "Tekst naast de balk niet begrepen: %1"), {Aangehaald(staart)}));
         eind = laatste + 1;
     }
     m_eind[si] = eind;
@@ -471,8 +478,8 @@ void BalkLezer::LeesSnaar(Werkbalk& b, int si)
             if (aanslag == Aanslag::Flageolet) {
                 const int interval = FlageoletInterval(fret);
                 if (interval < 0)
-                    Meld(snaar.regel, kolom, "Flageolet op fret " + std::to_string(fret) +
-                                                 " heeft geen bekende toonhoogte");
+                    Meld(snaar.regel, kolom, Invul(Vertaal("Melding", "Flageolet op fret %1 heeft geen bekende toonhoogte"),
+                                                 {std::to_string(fret)}));
                 else
                     n.toonhoogte = static_cast<std::int16_t>(open + interval);
             } else {
@@ -517,7 +524,8 @@ void BalkLezer::LeesSnaar(Werkbalk& b, int si)
             int lengte = 0;
             const int fret = leesFret(i, lengte);
             if (fret < 0) {
-                Meld(snaar.regel, i, "Getal " + Aangehaald(s.substr(i, lengte)) + " is geen fret (meer dan twee cijfers)");
+                Meld(snaar.regel, i, Invul(Vertaal("Melding", "Getal %1 is geen fret (meer dan twee cijfers)"),
+                                         {Aangehaald(s.substr(i, lengte))}));
             } else {
                 nieuweNoot(i, lengte, fret, Aanslag::Gewoon);
                 naVorige = i + lengte;
@@ -531,8 +539,8 @@ void BalkLezer::LeesSnaar(Werkbalk& b, int si)
             int lengte = 0;
             const int fret = i + 1 < eind && IsCijfer(s[i + 1]) ? leesFret(i + 1, lengte) : -1;
             if (fret < 0 || i + 1 + lengte >= eind || s[i + 1 + lengte] != sluit) {
-                Meld(snaar.regel, i, "Teken " + Aangehaald(s.substr(i, 1)) +
-                                         " zonder fret en sluitteken erachter niet begrepen");
+                Meld(snaar.regel, i, Invul(Vertaal("Melding", "Teken %1 zonder fret en sluitteken erachter niet begrepen"),
+                                         {Aangehaald(s.substr(i, 1))}));
                 ++i;
                 continue;
             }
@@ -550,7 +558,7 @@ void BalkLezer::LeesSnaar(Werkbalk& b, int si)
             ++i;
         } else if (c == U'~' || c == U'=') {
             if (vorige < 0 || naVorige != i) {
-                Meld(snaar.regel, i, "Teken " + Aangehaald(s.substr(i, 1)) + " zonder noot ervoor");
+                Meld(snaar.regel, i, Invul(Vertaal("Melding", "Teken %1 zonder noot ervoor"), {Aangehaald(s.substr(i, 1))}));
             } else if (c == U'~') {
                 b.noten[vorige].vibrato = true;
                 naVorige = i + 1;
@@ -569,7 +577,9 @@ void BalkLezer::LeesSnaar(Werkbalk& b, int si)
             while (j < eind && s[j] != U'-' && s[j] != U'|' && !IsSpatie(s[j]) && !IsCijfer(s[j]))
                 ++j;
             Meld(snaar.regel, i,
-                 (j - i == 1 ? "Teken " : "Tekst ") + Aangehaald(s.substr(i, j - i)) + " in de tablijn niet begrepen");
+                 Invul(j - i == 1 ? Vertaal("Melding", "Teken %1 in de tablijn niet begrepen")
+                                : Vertaal("Melding", "Tekst %1 in de tablijn niet begrepen"),
+                     {Aangehaald(s.substr(i, j - i))}));
             wacht = Techniek::Geen;
             i = j;
         }
@@ -612,7 +622,7 @@ void BalkLezer::Maatstrepen(Werkbalk& b)
     // With labels of unequal width the one finding about that says it all.
     for (std::size_t k = 0; k < m_streepKolommen.size() && !m_openingApart; ++k)
         if (strepen[m_streepKolommen[k]] == kGeenStreep)
-            Meld(m_streepRegels[k], m_streepKolommen[k], "Maatstreep staat niet op alle snaren");
+            Meld(m_streepRegels[k], m_streepKolommen[k], Vertaal("Melding", "Maatstreep staat niet op alle snaren"));
 
     for (const Punt& p : m_punten) {
         bool naast = false;
@@ -627,8 +637,8 @@ void BalkLezer::Maatstrepen(Werkbalk& b)
             }
         }
         if (!naast)
-            Meld(p.regel, p.kolom, "Herhaalteken " + Aangehaald(m_bron.Regel(p.regel).substr(p.kolom, 1)) +
-                                       " staat niet naast een maatstreep");
+            Meld(p.regel, p.kolom, Invul(Vertaal("Melding", "Herhaalteken %1 staat niet naast een maatstreep"),
+                                       {Aangehaald(m_bron.Regel(p.regel).substr(p.kolom, 1))}));
     }
 
     // Bars lie between bar lines; the stretches before the first and after
@@ -839,7 +849,7 @@ Muziekstuk LeesMuziek(Regelbron& regels, const TabAnalyse& analyse, const std::v
                 capo = c;
             else if (c == -2)
                 uit.bevindingen.push_back(
-                    {r, 0, "Capo-aanduiding " + Aangehaald(Trim(regels.Regel(r))) + " niet begrepen"});
+                    {r, 0, Invul(Vertaal("Melding", "Capo-aanduiding %1 niet begrepen"), {Aangehaald(Trim(regels.Regel(r)))})});
         }
         lezer.Lees(bron, capo);
         r = bron.laatste + 1;

@@ -1,5 +1,6 @@
 // Transposing, retuning and the capo on the text of the staffs.
 #include "music/transpose.h"
+#include "core/vertaling.h"
 
 #include "core/utf8.h"
 #include "music/editorbron.h"
@@ -269,7 +270,7 @@ std::u32string HerschrijfAkkoordregel(std::u32string_view regel, std::span<const
 std::u32string Snaarnaam(const Muziekstuk& stuk, const Muziekbalk& b, int snaar)
 {
     const Snaar& s = stuk.Snaren(b)[static_cast<std::size_t>(snaar)];
-    return s.naam.empty() ? U"snaar " + Getal(snaar + 1) : s.naam;
+    return s.naam.empty() ? VanUtf8(Invul(Vertaal("Melding", "snaar %1"), {std::to_string(snaar + 1)})) : s.naam;
 }
 
 // The block of lines [eerste, laatste] that a rewrite works in, widened to
@@ -312,12 +313,12 @@ void ZetOmBalk(const Muziekstuk& stuk, const Muziekbalk& b, const Omzetting& om,
     if (herstem) {
         if (static_cast<int>(om.nieuweOpen.size()) != n) {
             o.gebleven.push_back({regel0, 0,
-                                  "de tabbalk heeft " + std::to_string(n) + " snaren, de stemming " +
-                                      std::to_string(om.nieuweOpen.size()) + "; hij is niet veranderd"});
+                                  Invul(Vertaal("Melding", "de tabbalk heeft %1 snaren, de stemming %2; hij is niet veranderd"),
+                                      {std::to_string(n), std::to_string(om.nieuweOpen.size())})});
             return;
         }
         if (!openBekend) {
-            o.gebleven.push_back({regel0, 0, "de stemming van de tabbalk is onbekend; hij is niet veranderd"});
+            o.gebleven.push_back({regel0, 0, Vertaal("Melding", "de stemming van de tabbalk is onbekend; hij is niet veranderd")});
             return;
         }
         for (int i = 0; i < n; ++i)
@@ -344,8 +345,8 @@ void ZetOmBalk(const Muziekstuk& stuk, const Muziekbalk& b, const Omzetting& om,
             // another fret there is none, or another pitch.
             bewerkingen.push_back({s, noot.kolom, noot.lengte, Getal(noot.fret), U'-'});
             o.gebleven.push_back({noot.regel, noot.kolom,
-                                  "de flageolet <" + std::to_string(noot.fret) + "> op " + Utf8(Snaarnaam(stuk, b, s)) +
-                                      " heeft op een andere fret niet dezelfde klank; ze is gebleven"});
+                                  Invul(Vertaal("Melding", "de flageolet <%1> op %2 heeft op een andere fret niet dezelfde klank; ze is gebleven"),
+                                      {std::to_string(noot.fret), Utf8(Snaarnaam(stuk, b, s))})});
             continue;
         }
         if (fret >= 0 && fret <= hoogsteFret) {
@@ -393,9 +394,8 @@ void ZetOmBalk(const Muziekstuk& stuk, const Muziekbalk& b, const Omzetting& om,
         if (!geplaatst) {
             bewerkingen.push_back({s, noot.kolom, noot.lengte, Getal(noot.fret), U'-'});
             o.gebleven.push_back({noot.regel, noot.kolom,
-                                  "de noot " + std::to_string(noot.fret) + " op " + Utf8(Snaarnaam(stuk, b, s)) +
-                                      " zou fret " + std::to_string(fret) +
-                                      " worden en past niet op een vrije plaats van een andere snaar; ze is gebleven"});
+                                  Invul(Vertaal("Melding", "de noot %1 op %2 zou fret %3 worden en past niet op een vrije plaats van een andere snaar; ze is gebleven"),
+                                      {std::to_string(noot.fret), Utf8(Snaarnaam(stuk, b, s)), std::to_string(fret)})});
         }
     }
     if (herstem && !om.nieuweNamen.empty()) {
@@ -698,7 +698,7 @@ Uitkomst WijzigStemming(TabContext& ctx, Bereikkeuze keuze, const std::u32string
     om.nieuweOpen = StemmingVanNamen(om.nieuweNamen);
     if (om.nieuweOpen.empty()) {
         Uitkomst u;
-        u.gebleven.push_back({-1, -1, "de stemming \"" + Utf8(stemming) + "\" bestaat niet uit nootnamen"});
+        u.gebleven.push_back({-1, -1, Invul(Vertaal("Melding", "de stemming \"%1\" bestaat niet uit nootnamen"), {Utf8(stemming)})});
         return u;
     }
     return Voer(ctx, keuze, om, -1);
@@ -714,21 +714,21 @@ Uitkomst ZetCapo(TabContext& ctx, int capo)
 std::string Meldtekst(const Uitkomst& uitkomst)
 {
     if (uitkomst.geenBalk)
-        return "Er staat geen tabbalk op de plaats van de caret of in de selectie.";
+        return Vertaal("Melding", "Er staat geen tabbalk op de plaats van de caret of in de selectie.");
     const auto& gebleven = uitkomst.gebleven;
     if (gebleven.empty())
         return {};
-    std::string tekst = "Niet alles kon worden omgezet:";
+    std::string tekst = Vertaal("Melding", "Niet alles kon worden omgezet:");
     const std::size_t toon = std::min<std::size_t>(gebleven.size(), 15);
     for (std::size_t i = 0; i < toon; ++i) {
         const Gebleven& b = gebleven[i];
         tekst += "\r\n";
         if (b.regel >= 0)
-            tekst += "Regel " + std::to_string(b.regel + 1) + ", kolom " + std::to_string(b.kolom + 1) + ": ";
+            tekst += Invul(Vertaal("Melding", "Regel %1, kolom %2: "), {std::to_string(b.regel + 1), std::to_string(b.kolom + 1)});
         tekst += b.bericht;
     }
     if (gebleven.size() > toon)
-        tekst += "\r\n... en nog " + std::to_string(gebleven.size() - toon);
+        tekst += "\r\n" + Invul(Vertaal("Melding", "... en nog %1"), {std::to_string(gebleven.size() - toon)});
     return tekst;
 }
 

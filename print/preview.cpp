@@ -5,6 +5,7 @@
 #include "print/pagelayout.h"
 #include "print/printer.h"
 
+#include <QCoreApplication>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -101,32 +102,32 @@ Tpreviewform::Tpreviewform(const Drukker& drukker, QWidget* parent)
     rij->setSpacing(2);
 
     QStyle* stijl = style();
-    SpeedButton1 = Knop(panel, "SpeedButton1", QStringLiteral("Afdrukken"), QString(),
+    SpeedButton1 = Knop(panel, "SpeedButton1", QCoreApplication::translate("Afdrukvoorbeeld", "Afdrukken"), QString(),
                         QIcon::fromTheme(QStringLiteral("document-print")));
     SpeedButton1->setMinimumWidth(113);
-    Vorige = Knop(panel, "Vorige", QString(), QStringLiteral("Vorige pagina (Page Up)"),
+    Vorige = Knop(panel, "Vorige", QString(), QCoreApplication::translate("Afdrukvoorbeeld", "Vorige pagina (Page Up)"),
                   stijl->standardIcon(QStyle::SP_ArrowBack));
-    Volgende = Knop(panel, "Volgende", QString(), QStringLiteral("Volgende pagina (Page Down)"),
+    Volgende = Knop(panel, "Volgende", QString(), QCoreApplication::translate("Afdrukvoorbeeld", "Volgende pagina (Page Down)"),
                     stijl->standardIcon(QStyle::SP_ArrowForward));
-    Label1 = new QLabel(QStringLiteral("Pagina   1 van   2"), panel);
+    Label1 = new QLabel(QCoreApplication::translate("Afdrukvoorbeeld", "Pagina   1 van   2"), panel);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Zoomin = Knop(panel, "Zoomin", QStringLiteral("Inzoomen"), QString(),
+    Zoomin = Knop(panel, "Zoomin", QCoreApplication::translate("Afdrukvoorbeeld", "Inzoomen"), QString(),
                   QIcon::fromTheme(QStringLiteral("zoom-in")));
     Zoomin->setMinimumWidth(89);
-    Zoomout = Knop(panel, "Zoomout", QStringLiteral("Uitzoomen"), QString(),
+    Zoomout = Knop(panel, "Zoomout", QCoreApplication::translate("Afdrukvoorbeeld", "Uitzoomen"), QString(),
                    QIcon::fromTheme(QStringLiteral("zoom-out")));
     Zoomout->setMinimumWidth(89);
-    Sluiten = new QPushButton(QStringLiteral("Sluiten"), panel);
+    Sluiten = new QPushButton(QCoreApplication::translate("Afdrukvoorbeeld", "Sluiten"), panel);
     Sluiten->setObjectName(QStringLiteral("Sluiten"));
     Sluiten->setMinimumWidth(81);
     Sluiten->setAutoDefault(false);
     Sluiten->setFocusPolicy(Qt::NoFocus);
-    Fixedbutton = Knop(panel, "Fixedbutton", QStringLiteral("Fixed"), QStringLiteral("Alleen Fixed fonts"),
+    Fixedbutton = Knop(panel, "Fixedbutton", QCoreApplication::translate("Afdrukvoorbeeld", "Fixed"), QCoreApplication::translate("Afdrukvoorbeeld", "Alleen Fixed fonts"),
                        QIcon());
     Fixedbutton->setCheckable(true);
     pfontname = new QFontComboBox(panel);
     pfontname->setObjectName(QStringLiteral("pfontname"));
-    pfontname->setToolTip(QStringLiteral("Printer font"));
+    pfontname->setToolTip(QCoreApplication::translate("Afdrukvoorbeeld", "Printer font"));
     pfontname->setFixedWidth(131);
     pfontname->view()->setMinimumWidth(250);
     pfontname->setEditable(false);
@@ -135,7 +136,7 @@ Tpreviewform::Tpreviewform(const Drukker& drukker, QWidget* parent)
     spinedit1->setEditable(true);
     spinedit1->setInsertPolicy(QComboBox::NoInsert);
     spinedit1->setFixedWidth(49);
-    BoldButton = Knop(panel, "BoldButton", QStringLiteral("V"), QStringLiteral("Vet"),
+    BoldButton = Knop(panel, "BoldButton", QCoreApplication::translate("Afdrukvoorbeeld", "V"), QCoreApplication::translate("Afdrukvoorbeeld", "Vet"),
                       QIcon::fromTheme(QStringLiteral("format-text-bold")));
     BoldButton->setCheckable(true);
     if (BoldButton->icon().isNull()) {
@@ -144,11 +145,11 @@ Tpreviewform::Tpreviewform(const Drukker& drukker, QWidget* parent)
         BoldButton->setFont(vet);
     }
     const IndelingOpties opties = LeesIndelingOpties();
-    Passend = new QCheckBox(QStringLiteral("Passend maken"), panel);
+    Passend = new QCheckBox(QCoreApplication::translate("Afdrukvoorbeeld", "Passend maken"), panel);
     Passend->setObjectName(QStringLiteral("Passend"));
     Passend->setChecked(opties.passend);
     Passend->setFocusPolicy(Qt::NoFocus);
-    BalkenHeel = new QCheckBox(QStringLiteral("Notenbalken heel houden"), panel);
+    BalkenHeel = new QCheckBox(QCoreApplication::translate("Afdrukvoorbeeld", "Notenbalken heel houden"), panel);
     BalkenHeel->setObjectName(QStringLiteral("BalkenHeel"));
     BalkenHeel->setChecked(opties.balkenHeel);
     BalkenHeel->setFocusPolicy(Qt::NoFocus);
@@ -362,7 +363,7 @@ void Tpreviewform::TekenPagina()
         Melding->clear();
     } else {
         // A half-drawn page helps nobody: draw with the last size that worked.
-        Melding->setText(QStringLiteral("\"%1\" is geen geldige lettergrootte (een geheel getal van 1 "
+        Melding->setText(QCoreApplication::translate("Afdrukvoorbeeld", "\"%1\" is geen geldige lettergrootte (een geheel getal van 1 "
                                         "tot en met %2); de pagina blijft in %3 punten getekend.")
                              .arg(tekst)
                              .arg(grootsteGrootte)

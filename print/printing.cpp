@@ -3,6 +3,7 @@
 
 #include "print/pagelayout.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -23,7 +24,7 @@ void MeldNietBegonnen(AfdrukContext& c)
     const QPrinter& printer = c.drukker.printer();
     const QString waar = printer.outputFileName().isEmpty() ? printer.printerName()
                                                             : printer.outputFileName();
-    c.prompter.Message(QStringLiteral("Het afdrukken kon niet beginnen: de printer \"%1\" is niet "
+    c.prompter.Message(QCoreApplication::translate("Afdrukken", "Het afdrukken kon niet beginnen: de printer \"%1\" is niet "
                                       "beschikbaar.")
                            .arg(waar)
                            .toStdString());

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev
   libgtest-dev googletest libbenchmark-dev
   python3 python3-fonttools fonts-dejavu-core
   poppler-utils xvfb xauth

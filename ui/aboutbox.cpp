@@ -3,6 +3,7 @@
 
 #include "files/prompter.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -86,25 +87,25 @@ AboutTexts AboutBoxTexts(const AboutInput& input, const QLocale& locale)
     t.Label1 = input.programmatitel;
     t.author = QString::fromUtf8(kAuthorLine);
     t.Label2 = QString::fromUtf8(kAuthorAddress);
-    t.Naamlabel = QStringLiteral("Titel: ") + AboutName(input.bestandsnaam);
+    t.Naamlabel = QCoreApplication::translate("Info", "Titel: ") + AboutName(input.bestandsnaam);
     if (input.aantalbalken >= 1)
-        t.balklabel = QStringLiteral("Aantal tab-balken: %1").arg(input.aantalbalken);
-    t.DriveLabel = QStringLiteral("Drive       : ") + input.drive.name;
+        t.balklabel = QCoreApplication::translate("Info", "Aantal tab-balken: %1").arg(input.aantalbalken);
+    t.DriveLabel = QCoreApplication::translate("Info", "Drive       : ") + input.drive.name;
     if (!input.drive.figures) {
-        t.SizeLabel = QStringLiteral("Capaciteit  : onbekend");
-        t.UsedLabel = QStringLiteral("Gebruikt    : onbekend");
-        t.FreeLabel = QStringLiteral("Beschikbaar : onbekend");
+        t.SizeLabel = QCoreApplication::translate("Info", "Capaciteit  : onbekend");
+        t.UsedLabel = QCoreApplication::translate("Info", "Gebruikt    : onbekend");
+        t.FreeLabel = QCoreApplication::translate("Info", "Beschikbaar : onbekend");
         return t;
     }
     const double size = input.drive.figures->size;
     const double free = input.drive.figures->free;
     const double used = size - free;
-    t.SizeLabel = QStringLiteral("Capaciteit  : ") + Fixed(size / kGiB, 6, 3, locale)
+    t.SizeLabel = QCoreApplication::translate("Info", "Capaciteit  : ") + Fixed(size / kGiB, 6, 3, locale)
                   + QStringLiteral(" GiB");
-    t.UsedLabel = QStringLiteral("Gebruikt    : ") + Fixed(used / kGiB, 6, 3, locale)
+    t.UsedLabel = QCoreApplication::translate("Info", "Gebruikt    : ") + Fixed(used / kGiB, 6, 3, locale)
                   + QStringLiteral(" GiB = ") + Fixed(Percentage(used, size), 2, 2, locale)
                   + QStringLiteral("%");
-    t.FreeLabel = QStringLiteral("Beschikbaar : ") + Fixed(free / kGiB, 6, 3, locale)
+    t.FreeLabel = QCoreApplication::translate("Info", "Beschikbaar : ") + Fixed(free / kGiB, 6, 3, locale)
                   + QStringLiteral(" GiB = ") + Fixed(Percentage(free, size), 2, 2, locale)
                   + QStringLiteral("%");
     return t;
@@ -114,7 +115,7 @@ TAboutBox::TAboutBox(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(QCoreApplication::translate("Info", "Info"));
     setModal(true);
     setFixedSize(353, 294);
     // A fixed dialog frame: no resizing, no minimise or maximise.
@@ -171,8 +172,8 @@ TAboutBox::TAboutBox(Prompter& prompter, QWidget* parent)
     UsedLabel = label("UsedLabel", 33, 178, CourierBold());
     FreeLabel = label("FreeLabel", 34, 191, CourierBold());
     // Design-time captions, replaced whenever the box is shown.
-    Naamlabel->setText(QStringLiteral("Naam:"));
-    balklabel->setText(QStringLiteral("Aantal tab-balken:"));
+    Naamlabel->setText(QCoreApplication::translate("Info", "Naam:"));
+    balklabel->setText(QCoreApplication::translate("Info", "Aantal tab-balken:"));
     for (QLabel* l : {DriveLabel, SizeLabel, UsedLabel, FreeLabel})
         l->setText(l->objectName());
 

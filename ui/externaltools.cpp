@@ -3,6 +3,7 @@
 
 #include "files/prompter.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -86,12 +87,12 @@ bool ExternalTools::Start(const std::vector<ProgramCandidate>& candidates, const
 {
     const ProgramCandidate* found = Find(candidates);
     if (!found) {
-        m_prompter.Message(notFound);
+        m_prompter.Message(QCoreApplication::translate("Programmas", notFound).toStdString());
         return false;
     }
     const QString path = m_locator(found->program);
     if (!m_launcher(path, found->arguments)) {
-        m_prompter.Message(QString::fromUtf8(failed).arg(path).toStdString());
+        m_prompter.Message(QCoreApplication::translate("Programmas", failed).arg(path).toStdString());
         return false;
     }
     return true;
@@ -100,15 +101,15 @@ bool ExternalTools::Start(const std::vector<ProgramCandidate>& candidates, const
 bool ExternalTools::VolumeClick()
 {
     return Start(VolumeControlCandidates(),
-                 "Er is geen volumeregeling gevonden. Installeer bijvoorbeeld pavucontrol.",
-                 "De volumeregeling %1 kon niet worden gestart.");
+                 QT_TRANSLATE_NOOP("Programmas", "Er is geen volumeregeling gevonden. Installeer bijvoorbeeld pavucontrol."),
+                 QT_TRANSLATE_NOOP("Programmas", "De volumeregeling %1 kon niet worden gestart."));
 }
 
 bool ExternalTools::internetClick()
 {
     return Start(WebBrowserCandidates(),
-                 "Er is geen webbrowser gevonden. Installeer bijvoorbeeld firefox-esr.",
-                 "De webbrowser %1 kon niet worden gestart.");
+                 QT_TRANSLATE_NOOP("Programmas", "Er is geen webbrowser gevonden. Installeer bijvoorbeeld firefox-esr."),
+                 QT_TRANSLATE_NOOP("Programmas", "De webbrowser %1 kon niet worden gestart."));
 }
 
 bool ExternalTools::SendEMail(const QString& address, const QString& subject,

@@ -5,6 +5,7 @@
 #include "core/tabstate.h"
 #include "ui/qteditor.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -192,7 +193,7 @@ int Vervang(EditorOps& editor, LineSnapshot& snapshot, std::u32string_view watIn
 
 QString NietGevondenTekst(const QString& zoektekst)
 {
-    return QStringLiteral("\"%1\" niet gevonden").arg(zoektekst);
+    return QCoreApplication::translate("Zoeken", "\"%1\" niet gevonden").arg(zoektekst);
 }
 
 namespace {
@@ -220,18 +221,18 @@ QLabel* Melding(QWidget* parent)
 ZoekDialoog::ZoekDialoog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FindDialog1"));
-    setWindowTitle(QStringLiteral("Zoeken"));
+    setWindowTitle(QCoreApplication::translate("Zoeken", "Zoeken"));
     setModal(false);
     m_zoek = new QLineEdit(this);
-    m_hoofdletters = new QCheckBox(QStringLiteral("&Hoofdlettergevoelig"), this);
-    m_volgende = Knop(QStringLiteral("&Volgende zoeken"), this);
+    m_hoofdletters = new QCheckBox(QCoreApplication::translate("Zoeken", "&Hoofdlettergevoelig"), this);
+    m_volgende = Knop(QCoreApplication::translate("Zoeken", "&Volgende zoeken"), this);
     m_volgende->setDefault(true);
-    auto* sluiten = new QPushButton(QStringLiteral("Annuleren"), this);
+    auto* sluiten = new QPushButton(QCoreApplication::translate("Zoeken", "Annuleren"), this);
     sluiten->setAutoDefault(false);
 
     auto* links = new QVBoxLayout;
     auto* rij = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("&Zoeken naar:"), this);
+    auto* label = new QLabel(QCoreApplication::translate("Zoeken", "&Zoeken naar:"), this);
     label->setBuddy(m_zoek);
     rij->addWidget(label);
     rij->addWidget(m_zoek);
@@ -267,21 +268,21 @@ void ZoekDialoog::ZoekResultaat(bool gevonden)
 VervangDialoog::VervangDialoog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ReplaceDialog1"));
-    setWindowTitle(QStringLiteral("Vervangen"));
+    setWindowTitle(QCoreApplication::translate("Zoeken", "Vervangen"));
     setModal(false);
     m_zoek = new QLineEdit(this);
     m_door = new QLineEdit(this);
-    m_hoofdletters = new QCheckBox(QStringLiteral("&Hoofdlettergevoelig"), this);
-    m_volgende = Knop(QStringLiteral("&Volgende zoeken"), this);
+    m_hoofdletters = new QCheckBox(QCoreApplication::translate("Zoeken", "&Hoofdlettergevoelig"), this);
+    m_volgende = Knop(QCoreApplication::translate("Zoeken", "&Volgende zoeken"), this);
     m_volgende->setDefault(true);
-    m_vervang = Knop(QStringLiteral("&Vervangen"), this);
-    m_alles = Knop(QStringLiteral("&Alles vervangen"), this);
-    auto* sluiten = new QPushButton(QStringLiteral("Annuleren"), this);
+    m_vervang = Knop(QCoreApplication::translate("Zoeken", "&Vervangen"), this);
+    m_alles = Knop(QCoreApplication::translate("Zoeken", "&Alles vervangen"), this);
+    auto* sluiten = new QPushButton(QCoreApplication::translate("Zoeken", "Annuleren"), this);
     sluiten->setAutoDefault(false);
 
     auto* velden = new QFormLayout;
-    velden->addRow(QStringLiteral("&Zoeken naar:"), m_zoek);
-    velden->addRow(QStringLiteral("Vervangen &door:"), m_door);
+    velden->addRow(QCoreApplication::translate("Zoeken", "&Zoeken naar:"), m_zoek);
+    velden->addRow(QCoreApplication::translate("Zoeken", "Vervangen &door:"), m_door);
     auto* links = new QVBoxLayout;
     links->addLayout(velden);
     links->addWidget(m_hoofdletters);

@@ -3,18 +3,21 @@
 #include "files/bytenamen.h"
 #include "files/prompter.h"
 #include "files/settings.h"
+#include "files/taal.h"
 #include "ui/linefont.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    // The language first: it is taken out of argv before Qt and the
+    // document names read it.
+    const std::optional<QString> taal = korvane::TaalOptie(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     // The installed desktop entry (desktop/): its icon on every window, and
@@ -23,12 +26,12 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
     RegisterLineFont();
 
-    // The program speaks Dutch, so Qt's own dialogs (file, font, colour,
-    // print) do too, whatever the desktop's language.
-    QTranslator qtDutch;
-    if (qtDutch.load(QLocale(QLocale::Dutch, QLocale::Netherlands), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtDutch);
+    // The program's texts and Qt's own dialogs (file, font, colour, print)
+    // speak the chosen language, whatever the desktop's.
+    korvane::InstalleerTaal(korvane::TaalVoorStart(taal));
+    if (taal && taal->isEmpty())
+        std::fprintf(stderr, "korvane: %s\n",
+                     qPrintable(QCoreApplication::translate("korvane-cli", "--lang verwacht nl of en")));
 
     korvane::OpstartGegevens start;
     // QApplication took its own options out of argv; the rest are the

@@ -54,13 +54,14 @@ void ZetHint(QAction* a, const char* hint)
 {
     if (!hint)
         return;
-    const QString h = QString::fromUtf8(hint);
+    const QString h = QCoreApplication::translate("Commando", hint);
     const qsizetype streep = h.indexOf(u'|');
     a->setToolTip(streep < 0 ? h : h.left(streep));
     a->setStatusTip(streep < 0 ? h : h.mid(streep + 1));
 }
 
-const char* const modusteksten[2] = {"Overschrijven", "Invoegen"};
+const char* const modusteksten[2] = {QT_TRANSLATE_NOOP("korvane::TForm1", "Overschrijven"),
+                                      QT_TRANSLATE_NOOP("korvane::TForm1", "Invoegen")};
 
 // SpinEdit2: a typed width above the maximum becomes the maximum at once, one
 // below the minimum becomes the minimum when the box is left.
@@ -202,8 +203,8 @@ void TForm1::BouwBesturing()
     SpinEdit2->setSingleStep(10);
     SpinEdit2->setValue(80);
     SpinEdit2->setFixedWidth(39);
-    SpinEdit2->setToolTip(QStringLiteral("Tabbreedte"));
-    SpinEdit2->setStatusTip(QStringLiteral("Tabbreedte"));
+    SpinEdit2->setToolTip(tr("Tabbreedte"));
+    SpinEdit2->setStatusTip(tr("Tabbreedte"));
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -211,14 +212,14 @@ void TForm1::BouwBesturing()
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     StemmingInvoer(*ComboBox1);
     ComboBox1->setFixedWidth(142);
-    ComboBox1->setToolTip(QStringLiteral("Stemmingen"));
-    ComboBox1->setStatusTip(QStringLiteral("Stemmingen"));
+    ComboBox1->setToolTip(tr("Stemmingen"));
+    ComboBox1->setStatusTip(tr("Stemmingen"));
 
     Maatcombobox = new QComboBox(this);
     Maatcombobox->setObjectName(QStringLiteral("Maatcombobox"));
     Maatcombobox->setFixedWidth(192);
     for (const MaatsoortInfo& m : maatsoortTabel)
-        Maatcombobox->addItem(QString::fromLatin1(m.tekst));
+        Maatcombobox->addItem(QCoreApplication::translate("Melding", m.tekst));
     Maatcombobox->setCurrentIndex(1);
     connect(Maatcombobox, &QComboBox::activated, this, &TForm1::MaatcomboboxChange);
 
@@ -241,7 +242,7 @@ void TForm1::BouwBesturing()
     m_mediaPanel = new QWidget(this);
     m_mediaPanel->setObjectName(QStringLiteral("MediaPlayer1"));
     m_mediaPanel->setFixedWidth(141);
-    m_mediaPanel->setToolTip(QStringLiteral("Mediaspeler"));
+    m_mediaPanel->setToolTip(tr("Mediaspeler"));
     m_mediaPanel->setLayout(new QHBoxLayout);
     m_mediaPanel->layout()->setContentsMargins(0, 0, 0, 0);
 }
@@ -266,7 +267,7 @@ void TForm1::VoerUit(Handler handler)
 void TForm1::BouwMenus()
 {
     for (int i = 0; i < aantalMenus; ++i) {
-        m_menus[i] = menuBar()->addMenu(QString::fromUtf8(menuTitels[i]));
+        m_menus[i] = menuBar()->addMenu(QCoreApplication::translate("Commando", menuTitels[i]));
         m_menus[i]->setObjectName(QStringLiteral("Menu%1").arg(i));
     }
     PopupMenu1 = new QMenu(this);
@@ -281,7 +282,7 @@ void TForm1::BouwMenus()
             if (QString::fromLatin1(c.menuItem) == QLatin1String("-")) {
                 m->addSeparator();
             } else {
-                auto* a = new QAction(QString::fromUtf8(c.caption), this);
+                auto* a = new QAction(QCoreApplication::translate("Commando", c.caption), this);
                 a->setObjectName(QString::fromLatin1(c.menuItem));
                 a->setCheckable(c.checkable);
                 a->setEnabled(c.menuEnabled);
@@ -314,7 +315,8 @@ void TForm1::BouwMenus()
             }
         }
         if (c.button) {
-            auto* a = new QAction(QString::fromUtf8(c.caption ? c.caption : c.button), this);
+            auto* a = new QAction(c.caption ? QCoreApplication::translate("Commando", c.caption)
+                                            : QString::fromLatin1(c.button), this);
             a->setObjectName(QString::fromLatin1(c.button));
             ZetHint(a, c.hint);
             a->setCheckable(c.toggle);
@@ -392,8 +394,8 @@ void TForm1::BouwStatusBalk()
     };
     static const Paneel panelen[aantalPanelen] = {
         {200, Qt::AlignLeft, ""},        {150, Qt::AlignHCenter, ""},
-        {100, Qt::AlignHCenter, ""},     {100, Qt::AlignHCenter, "Invoegen"},
-        {100, Qt::AlignHCenter, "Ascii text"}, {150, Qt::AlignLeft, ""},
+        {100, Qt::AlignHCenter, ""},     {100, Qt::AlignHCenter, QT_TR_NOOP("Invoegen")},
+        {100, Qt::AlignHCenter, QT_TR_NOOP("Ascii text")}, {150, Qt::AlignLeft, ""},
         {50, Qt::AlignLeft, ""},         {110, Qt::AlignHCenter, "UTF-8"}};
     QStatusBar* balk = statusBar();
     balk->setObjectName(QStringLiteral("StatusBar1"));
@@ -402,7 +404,7 @@ void TForm1::BouwStatusBalk()
     for (int i = 0; i < aantalPanelen; ++i) {
         auto* l = new StatusVak(panelen[i].breedte, panelen[i].uitlijning, balk);
         l->setObjectName(QStringLiteral("Panel%1").arg(i));
-        l->setText(QString::fromLatin1(panelen[i].tekst));
+        l->setText(tr(panelen[i].tekst));
         // The panels give way to a status text (a hint) while one is shown.
         balk->addWidget(l);
         m_panelen[i] = l;
@@ -446,7 +448,7 @@ void TForm1::ToonCaretPositie()
     if (m_paginanummering)
         m_paginanummering->setChecked(p.paginanummering);
     m_panelen[PaneelPositie]->setText(
-        QString::asprintf("  Regel: %3d   Kolom: %3d", y + 1, x + 1));
+        tr("  Regel: %1   Kolom: %2").arg(y + 1, 3).arg(x + 1, 3));
     m_panelen[PaneelPagina]->setText(
         QString::fromStdString(PaginaTekst(m_indelingTimer ? m_afdrukindeling.PaginaVanRegel(y)
                                                            : PaginaVanRegel(y, p.regelsPerPagina),
@@ -455,7 +457,7 @@ void TForm1::ToonCaretPositie()
 
 void TForm1::ToonVeranderd(bool veranderd)
 {
-    m_panelen[PaneelVeranderd]->setText(veranderd ? QStringLiteral("Veranderd") : QString());
+    m_panelen[PaneelVeranderd]->setText(veranderd ? tr("Veranderd") : QString());
 }
 
 void TForm1::EditorChange()
@@ -558,7 +560,7 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
         if (invoegmodus == 0)
             prompter.Beep(Sound::Default);
         Editor->setOverwriteMode(invoegmodus == 0);
-        m_panelen[PaneelModus]->setText(QString::fromLatin1(modusteksten[invoegmodus]));
+        m_panelen[PaneelModus]->setText(tr(modusteksten[invoegmodus]));
         return;
     }
     if (key == Qt::Key_Escape) {

@@ -8,6 +8,7 @@
 #include "music/musicxml.h"
 #include "ui/qteditor.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +20,7 @@ void TForm1::Exporteren1Click()
 {
     const QFileInfo bron(bestandsnaam);
     FileDialogRequest r;
-    r.title = QStringLiteral("Exporteren");
+    r.title = QCoreApplication::translate("korvane::TForm1", "Exporteren");
     r.directory = naamloos ? QDir::currentPath() : bron.absolutePath();
     r.fileName = bron.completeBaseName() + QStringLiteral(".mid");
     r.filters = {QStringLiteral("MIDI (*.mid *.midi)"), QStringLiteral("MusicXML (*.musicxml *.xml)")};
@@ -38,7 +39,7 @@ void TForm1::Exporteren1Click()
         pad += midi ? QStringLiteral(".mid") : QStringLiteral(".musicxml");
     if (QFileInfo::exists(pad)) {
         prompter.Beep(Sound::Question);
-        const QString vraag = QStringLiteral("Het bestand %1 bestaat al.\r\n"
+        const QString vraag = QCoreApplication::translate("korvane::TForm1", "Het bestand %1 bestaat al.\r\n"
                                              "Wilt U het bestaande bestand vervangen ?")
                                   .arg(QDir::toNativeSeparators(pad));
         if (prompter.Ask(DialogKind::Warning, vraag.toStdString(), Buttons::YesNo) != Answer::Yes)
@@ -53,7 +54,7 @@ void TForm1::Exporteren1Click()
     const Muziekstuk stuk = LeesMuziek(regels, state.analyse, SnaarnamenVan(huidige));
     if (stuk.noten.empty()) {
         prompter.Beep(Sound::Exclamation);
-        prompter.Message("Er staan geen noten in een tabbalk: er is niets te exporteren");
+        prompter.Message(tr("Er staan geen noten in een tabbalk: er is niets te exporteren").toStdString());
         return;
     }
     const Tijdlijn tijden = BerekenTijden(stuk, regels, {});
@@ -67,7 +68,7 @@ void TForm1::Exporteren1Click()
         bestand.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
         !bestand.commit()) {
         prompter.Beep(Sound::Exclamation);
-        prompter.Message(QStringLiteral("Kan bestand %1 niet schrijven: %2")
+        prompter.Message(QCoreApplication::translate("korvane::TForm1", "Kan bestand %1 niet schrijven: %2")
                              .arg(QDir::toNativeSeparators(pad), bestand.errorString())
                              .toStdString());
     }

@@ -13,6 +13,7 @@
 #include "files/settings.h"
 #include "files/startup.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -58,7 +59,8 @@ DocumentFiles& TForm1::bestanden()
         };
         h.analyse = [this] { analyze(*m_editor, state.analyse); };
         h.vervangen = [this] { DocumentVervangen(state); };
-        h.codering = [this](Codering c) { m_panelen[PaneelCodering]->setText(QLatin1StringView(CoderingTitel(c))); };
+        h.codering = [this](Codering c) { m_panelen[PaneelCodering]->setText(
+            QCoreApplication::translate("Bestanden", CoderingTitel(c).data())); };
         m_bestanden = std::make_unique<DocumentFiles>(*Editor, prompter, instellingen,
                                                       DocumentIdentiteit{bestandsnaam, tablijnenOmgezet},
                                                       std::move(h));
@@ -173,7 +175,7 @@ void TForm1::FormCreate()
         if (boom.isDir() && QDir(eerste.boomMap).isReadable())
             Browser->ZetMap(eerste.boomMap);
         else if (melding.isEmpty())
-            melding = QStringLiteral("Map %1 niet gevonden.").arg(QDir::toNativeSeparators(eerste.boomMap));
+            melding = QCoreApplication::translate("korvane::TForm1", "Map %1 niet gevonden.").arg(QDir::toNativeSeparators(eerste.boomMap));
     }
     if (eerste.laden) {
         // The editor is still in plain-text handling here, whatever richtext says.

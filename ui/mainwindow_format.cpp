@@ -198,7 +198,7 @@ void TForm1::SpinEdit1Change()
     bool ok = false;
     const int grootte = tekst.trimmed().toInt(&ok);
     if (!ok || grootte <= 0) {
-        prompter.Message("'" + tekst.toStdString() + "' is geen geldig geheel getal");
+        prompter.Message(tr("'%1' is geen geldig geheel getal").arg(tekst).toStdString());
         return;
     }
     QFont basis = Editor->font();
@@ -319,8 +319,7 @@ void TForm1::RichtextClick()
     ZetTekstsoort(instellingen.richtext);
     SetChecked("Richtext1", instellingen.richtext);
     SetChecked("Richtext", instellingen.richtext);
-    m_panelen[PaneelTekstsoort]->setText(instellingen.richtext ? QStringLiteral("Rich text")
-                                                                : QStringLiteral("Ascii text"));
+    m_panelen[PaneelTekstsoort]->setText(ModusTekst(instellingen.richtext));
     if (herladen && LaadInEditor(bestandsnaam))
         bestanden().MarkeerOpgeslagen();
 }
@@ -368,7 +367,7 @@ void TForm1::FormActivate()
         ZetTekstsoort(true);
     SetChecked("Richtext1", in.richtext);
     SetChecked("Richtext", in.richtext);
-    m_panelen[PaneelTekstsoort]->setText(in.richtext ? QStringLiteral("Rich text") : QStringLiteral("Ascii text"));
+    m_panelen[PaneelTekstsoort]->setText(ModusTekst(in.richtext));
     SetChecked("Paginanummering1", paginastand.paginanummering);
     Recalc();
     for (const char* naam : {"Knippen", "Kopieren", "Knippen1", "Kopiren1", "Zoeken1", "Vervangen1"})

@@ -3,12 +3,14 @@
 // adapter, write back through it and keep the panel current.
 #include "ui/mainwindow.h"
 
+#include "core/vertaling.h"
 #include "music/akkoorden.h"
 #include "music/doctor.h"
 #include "music/editorbron.h"
 #include "ui/editorwidget.h"
 #include "ui/qteditor.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDockWidget>
 #include <QHBoxLayout>
@@ -40,7 +42,7 @@ void ZetCaret(QtEditor& editor, int regel, int kolom)
 void TForm1::ToonBevindingen()
 {
     if (!Bevindingen) {
-        Bevindingen = new QDockWidget(QStringLiteral("Bevindingen"), this);
+        Bevindingen = new QDockWidget(QCoreApplication::translate("korvane::TForm1", "Bevindingen"), this);
         Bevindingen->setObjectName(QStringLiteral("Bevindingen"));
         auto* inhoud = new QWidget(Bevindingen);
         auto* kolom = new QVBoxLayout(inhoud);
@@ -74,7 +76,7 @@ void TForm1::ToonBevindingen()
     const auto gevonden = Controleer(tekst.Regels());
     BevindingenLijst->clear();
     for (const Diagnose& d : gevonden) {
-        auto* item = new QListWidgetItem(QStringLiteral("Regel %1, kolom %2: %3")
+        auto* item = new QListWidgetItem(QCoreApplication::translate("korvane::TForm1", "Regel %1, kolom %2: %3")
                                              .arg(d.regel + 1)
                                              .arg(d.kolom + 1)
                                              .arg(QString::fromStdString(d.bericht)),
@@ -83,10 +85,10 @@ void TForm1::ToonBevindingen()
         item->setData(RolKolom, d.kolom);
         item->setData(RolKwaal, static_cast<int>(d.kwaal));
         if (d.herstel.empty())
-            item->setToolTip(QStringLiteral("Niet automatisch te herstellen"));
+            item->setToolTip(QCoreApplication::translate("korvane::TForm1", "Niet automatisch te herstellen"));
     }
     if (gevonden.empty())
-        new QListWidgetItem(QStringLiteral("Geen fouten gevonden"), BevindingenLijst);
+        new QListWidgetItem(QCoreApplication::translate("korvane::TForm1", "Geen fouten gevonden"), BevindingenLijst);
     else
         BevindingenLijst->setCurrentRow(0);
     Bevindingen->show();
@@ -121,7 +123,7 @@ void TForm1::Herstellen1Click()
     }
     const Regelvervanging v = Samen(tekst.Regels(), std::span<const Diagnose>(&*d, 1));
     if (!SchrijfRegels(*m_editor, state.snapshot, v))
-        prompter.Message("Herstellen kan niet: een teken past niet in de tekenset van het document");
+        prompter.Message(Vertaal("Melding", "Herstellen kan niet: een teken past niet in de tekenset van het document"));
     ZetCaret(*m_editor, regel, kolom);
     ToonBevindingen();
 }
@@ -134,7 +136,7 @@ void TForm1::AllesHerstellen1Click()
     if (v.van == v.tot) {
         prompter.Beep(Sound::Exclamation);
     } else if (!SchrijfRegels(*m_editor, state.snapshot, v)) {
-        prompter.Message("Herstellen kan niet: een teken past niet in de tekenset van het document");
+        prompter.Message(Vertaal("Melding", "Herstellen kan niet: een teken past niet in de tekenset van het document"));
     } else {
         const int regel = m_editor->LineFromOffset(std::min(caret, m_editor->TextLength()));
         ZetCaret(*m_editor, regel, caret - m_editor->LineStart(regel));
@@ -162,7 +164,7 @@ void TForm1::Akkoordnaam1Click()
         return;
     }
     if (!SchrijfRegels(*m_editor, state.snapshot, b.vervanging)) {
-        prompter.Message("De akkoordnaam past niet in de tekenset van het document");
+        prompter.Message(Vertaal("Melding", "De akkoordnaam past niet in de tekenset van het document"));
         return;
     }
     const int erbij = static_cast<int>(b.vervanging.nieuw.size()) - (b.vervanging.tot - b.vervanging.van);
@@ -171,7 +173,7 @@ void TForm1::Akkoordnaam1Click()
         QString anders;
         for (std::size_t i = 1; i < b.keuzes.size(); ++i)
             anders += (i > 1 ? QStringLiteral(", ") : QString()) + QString::fromStdU32String(b.keuzes[i].naam);
-        statusBar()->showMessage(QStringLiteral("Ook mogelijk: ") + anders, 10000);
+        statusBar()->showMessage(QCoreApplication::translate("korvane::TForm1", "Ook mogelijk: %1").arg(anders), 10000);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "files/prompter.h"
 
+#include <QCoreApplication>
 #include <QAudioOutput>
 #include <QDir>
 #include <QElapsedTimer>
@@ -123,8 +124,8 @@ QString FindSoundFont()
 QStringList MediaFileFilters()
 {
     // Qt separates the patterns of a filter by blanks, not semicolons.
-    return {QStringLiteral("Geluidsbestand (*.wav *.mp3 *.wma *.mid *.cda)"),
-            QStringLiteral("Alle bestanden (*)")};
+    return {QCoreApplication::translate("Media", "Geluidsbestand (*.wav *.mp3 *.wma *.mid *.cda)"),
+            QCoreApplication::translate("Media", "Alle bestanden (*)")};
 }
 
 // ---------------------------------------------------------------------------
@@ -151,17 +152,17 @@ QString MultimediaFoutTekst(QMediaPlayer::Error fout)
     // both name the plug-in the user may have to install.
     switch (fout) {
     case QMediaPlayer::ResourceError:
-        return QStringLiteral("Het bestand kan niet worden gelezen of gedecodeerd "
+        return QCoreApplication::translate("Media", "Het bestand kan niet worden gelezen of gedecodeerd "
                               "(ontbreekt er een plug-in van de multimedia-backend?).");
     case QMediaPlayer::FormatError:
-        return QStringLiteral("Dit formaat wordt niet ondersteund "
+        return QCoreApplication::translate("Media", "Dit formaat wordt niet ondersteund "
                               "(ontbreekt er een plug-in van de multimedia-backend?).");
     case QMediaPlayer::NetworkError:
-        return QStringLiteral("Er is een netwerkfout opgetreden.");
+        return QCoreApplication::translate("Media", "Er is een netwerkfout opgetreden.");
     case QMediaPlayer::AccessDeniedError:
-        return QStringLiteral("U hebt geen toegang tot dit bestand.");
+        return QCoreApplication::translate("Media", "U hebt geen toegang tot dit bestand.");
     default:
-        return QStringLiteral("De multimedia-backend kan dit bestand niet afspelen.");
+        return QCoreApplication::translate("Media", "De multimedia-backend kan dit bestand niet afspelen.");
     }
 }
 
@@ -202,7 +203,7 @@ bool QtMediaBackend::Open(const QString& fileName, DeviceType device)
         return true;
     }
     if (!QFileInfo(fileName).isFile()) {
-        m_error = QStringLiteral("Het bestand bestaat niet.");
+        m_error = QCoreApplication::translate("Media", "Het bestand bestaat niet.");
         return false;
     }
     d->player.setSource(QUrl::fromLocalFile(fileName));
@@ -348,16 +349,16 @@ bool FluidSynthBackend::Open(const QString& fileName, DeviceType)
     ClearFluidError();
     const QByteArray path = QFile::encodeName(fileName);
     if (!QFileInfo(fileName).isFile()) {
-        m_error = QStringLiteral("Het bestand bestaat niet.");
+        m_error = QCoreApplication::translate("Media", "Het bestand bestaat niet.");
         return false;
     }
     if (!fluid_is_midifile(path.constData())) {
-        m_error = QStringLiteral("Dit is geen geldig MIDI-bestand.");
+        m_error = QCoreApplication::translate("Media", "Dit is geen geldig MIDI-bestand.");
         return false;
     }
     const QString soundFont = m_options.soundFont.isEmpty() ? FindSoundFont() : m_options.soundFont;
     if (soundFont.isEmpty()) {
-        m_error = QStringLiteral("Er is geen General MIDI-klankbank (SoundFont) gevonden; "
+        m_error = QCoreApplication::translate("Media", "Er is geen General MIDI-klankbank (SoundFont) gevonden; "
                                  "installeer bijvoorbeeld het pakket timgm6mb-soundfont.");
         return false;
     }
@@ -373,7 +374,7 @@ bool FluidSynthBackend::Open(const QString& fileName, DeviceType)
     if (!fluid->synth
         || fluid_synth_sfload(fluid->synth, QFile::encodeName(soundFont).constData(), 1)
                == FLUID_FAILED) {
-        m_error = QStringLiteral("De klankbank %1 kan niet worden geladen. %2")
+        m_error = QCoreApplication::translate("Media", "De klankbank %1 kan niet worden geladen. %2")
                       .arg(soundFont, LastFluidError());
         return false;
     }
@@ -399,14 +400,14 @@ bool FluidSynthBackend::Open(const QString& fileName, DeviceType)
             break;
     }
     if (!fluid->driver) {
-        m_error = QStringLiteral("FluidSynth vindt geen geluidsuitvoer (geprobeerd: %1). %2")
+        m_error = QCoreApplication::translate("Media", "FluidSynth vindt geen geluidsuitvoer (geprobeerd: %1). %2")
                       .arg(drivers.join(QStringLiteral(", ")), LastFluidError());
         return false;
     }
 
     fluid->player = new_fluid_player(fluid->synth);
     if (!fluid->player || fluid_player_add(fluid->player, path.constData()) != FLUID_OK) {
-        m_error = QStringLiteral("Het MIDI-bestand kan niet worden geladen. %1").arg(LastFluidError());
+        m_error = QCoreApplication::translate("Media", "Het MIDI-bestand kan niet worden geladen. %1").arg(LastFluidError());
         return false;
     }
     f = std::move(fluid);
@@ -599,7 +600,7 @@ MediaPlayer::MediaPlayer(Prompter& prompter, QWidget* parent)
 {
     qRegisterMetaType<korvane::MediaState>();
     setObjectName(QStringLiteral("MediaPlayer1"));
-    setToolTip(QStringLiteral("Mediaspeler"));
+    setToolTip(QCoreApplication::translate("Media", "Mediaspeler"));
     setFixedSize(141, 23);
     m_factory = [](BackendKind kind) -> std::unique_ptr<MediaBackend> {
         if (kind == BackendKind::Midi)
@@ -666,7 +667,7 @@ void MediaPlayer::ShowError(const QString& text)
 {
     const QString name = m_fileName;
     Close();
-    m_prompter.Message(QStringLiteral("Het mediabestand %1 kan niet worden afgespeeld:\n%2")
+    m_prompter.Message(QCoreApplication::translate("Media", "Het mediabestand %1 kan niet worden afgespeeld:\n%2")
                            .arg(name, text)
                            .toStdString());
 }
@@ -689,8 +690,10 @@ bool MediaPlayer::Open(const QString& fileName)
     const DeviceType device = MediaDeviceType(fileName);
     if (device == DeviceType::CdAudio && !m_hasCdSource()) {
         m_prompter.Message(
-            "Audio-cd's kunnen hier niet worden afgespeeld: de multimedia-backend van Qt heeft "
-            "op dit systeem geen cd-bron (nodig: de GStreamer-backend met de cdparanoia-plugin).");
+            QCoreApplication::translate("Media",
+                                        "Audio-cd's kunnen hier niet worden afgespeeld: de multimedia-backend van Qt heeft "
+                                        "op dit systeem geen cd-bron (nodig: de GStreamer-backend met de cdparanoia-plugin).")
+                .toStdString());
         return false;
     }
     const BackendKind kind = device == DeviceType::Automatic && IsMidiFile(fileName)
@@ -703,7 +706,7 @@ bool MediaPlayer::Open(const QString& fileName)
         const QString text = backend->ErrorText();
         m_fileName.clear();
         m_device = DeviceType::Automatic;
-        m_prompter.Message(QStringLiteral("Het mediabestand %1 kan niet worden afgespeeld:\n%2")
+        m_prompter.Message(QCoreApplication::translate("Media", "Het mediabestand %1 kan niet worden afgespeeld:\n%2")
                                .arg(fileName, text)
                                .toStdString());
         return false;
@@ -722,7 +725,7 @@ bool MediaPlayer::Open(const QString& fileName)
 void MediaPlayer::MediaPlayer1Click(MediaButton button)
 {
     if (!m_backend) {
-        m_prompter.Message("Er is geen mediabestand geopend.");
+        m_prompter.Message(QCoreApplication::translate("Media", "Er is geen mediabestand geopend.").toStdString());
         return;
     }
     switch (button) {

@@ -3,6 +3,7 @@
 
 #include "files/prompter.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -22,48 +23,48 @@ Omzetdialoog::Omzetdialoog(Soort soort, const QStringList& stemmingen, const QSt
     switch (soort) {
     case Soort::Transponeren:
         setObjectName(QStringLiteral("Transponeren"));
-        setWindowTitle(QStringLiteral("Transponeren"));
+        setWindowTitle(QCoreApplication::translate("Muziekdialoog", "Transponeren"));
         Aantal = new QSpinBox(this);
         Aantal->setObjectName(QStringLiteral("Halvetonen"));
         Aantal->setRange(-12, 12);
         Aantal->setValue(1);
-        vorm->addRow(QStringLiteral("&Halve tonen:"), Aantal);
+        vorm->addRow(QCoreApplication::translate("Muziekdialoog", "&Halve tonen:"), Aantal);
         break;
     case Soort::Stemming:
         setObjectName(QStringLiteral("StemmingWijzigen"));
-        setWindowTitle(QStringLiteral("Stemming wijzigen"));
+        setWindowTitle(QCoreApplication::translate("Muziekdialoog", "Stemming wijzigen"));
         Stemmingen = new QComboBox(this);
         Stemmingen->setObjectName(QStringLiteral("Stemmingen"));
         Stemmingen->addItems(stemmingen);
         Stemmingen->setCurrentIndex(std::max(0, static_cast<int>(stemmingen.indexOf(huidige))));
-        vorm->addRow(QStringLiteral("&Nieuwe stemming:"), Stemmingen);
+        vorm->addRow(QCoreApplication::translate("Muziekdialoog", "&Nieuwe stemming:"), Stemmingen);
         break;
     case Soort::Capo:
         setObjectName(QStringLiteral("Capo"));
-        setWindowTitle(QStringLiteral("Capo"));
+        setWindowTitle(QCoreApplication::translate("Muziekdialoog", "Capo"));
         Aantal = new QSpinBox(this);
         Aantal->setObjectName(QStringLiteral("Capofret"));
         Aantal->setRange(0, 24);
-        Aantal->setSpecialValueText(QStringLiteral("geen capo"));
-        vorm->addRow(QStringLiteral("&Capo op fret:"), Aantal);
+        Aantal->setSpecialValueText(QCoreApplication::translate("Muziekdialoog", "geen capo"));
+        vorm->addRow(QCoreApplication::translate("Muziekdialoog", "&Capo op fret:"), Aantal);
         break;
     }
     if (soort != Soort::Capo) {
         Bereikbox = new QComboBox(this);
         Bereikbox->setObjectName(QStringLiteral("Bereik"));
         if (selectie && soort == Soort::Transponeren) {
-            Bereikbox->addItem(QStringLiteral("De tabbalken in de selectie"));
+            Bereikbox->addItem(QCoreApplication::translate("Muziekdialoog", "De tabbalken in de selectie"));
             m_bereiken.push_back(Bereikkeuze::Selectie);
         }
-        Bereikbox->addItem(QStringLiteral("De tabbalk bij de caret"));
+        Bereikbox->addItem(QCoreApplication::translate("Muziekdialoog", "De tabbalk bij de caret"));
         m_bereiken.push_back(Bereikkeuze::Tabbalk);
-        Bereikbox->addItem(QStringLiteral("Het hele document"));
+        Bereikbox->addItem(QCoreApplication::translate("Muziekdialoog", "Het hele document"));
         m_bereiken.push_back(Bereikkeuze::Document);
-        vorm->addRow(QStringLiteral("&Bereik:"), Bereikbox);
+        vorm->addRow(QCoreApplication::translate("Muziekdialoog", "&Bereik:"), Bereikbox);
     }
     auto* knoppen = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     knoppen->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    knoppen->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    knoppen->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("Muziekdialoog", "Annuleren"));
     connect(knoppen, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoppen, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

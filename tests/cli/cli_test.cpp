@@ -47,9 +47,9 @@ struct Cli : ::testing::Test {
 
     // The exit status. Arguments are single-quoted for the shell; none of
     // them holds a quote.
-    int Run(const std::vector<std::string>& args, const std::string& input = "")
+    int Run(const std::vector<std::string>& args, const std::string& input = "", const std::string& locale = "")
     {
-        std::string cmd = std::string("'") + KORVANE_CLI + "'";
+        std::string cmd = (locale.empty() ? std::string() : "LC_ALL='" + locale + "' ") + "'" + KORVANE_CLI + "'";
         for (const auto& a : args)
             cmd += " '" + a + "'";
         if (!input.empty())
@@ -363,6 +363,50 @@ TEST_F(Cli, StateLineAndMessagesGoToStandardError)
 // Faults of input and output: the exit status, the message and the target's
 // bytes before and after (nullopt: no such file). Owner and mode of a target
 // that exists afterwards are those it had before.
+// The language: --lang, else the locale; Dutch for the C locale.
+struct LangRow {
+    std::vector<std::string> args;
+    std::string locale;
+    int exit;
+    std::string out; // the start of standard output
+    std::string err; // a part of standard error
+};
+
+struct Languages : Cli, ::testing::WithParamInterface<LangRow> {};
+
+TEST_P(Languages, SpeakTheChosenOne)
+{
+    std::vector<std::string> args;
+    for (const std::string& a : GetParam().args)
+        args.push_back(At(a));
+    EXPECT_EQ(Run(args, "", GetParam().locale), GetParam().exit) << err;
+    EXPECT_EQ(out.substr(0, GetParam().out.size()), GetParam().out);
+    EXPECT_NE(err.find(GetParam().err), std::string::npos) << err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, Languages,
+    ::testing::Values(
+        LangRow{{"--lang", "en", "--help"}, "C", 0, "Usage: korvane-cli FILE [-o OUT | -i] [--state] STEP...\n", ""},
+        LangRow{{"--help"}, "C", 0, "Gebruik: korvane-cli BESTAND [-o UIT | -i] [--state] STAP...\n", ""},
+        LangRow{{"--lang=nl", "--help"}, "en_GB.UTF-8", 0, "Gebruik: korvane-cli BESTAND", ""},
+        LangRow{{"--help"}, "en_US.UTF-8", 0, "Usage: korvane-cli FILE", ""},
+        LangRow{{"--help"}, "nl_NL.UTF-8", 0, "Gebruik: korvane-cli BESTAND", ""},
+        LangRow{{"@missing.tab", "--lang", "en", "bar"}, "C", 2, "", "cannot open file "},
+        LangRow{{"@missing.tab", "bar"}, "C", 2, "", "kan bestand "},
+        LangRow{{"--lang", "en", "-", "bogus"}, "C", 2, "", "korvane-cli: unknown step 'bogus' (see --help)\n"},
+        LangRow{{"--lang", "de", "--help"}, "C", 2, "", "korvane-cli: --lang verwacht nl of en\n"}));
+
+TEST_F(Cli, TheDutchHelpIsTheSameWithAndWithoutLangNl)
+{
+    ASSERT_EQ(Run({"--help"}, "", "C"), 0);
+    const std::string gewoon = out;
+    ASSERT_EQ(Run({"--lang", "nl", "--help"}, "", "en_US.UTF-8"), 0);
+    EXPECT_EQ(out, gewoon);
+    ASSERT_EQ(Run({"--lang", "en", "--help"}, "", "C"), 0);
+    EXPECT_EQ(out.find("Gebruik"), std::string::npos);
+}
+
 struct FaultRow {
     const char* name;
     std::vector<std::string> args;

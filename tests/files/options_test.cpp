@@ -1,12 +1,14 @@
 // The options dialog: "Opties.txt" as written from the fields and as read at
 // the next start, and cancel.
 #include "files/options.h"
+#include "files/taal.h"
 
 #include "bestanden.h"
 #include "common/scriptedprompter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,6 +93,84 @@ TEST_F(Opties, RoundTripFromTheDialogToTheNextStartUpsSettings)
     ASSERT_EQ(SchrijfOpties(ander.path() + "/", volgende), QString());
     EXPECT_EQ(Lees(ander.filePath("Opties.txt")), Lees(tmp.filePath("Opties.txt")));
 }
+
+
+TEST_F(Opties, TheLanguageIsKeptInTheUserSettingsBesideTheLinesOfOptiesTxt)
+{
+    ZetTaalkeuze(Taalkeuze::Systeem);
+    dialoog.FormActivate(instellingen, editorFont);
+    EXPECT_EQ(dialoog.Taalbox->currentText(), QStringLiteral("Systeem"));
+    dialoog.Taalbox->setCurrentIndex(2);
+    dialoog.OKButton->click();
+    EXPECT_EQ(OpgeslagenTaalkeuze(), Taalkeuze::Engels);
+    EXPECT_EQ(Geschreven().size(), 15);
+    EXPECT_FALSE(Geschreven().contains(QStringLiteral("en")));
+
+    dialoog.FormActivate(instellingen, editorFont);
+    EXPECT_EQ(dialoog.Taalbox->currentText(), QStringLiteral("English"));
+    dialoog.Taalbox->setCurrentIndex(1);
+    dialoog.OKButton->click();
+    EXPECT_EQ(OpgeslagenTaalkeuze(), Taalkeuze::Nederlands);
+    dialoog.FormActivate(instellingen, editorFont);
+    dialoog.Taalbox->setCurrentIndex(0);
+    dialoog.OKButton->click();
+    EXPECT_EQ(OpgeslagenTaalkeuze(), Taalkeuze::Systeem);
+}
+
+// "Systeem" as a locale decides it.
+struct LocaleRij {
+    const char* locale;
+    const char* taal;
+};
+
+class SysteemTaal : public ::testing::TestWithParam<LocaleRij> {};
+
+TEST_P(SysteemTaal, EnglishForEnglishDutchForDutchAndCAndEnglishForTheRest)
+{
+    EXPECT_EQ(TaalVan(Taalkeuze::Systeem, QLocale(QString::fromLatin1(GetParam().locale))),
+              QString::fromLatin1(GetParam().taal))
+        << GetParam().locale;
+    EXPECT_EQ(TaalVan(Taalkeuze::Nederlands, QLocale(QString::fromLatin1(GetParam().locale))), QStringLiteral("nl"));
+    EXPECT_EQ(TaalVan(Taalkeuze::Engels, QLocale(QString::fromLatin1(GetParam().locale))), QStringLiteral("en"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, SysteemTaal,
+                         ::testing::Values(LocaleRij{"en_US", "en"}, LocaleRij{"en_GB", "en"},
+                                           LocaleRij{"nl_NL", "nl"}, LocaleRij{"nl_BE", "nl"},
+                                           LocaleRij{"C", "nl"}, LocaleRij{"POSIX", "nl"},
+                                           LocaleRij{"de_DE", "en"}, LocaleRij{"fr_FR", "en"}));
+
+// --lang is taken out of the command line; the rest stays in order.
+struct OptieRij {
+    std::vector<const char*> argv;
+    std::optional<QString> taal;
+    std::vector<const char*> rest;
+};
+
+class TaalOptieRij : public ::testing::TestWithParam<OptieRij> {};
+
+TEST_P(TaalOptieRij, TakesTheOptionOutOfArgv)
+{
+    std::vector<char*> argv;
+    std::vector<QByteArray> opslag;
+    for (const char* a : GetParam().argv)
+        opslag.emplace_back(a);
+    for (QByteArray& a : opslag)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int argc = static_cast<int>(opslag.size());
+    EXPECT_EQ(TaalOptie(argc, argv.data()), GetParam().taal);
+    std::vector<std::string> rest(argv.begin(), argv.begin() + argc);
+    EXPECT_EQ(rest, std::vector<std::string>(GetParam().rest.begin(), GetParam().rest.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Argumenten, TaalOptieRij,
+    ::testing::Values(OptieRij{{"korvane", "--lang", "en", "a.tab"}, QStringLiteral("en"), {"korvane", "a.tab"}},
+                      OptieRij{{"korvane", "a.tab", "--lang=nl"}, QStringLiteral("nl"), {"korvane", "a.tab"}},
+                      OptieRij{{"korvane", "--lang", "de"}, QString(), {"korvane"}},
+                      OptieRij{{"korvane", "--lang"}, QString(), {"korvane"}},
+                      OptieRij{{"korvane", "a.tab"}, std::nullopt, {"korvane", "a.tab"}}));
 
 } // namespace
 } // namespace korvane
