@@ -675,7 +675,7 @@ void MediaPlayer::ShowError(const QString& text)
 void MediaPlayer::OpenMediaClick(const QString& mediamap)
 {
     FileDialogRequest request;
-    request.title = QString::fromUtf8(kMediaDialogTitle);
+    request.title = QCoreApplication::translate("Commando", kMediaDialogTitle);
     request.directory = mediamap;
     request.filters = MediaFileFilters();
     const QString fileName = m_prompter.OpenFileName(request);

@@ -49,6 +49,7 @@ QString MultimediaFoutTekst(QMediaPlayer::Error fout);
 
 // The file filters and title of the media open dialog.
 QStringList MediaFileFilters();
+// Translated as the menu item of the same words.
 inline constexpr char kMediaDialogTitle[] = "Media bestand openen";
 
 // One opened element. Errors that show up after Open (the multimedia

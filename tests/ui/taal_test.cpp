@@ -10,6 +10,7 @@
 #include "ui/mainwindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -61,6 +62,8 @@ struct TaalRij {
     // first title.
     std::vector<const char*> bestandsmenu;
     const char* bestandTitel;
+    // Qt's own dialogs: the standard Cancel button.
+    const char* qtAnnuleren;
 };
 
 class Taal : public ::testing::TestWithParam<TaalRij> {
@@ -109,6 +112,7 @@ TEST_P(Taal, TheFileMenuOpensWithTheCaptionsOfTheChosenLanguage)
     for (const char* verwacht : GetParam().bestandsmenu)
         EXPECT_TRUE(getoond.contains(QString::fromUtf8(verwacht))) << verwacht << " not in " << getoond.join(u'|').toStdString();
     menu->close();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8(GetParam().qtAnnuleren));
 }
 
 TEST_P(Taal, NoMenuOffersOneAcceleratorTwiceAndTheShortcutsStayTheSame)
@@ -129,11 +133,11 @@ TEST_P(Taal, NoMenuOffersOneAcceleratorTwiceAndTheShortcutsStayTheSame)
 
 INSTANTIATE_TEST_SUITE_P(
     Talen, Taal,
-    ::testing::Values(TaalRij{"en", {"&New", "&Open", "Save", "Print preview", "Save as", "Exit"}, "&File"},
+    ::testing::Values(TaalRij{"en", {"&New", "&Open", "Save", "Print preview", "Save as", "Exit"}, "&File", "Cancel"},
                       TaalRij{"nl",
                               {"&Nieuw", "Wizard nieuwe tab", "&Openen", "Opslaan", "Opslaan als", "Afdrukken",
                                "Afdrukvoorbeeld", "Exporteren…", "Afsluiten"},
-                              "&Bestand"}));
+                              "&Bestand", "Annuleren"}));
 
 // Every caption and hint of the command table, and the menu titles, have
 // English words in the built catalogue (a translator answers nothing for a
