@@ -8,7 +8,6 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,13 +55,13 @@ bool SchrijfRegels(const QString& pad, const QStringList& regels)
 
 TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompter(prompter)
 {
-    setWindowTitle(QCoreApplication::translate("korvane::TForm2", "Opties"));
+    setWindowTitle(tr("Opties"));
     setObjectName(QStringLiteral("TForm2"));
     // A fixed border with only a close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
-    auto knop = [this] { return new QPushButton(QCoreApplication::translate("korvane::TForm2", "Selecteren"), this); };
+    auto knop = [this] { return new QPushButton(tr("Selecteren"), this); };
     Directory = new QLineEdit(this);
     Button1 = knop();
     Mediadirectory = new QLineEdit(this);
@@ -76,11 +75,11 @@ TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompte
     size->setMaximumWidth(50);
     Printersize->setMaximumWidth(50);
 
-    Fixedbox = new QCheckBox(QCoreApplication::translate("korvane::TForm2", "Alleen fixed-fonts"), this);
-    richbox = new QCheckBox(QCoreApplication::translate("korvane::TForm2", "Rich text"), this);
-    fullscr = new QCheckBox(QCoreApplication::translate("korvane::TForm2", "Opstarten met volledig scherm"), this);
-    Backupbox = new QCheckBox(QCoreApplication::translate("korvane::TForm2", "Reservekopie maken bij opslaan en wissen"), this);
-    Pagenumbox = new QCheckBox(QCoreApplication::translate("korvane::TForm2", "Paginanummering"), this);
+    Fixedbox = new QCheckBox(tr("Alleen fixed-fonts"), this);
+    richbox = new QCheckBox(tr("Rich text"), this);
+    fullscr = new QCheckBox(tr("Opstarten met volledig scherm"), this);
+    Backupbox = new QCheckBox(tr("Reservekopie maken bij opslaan en wissen"), this);
+    Pagenumbox = new QCheckBox(tr("Paginanummering"), this);
 
     Coderingbox = new QComboBox(this);
     Coderingbox->setObjectName(QStringLiteral("Coderingbox"));
@@ -95,7 +94,7 @@ TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompte
     Taalbox->addItem(QStringLiteral("Nederlands"));
     Taalbox->addItem(QStringLiteral("English"));
 
-    RadioGroup1 = new QGroupBox(QCoreApplication::translate("korvane::TForm2", "Opstarten met"), this);
+    RadioGroup1 = new QGroupBox(tr("Opstarten met"), this);
     m_opstartKnoppen = new QButtonGroup(this);
     auto* radio = new QVBoxLayout(RadioGroup1);
     for (int i = 0; i < 3; ++i) {
@@ -104,9 +103,9 @@ TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompte
         radio->addWidget(r);
     }
 
-    OKButton = new QPushButton(QCoreApplication::translate("korvane::TForm2", "Opslaan"), this);
+    OKButton = new QPushButton(tr("Opslaan"), this);
     OKButton->setDefault(true);
-    CancelButton = new QPushButton(QCoreApplication::translate("korvane::TForm2", "Annuleren"), this);
+    CancelButton = new QPushButton(tr("Annuleren"), this);
 
     auto* velden = new QGridLayout;
     int rij = 0;
@@ -124,7 +123,7 @@ TForm2::TForm2(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompte
     regel(QT_TR_NOOP("Media-directory:"), Mediadirectory, nullptr, MediadirButton);
     regel(QT_TR_NOOP("Editor-font:"), Editorfont, size, Editbutton);
     regel(QT_TR_NOOP("Printer-font:"), Printerfont, Printersize, Printerbutton);
-    velden->addWidget(new QLabel(QCoreApplication::translate("korvane::TForm2", "Codering nieuwe documenten:"), this), rij, 0);
+    velden->addWidget(new QLabel(tr("Codering nieuwe documenten:"), this), rij, 0);
     velden->addWidget(Coderingbox, rij++, 1, 1, 2);
     velden->addWidget(new QLabel(tr("Taal:"), this), rij, 0);
     velden->addWidget(Taalbox, rij++, 1, 1, 2);
@@ -197,18 +196,18 @@ QString TForm2::KiesMap()
 {
     // Where there is no "C:\" to start from, the user's home folder is the
     // nearest common root of a tab collection.
-    QString map = m_prompter.ExistingDirectory(QCoreApplication::translate("korvane::TForm2", "Map selecteren"), QDir::homePath());
+    QString map = m_prompter.ExistingDirectory(tr("Map selecteren"), QDir::homePath());
     if (map.isEmpty())
         return {};
     if (!QFileInfo(map).isDir()) {
         m_prompter.Beep(Sound::Question);
-        const QString vraag = QCoreApplication::translate("korvane::TForm2", "De map %1 bestaat niet.\r\nWilt U deze map aanmaken ?")
+        const QString vraag = tr("De map %1 bestaat niet.\r\nWilt U deze map aanmaken ?")
                                   .arg(QDir::toNativeSeparators(map));
         if (!m_prompter.Confirm(vraag.toStdString()))
             return {};
         if (!QDir().mkpath(map)) {
             m_prompter.Beep(Sound::Exclamation);
-            m_prompter.Message(QCoreApplication::translate("korvane::TForm2", "De map %1 kan niet worden aangemaakt.")
+            m_prompter.Message(tr("De map %1 kan niet worden aangemaakt.")
                                    .arg(QDir::toNativeSeparators(map))
                                    .toStdString());
             return {};

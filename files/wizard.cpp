@@ -5,7 +5,6 @@
 #include "core/utf8.h"
 #include "core/staff.h"
 
-#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -97,7 +96,7 @@ void BouwNieuweTab(TabContext& ctx, const WizardKeuze& keuze)
 TTabwizard::TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_doel(doel), m_prompter(prompter)
 {
-    setWindowTitle(QCoreApplication::translate("korvane::TTabwizard", "Nieuwe tab"));
+    setWindowTitle(tr("Nieuwe tab"));
     setObjectName(QStringLiteral("TTabwizard"));
 
     Titelbox = new QLineEdit(this);
@@ -110,14 +109,14 @@ TTabwizard::TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent)
     Tuningbox->setInsertPolicy(QComboBox::NoInsert);
     StemmingInvoer(*Tuningbox);
     Tuningbox->setCurrentText(QTekst(standaardStemming));
-    Label6 = new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Tabbreedte:"), this);
+    Label6 = new QLabel(tr("Tabbreedte:"), this);
     tabwidth = new QSpinBox(this);
     tabwidth->setRange(10, 85);
     tabwidth->setSingleStep(10);
     tabwidth->setValue(80);
     Label6->setBuddy(tabwidth);
 
-    RadioGroup1 = new QGroupBox(QCoreApplication::translate("korvane::TTabwizard", "Maatsoort"), this);
+    RadioGroup1 = new QGroupBox(tr("Maatsoort"), this);
     m_maatsoortKnoppen = new QButtonGroup(this);
     auto* radioLayout = new QVBoxLayout(RadioGroup1);
     for (int i = 0; i < aantalWizardMaatsoorten; ++i) {
@@ -127,9 +126,9 @@ TTabwizard::TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent)
     }
     m_maatsoortKnoppen->button(2)->setChecked(true);
 
-    Paginabox = new QCheckBox(QCoreApplication::translate("korvane::TTabwizard", "Hele pagina"), this);
+    Paginabox = new QCheckBox(tr("Hele pagina"), this);
     Paginabox->setChecked(true);
-    Label5 = new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Aantal balken"), this);
+    Label5 = new QLabel(tr("Aantal balken"), this);
     Aantalregels = new QSpinBox(this);
     Aantalregels->setRange(1, 100);
     Aantalregels->setValue(1);
@@ -138,20 +137,20 @@ TTabwizard::TTabwizard(WizardDoel& doel, Prompter& prompter, QWidget* parent)
     Okbutton = new QPushButton(QStringLiteral("Ok"), this);
     Okbutton->setDefault(true);
     Okbutton->setAutoDefault(true);
-    Cancelbutton = new QPushButton(QCoreApplication::translate("korvane::TTabwizard", "Annuleren"), this);
+    Cancelbutton = new QPushButton(tr("Annuleren"), this);
     Cancelbutton->setAutoDefault(false);
-    Defaultbutton = new QPushButton(QCoreApplication::translate("korvane::TTabwizard", "Standaard instellingen"), this);
+    Defaultbutton = new QPushButton(tr("Standaard instellingen"), this);
     Defaultbutton->setAutoDefault(false);
 
     auto* velden = new QGridLayout;
     int rij = 0;
-    velden->addWidget(new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Titel:"), this), rij, 0);
+    velden->addWidget(new QLabel(tr("Titel:"), this), rij, 0);
     velden->addWidget(Titelbox, rij++, 1, 1, 3);
-    velden->addWidget(new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Artiest:"), this), rij, 0);
+    velden->addWidget(new QLabel(tr("Artiest:"), this), rij, 0);
     velden->addWidget(Artistbox, rij++, 1, 1, 3);
-    velden->addWidget(new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Capo:"), this), rij, 0);
+    velden->addWidget(new QLabel(tr("Capo:"), this), rij, 0);
     velden->addWidget(Capobox, rij, 1);
-    velden->addWidget(new QLabel(QCoreApplication::translate("korvane::TTabwizard", "Stemming:"), this), rij, 2);
+    velden->addWidget(new QLabel(tr("Stemming:"), this), rij, 2);
     velden->addWidget(Tuningbox, rij++, 3);
     velden->addWidget(Label6, rij, 0);
     velden->addWidget(tabwidth, rij++, 1);

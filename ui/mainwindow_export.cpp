@@ -8,7 +8,6 @@
 #include "music/musicxml.h"
 #include "ui/qteditor.h"
 
-#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +19,7 @@ void TForm1::Exporteren1Click()
 {
     const QFileInfo bron(bestandsnaam);
     FileDialogRequest r;
-    r.title = QCoreApplication::translate("korvane::TForm1", "Exporteren");
+    r.title = tr("Exporteren");
     r.directory = naamloos ? QDir::currentPath() : bron.absolutePath();
     r.fileName = bron.completeBaseName() + QStringLiteral(".mid");
     r.filters = {QStringLiteral("MIDI (*.mid *.midi)"), QStringLiteral("MusicXML (*.musicxml *.xml)")};
@@ -39,7 +38,7 @@ void TForm1::Exporteren1Click()
         pad += midi ? QStringLiteral(".mid") : QStringLiteral(".musicxml");
     if (QFileInfo::exists(pad)) {
         prompter.Beep(Sound::Question);
-        const QString vraag = QCoreApplication::translate("korvane::TForm1", "Het bestand %1 bestaat al.\r\n"
+        const QString vraag = tr("Het bestand %1 bestaat al.\r\n"
                                              "Wilt U het bestaande bestand vervangen ?")
                                   .arg(QDir::toNativeSeparators(pad));
         if (prompter.Ask(DialogKind::Warning, vraag.toStdString(), Buttons::YesNo) != Answer::Yes)
@@ -68,7 +67,7 @@ void TForm1::Exporteren1Click()
         bestand.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
         !bestand.commit()) {
         prompter.Beep(Sound::Exclamation);
-        prompter.Message(QCoreApplication::translate("korvane::TForm1", "Kan bestand %1 niet schrijven: %2")
+        prompter.Message(tr("Kan bestand %1 niet schrijven: %2")
                              .arg(QDir::toNativeSeparators(pad), bestand.errorString())
                              .toStdString());
     }

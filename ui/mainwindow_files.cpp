@@ -175,7 +175,7 @@ void TForm1::FormCreate()
         if (boom.isDir() && QDir(eerste.boomMap).isReadable())
             Browser->ZetMap(eerste.boomMap);
         else if (melding.isEmpty())
-            melding = QCoreApplication::translate("korvane::TForm1", "Map %1 niet gevonden.").arg(QDir::toNativeSeparators(eerste.boomMap));
+            melding = tr("Map %1 niet gevonden.").arg(QDir::toNativeSeparators(eerste.boomMap));
     }
     if (eerste.laden) {
         // The editor is still in plain-text handling here, whatever richtext says.

@@ -10,7 +10,6 @@
 #include "ui/editorwidget.h"
 #include "ui/qteditor.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QDockWidget>
 #include <QHBoxLayout>
@@ -42,7 +41,7 @@ void ZetCaret(QtEditor& editor, int regel, int kolom)
 void TForm1::ToonBevindingen()
 {
     if (!Bevindingen) {
-        Bevindingen = new QDockWidget(QCoreApplication::translate("korvane::TForm1", "Bevindingen"), this);
+        Bevindingen = new QDockWidget(tr("Bevindingen"), this);
         Bevindingen->setObjectName(QStringLiteral("Bevindingen"));
         auto* inhoud = new QWidget(Bevindingen);
         auto* kolom = new QVBoxLayout(inhoud);
@@ -76,7 +75,7 @@ void TForm1::ToonBevindingen()
     const auto gevonden = Controleer(tekst.Regels());
     BevindingenLijst->clear();
     for (const Diagnose& d : gevonden) {
-        auto* item = new QListWidgetItem(QCoreApplication::translate("korvane::TForm1", "Regel %1, kolom %2: %3")
+        auto* item = new QListWidgetItem(tr("Regel %1, kolom %2: %3")
                                              .arg(d.regel + 1)
                                              .arg(d.kolom + 1)
                                              .arg(QString::fromStdString(d.bericht)),
@@ -85,10 +84,10 @@ void TForm1::ToonBevindingen()
         item->setData(RolKolom, d.kolom);
         item->setData(RolKwaal, static_cast<int>(d.kwaal));
         if (d.herstel.empty())
-            item->setToolTip(QCoreApplication::translate("korvane::TForm1", "Niet automatisch te herstellen"));
+            item->setToolTip(tr("Niet automatisch te herstellen"));
     }
     if (gevonden.empty())
-        new QListWidgetItem(QCoreApplication::translate("korvane::TForm1", "Geen fouten gevonden"), BevindingenLijst);
+        new QListWidgetItem(tr("Geen fouten gevonden"), BevindingenLijst);
     else
         BevindingenLijst->setCurrentRow(0);
     Bevindingen->show();
@@ -173,7 +172,7 @@ void TForm1::Akkoordnaam1Click()
         QString anders;
         for (std::size_t i = 1; i < b.keuzes.size(); ++i)
             anders += (i > 1 ? QStringLiteral(", ") : QString()) + QString::fromStdU32String(b.keuzes[i].naam);
-        statusBar()->showMessage(QCoreApplication::translate("korvane::TForm1", "Ook mogelijk: %1").arg(anders), 10000);
+        statusBar()->showMessage(tr("Ook mogelijk: %1").arg(anders), 10000);
     }
 }
 
