@@ -6,10 +6,12 @@
 
 #include "files/taal.h"
 #include "ui/commandtable.h"
+#include "ui/editorwidget.h"
 #include "ui/linefont.h"
 #include "ui/mainwindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
@@ -64,6 +66,9 @@ struct TaalRij {
     const char* bestandTitel;
     // Qt's own dialogs: the standard Cancel button.
     const char* qtAnnuleren;
+    // A message from core and a question from files/, through the prompter.
+    const char* standaardStemming;
+    const char* opslaanVraag;
 };
 
 class Taal : public ::testing::TestWithParam<TaalRij> {
@@ -115,6 +120,21 @@ TEST_P(Taal, TheFileMenuOpensWithTheCaptionsOfTheChosenLanguage)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8(GetParam().qtAnnuleren));
 }
 
+TEST_P(Taal, MessagesAndQuestionsThroughThePrompterSpeakIt)
+{
+    w->ComboBox1->setEditText(QStringLiteral("EADGBE"));
+    w->action(QStringLiteral("Minbutton"))->trigger();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0], GetParam().standaardStemming);
+
+    w->Editor->setFocus();
+    QTest::keyClicks(w->Editor, QStringLiteral("x"));
+    prompter.answers = {Answer::Cancel};
+    w->action(QStringLiteral("New1"))->trigger();
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0].text, GetParam().opslaanVraag);
+}
+
 TEST_P(Taal, NoMenuOffersOneAcceleratorTwiceAndTheShortcutsStayTheSame)
 {
     EXPECT_EQ(Dubbel(w->menuBar()->actions()), QStringList());
@@ -133,11 +153,13 @@ TEST_P(Taal, NoMenuOffersOneAcceleratorTwiceAndTheShortcutsStayTheSame)
 
 INSTANTIATE_TEST_SUITE_P(
     Talen, Taal,
-    ::testing::Values(TaalRij{"en", {"&New", "&Open", "Save", "Print preview", "Save as", "Exit"}, "&File", "Cancel"},
+    ::testing::Values(TaalRij{"en", {"&New", "&Open", "Save", "Print preview", "Save as", "Exit"}, "&File", "Cancel",
+                              "The standard tuning (EADGBE) cannot be deleted.", "Save changes to naamloos.tab?"},
                       TaalRij{"nl",
                               {"&Nieuw", "Wizard nieuwe tab", "&Openen", "Opslaan", "Opslaan als", "Afdrukken",
                                "Afdrukvoorbeeld", "Exporteren…", "Afsluiten"},
-                              "&Bestand", "Annuleren"}));
+                              "&Bestand", "Annuleren", "Standaard stemming (EADGBE) kan niet worden gewist.",
+                              "Veranderingen in naamloos.tab opslaan ?"}));
 
 // Every caption and hint of the command table, and the menu titles, have
 // English words in the built catalogue (a translator answers nothing for a
