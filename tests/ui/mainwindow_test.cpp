@@ -4,6 +4,7 @@
 #include "common/scriptedprompter.h"
 #include "files/qstringprinter.h"
 
+#include "audio/klankbank.h"
 #include "core/analysis.h"
 #include "core/utf8.h"
 #include "ui/editorwidget.h"
@@ -1072,6 +1073,29 @@ TEST_F(Window, ExportOfADocumentWithoutNotesSaysSoAndWritesNothing)
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("leeg.mid"))));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0], "Er staan geen noten in een tabbalk: er is niets te exporteren");
+}
+
+TEST_F(Window, ExportToWavSoundsAndWithoutASoundFontSaysSoAndWritesNothing)
+{
+    Zet(QStringLiteral("e|-0---3-----------|\nB|-----------------|\nG|-5h7-------------|\n"
+                       "D|-----------------|\nA|-----------------|\nE|-----------------|\n"));
+    if (FindSoundFont().empty())
+        GTEST_SKIP() << "geen General MIDI-klankbank geinstalleerd";
+    prompter.fileNames.push_back(dir.filePath(QStringLiteral("lied.wav")));
+    Trigger("Exporteren1");
+    QFile f(dir.filePath(QStringLiteral("lied.wav")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.read(4), QByteArray("RIFF"));
+    // One bar of 4/4 at 100 BPM: 2.4 seconds of 4-byte frames at least.
+    EXPECT_GT(f.size(), 44 + 2.4 * 44100 * 4);
+
+    qputenv("KORVANE_SOUNDFONT", dir.filePath(QStringLiteral("geen.sf2")).toUtf8());
+    prompter.fileNames.push_back(dir.filePath(QStringLiteral("stil.wav")));
+    Trigger("Exporteren1");
+    qunsetenv("KORVANE_SOUNDFONT");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("stil.wav"))));
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_EQ(prompter.messages.back(), GeenKlankbankMelding());
 }
 
 // Transposing, retuning and the capo from their menu items, the dialog
