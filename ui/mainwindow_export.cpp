@@ -61,7 +61,7 @@ void TForm1::Exporteren1Click()
         prompter.Message("Er staan geen noten in een tabbalk: er is niets te exporteren");
         return;
     }
-    const Tijdlijn tijden = BerekenTijden(stuk, regels, {});
+    const Tijdlijn tijden = BerekenTijden(stuk, regels, {100, GekozenGitaar()});
     const std::string titel = TitelVan(regels, stuk, bron.completeBaseName().toStdString());
     std::string bytes = soort == MusicXml ? SchrijfMusicXml(stuk, tijden, titel) : SchrijfMidi(stuk, tijden, titel);
     if (soort == Wav) {
