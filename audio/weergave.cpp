@@ -136,6 +136,9 @@ void Weergever::Begin(const Stuk& s)
         fluid_synth_all_notes_off(f.synth, -1);
         return;
     }
+    // A round starts clean: a loop's next round does not ring on in the
+    // last one's notes.
+    fluid_synth_all_sounds_off(f.synth, -1);
     f.player = new_fluid_player(f.synth);
     if (!f.player)
         return;
