@@ -27,6 +27,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QDockWidget>
 #include <QPushButton>
 #include <QSet>
@@ -1349,6 +1351,17 @@ TEST_F(Afspelen, WithoutASoundOutputTheWindowSaysSoAndStaysUsable)
     Caret(Op(6, 0));
     Toets(Qt::Key_X);
     EXPECT_EQ(w->editor().GetLine(6), U"x");
+}
+
+TEST_F(Window, OnAMachineWithoutSoundTheRealOutputSaysSo)
+{
+    if (!QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "deze computer heeft een geluidsuitvoer";
+    Zet(kSpeelStaf);
+    Trigger("TabAfspelen1");
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].rfind("Er is geen geluidsuitvoer op deze computer", 0), 0u) << prompter.messages[0];
+    EXPECT_FALSE(w->SpeeltTab());
 }
 
 TEST_F(Afspelen, TheChosenGuitarIsKeptAndExported)
