@@ -140,7 +140,13 @@ double TabAfspeler::OefenTempo(double bpm, int ronde)
 
 TabAfspeler::TabAfspeler(Geluidsuitgang& uitgang) : m_uitgang(uitgang) {}
 
-TabAfspeler::~TabAfspeler() { Stop(); }
+TabAfspeler::~TabAfspeler()
+{
+    Stop();
+    m_uitgang.bijVoortgang = nullptr;
+    m_uitgang.bijEinde = nullptr;
+    m_uitgang.bijFout = nullptr;
+}
 
 QString TabAfspeler::Start(std::string_view midi, std::vector<Tempowissel> tempi, Afspeelplan plan, Opties opties)
 {
@@ -169,14 +175,18 @@ QString TabAfspeler::Start(std::string_view midi, std::vector<Tempowissel> tempi
     Volgende(*m_weergever);
     m_bron = std::make_unique<Pcmbron>(*m_weergever);
     m_uitgang.bijVoortgang = [this] { Voortgang(); };
+    // The output's callbacks stay set until the next start: Stop runs
+    // inside them.
     m_uitgang.bijEinde = [this] {
-        if (!m_bron || !m_bron->Leeg())
+        if (!m_speelt || !m_bron || !m_bron->Leeg())
             return;
         Stop();
         if (bijEinde)
             bijEinde();
     };
     m_uitgang.bijFout = [this](const QString& f) {
+        if (!m_speelt)
+            return;
         Stop();
         if (bijFout)
             bijFout(f);
@@ -215,9 +225,6 @@ void TabAfspeler::Stop()
         return;
     m_speelt = false;
     m_uitgang.Stop();
-    m_uitgang.bijVoortgang = nullptr;
-    m_uitgang.bijEinde = nullptr;
-    m_uitgang.bijFout = nullptr;
     m_bron.reset();
     // The weergever stays for Tik and Ronde until the next start.
 }

@@ -1352,7 +1352,14 @@ TEST_F(Afspelen, WithoutASoundOutputTheWindowSaysSoAndStaysUsable)
     nep->weiger.clear();
     Trigger("TabAfspelen1");
     EXPECT_TRUE(w->SpeeltTab());
-    Trigger("TabAfspelen1");
+    // An output that fails while playing stops it, and says so.
+    nep->Speel(0.4);
+    nep->bijFout(QStringLiteral("De geluidsuitvoer is gestopt met een fout"));
+    EXPECT_FALSE(w->SpeeltTab());
+    EXPECT_FALSE(Vinkje("TabAfspelen"));
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1], "De geluidsuitvoer is gestopt met een fout");
+    EXPECT_EQ(Selectie(), std::make_pair(Op(0, 5), 0));
     Caret(Op(6, 0));
     Toets(Qt::Key_X);
     EXPECT_EQ(w->editor().GetLine(6), U"x");
