@@ -15,7 +15,7 @@
 #include "files/prompter.h"
 #include "files/settings.h"
 #include "ui/commandtable.h"
-#include "ui/geluidsuitgang.h"
+#include "ui/tabafspeler.h"
 #include "ui/statusbar.h"
 
 #include <QFont>
