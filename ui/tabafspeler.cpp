@@ -66,9 +66,8 @@ QString TabAfspeler::Start(std::string_view midi, std::vector<Tempowissel> tempi
     Stop();
     m_plan = std::move(plan);
     m_opties = opties;
-    m_tempi = tempi;
     m_tekstBpm = 100;
-    for (const Tempowissel& t : m_tempi)
+    for (const Tempowissel& t : tempi)
         if (t.tik <= m_plan.van)
             m_tekstBpm = t.bpm;
     m_weergever = std::make_unique<Weergever>();
@@ -150,34 +149,6 @@ std::int64_t TabAfspeler::Frame() const
 double TabAfspeler::Tik() const
 {
     return m_weergever && m_speelt ? m_weergever->TikOp(Frame()) : -1;
-}
-
-int TabAfspeler::Ronde() const
-{
-    if (!m_weergever)
-        return 0;
-    int stuk = -1;
-    m_weergever->TikOp(Frame(), &stuk);
-    const auto& stukken = m_weergever->Stukken();
-    if (stuk < 0)
-        stuk = static_cast<int>(stukken.size()) - 1;
-    int n = 0;
-    for (int i = 0; i <= stuk; ++i)
-        n += stukken[static_cast<std::size_t>(i)].soort == Weergever::Stuk::Ronde;
-    return n;
-}
-
-double TabAfspeler::RondeBpm() const
-{
-    if (!m_weergever)
-        return 0;
-    int stuk = -1;
-    m_weergever->TikOp(Frame(), &stuk);
-    const auto& stukken = m_weergever->Stukken();
-    for (int i = stuk < 0 ? static_cast<int>(stukken.size()) - 1 : stuk; i >= 0; --i)
-        if (stukken[static_cast<std::size_t>(i)].soort == Weergever::Stuk::Ronde)
-            return stukken[static_cast<std::size_t>(i)].factor * m_tekstBpm;
-    return m_opties.bpm;
 }
 
 void TabAfspeler::Voortgang()

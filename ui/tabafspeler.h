@@ -64,9 +64,6 @@ public:
     int Punt() const { return m_punt; }
     // The tick under the sound, -1 outside the rounds.
     double Tik() const;
-    // Rounds begun, and the tempo of the one sounding.
-    int Ronde() const;
-    double RondeBpm() const;
 
     std::function<void(int punt)> bijPunt;
     // Played to its end (not after Stop).
@@ -83,7 +80,6 @@ private:
     std::unique_ptr<Pcmbron> m_bron;
     Afspeelplan m_plan;
     Opties m_opties;
-    std::vector<Tempowissel> m_tempi;
     double m_tekstBpm = 100;        // the written tempo where playing starts
     int m_rondes = 0;
     bool m_uitklinken = false;
