@@ -80,7 +80,8 @@ Afspeelplan MaakAfspeelplan(const Muziekstuk& stuk, const Tijdlijn& tijden, Teks
                 p.balk = m.balk;
                 p.kolom = klank.kolom;
                 for (int n = klank.eersteNoot; n < klank.eersteNoot + klank.aantalNoten; ++n)
-                    p.breedte = std::max<int>(p.breedte, stuk.noten[static_cast<std::size_t>(mb.noten.begin + n)].lengte);
+                    p.breedte =
+                        std::max<int>(p.breedte, stuk.noten[static_cast<std::size_t>(mb.noten.begin + n)].lengte);
                 plan.punten.push_back(p);
                 plan.tot = p.tik + tijden.klankLengte[static_cast<std::size_t>(k)];
             }

@@ -860,7 +860,8 @@ int Hoofd(int argc, char** argv)
                 throw Fout{fout};
         } else {
             std::string fout;
-            const std::string bytes = MuziekExport(d.editor, d.state.instellingen.stemming, *bestand, soort, tempo, fout);
+            const std::string bytes =
+                MuziekExport(d.editor, d.state.instellingen.stemming, *bestand, soort, tempo, fout);
             if (!fout.empty())
                 throw Fout{fout};
             SchrijfBestand(*pdf, bytes);

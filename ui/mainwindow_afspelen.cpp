@@ -152,7 +152,8 @@ void TForm1::TabAfspelen1Click()
         StopTab();
         melding(fout);
     };
-    const QString fout = m_afspeler->Start(SchrijfMidi(stuk, tijden, "Tab"), std::move(tempi), std::move(plan), SpeelOpties());
+    const QString fout =
+        m_afspeler->Start(SchrijfMidi(stuk, tijden, "Tab"), std::move(tempi), std::move(plan), SpeelOpties());
     if (!fout.isEmpty()) {
         m_afspeler.reset();
         melding(fout);

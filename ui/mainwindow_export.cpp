@@ -40,7 +40,9 @@ void TForm1::Exporteren1Click()
     else if (ext == QLatin1String("wav"))
         soort = Wav;
     else
-        pad += soort == Midi ? QStringLiteral(".mid") : soort == MusicXml ? QStringLiteral(".musicxml") : QStringLiteral(".wav");
+        pad += soort == Midi       ? QStringLiteral(".mid")
+               : soort == MusicXml ? QStringLiteral(".musicxml")
+                                   : QStringLiteral(".wav");
     if (QFileInfo::exists(pad)) {
         prompter.Beep(Sound::Question);
         const QString vraag = QStringLiteral("Het bestand %1 bestaat al.\r\n"
