@@ -3,6 +3,7 @@
 #include "cli/export.h"
 
 #include "core/pages.h"
+#include "audio/weergave.h"
 #include "files/settings.h"
 #include "files/taal.h"
 #include "core/vertaling.h"
@@ -81,11 +82,13 @@ Exportsoort ExportsoortVan(const std::string& uit)
         return Exportsoort::Midi;
     if (ext == ".musicxml" || ext == ".xml")
         return Exportsoort::MusicXml;
+    if (ext == ".wav")
+        return Exportsoort::Wav;
     return Exportsoort::Onbekend;
 }
 
 std::string MuziekExport(const EditorOps& editor, const std::u32string& stemming, const std::string& bestandsnaam,
-                         Exportsoort soort, double tempo)
+                         Exportsoort soort, double tempo, std::string& fout)
 {
     TabAnalyse analyse;
     analyze(editor, analyse);
@@ -97,7 +100,12 @@ std::string MuziekExport(const EditorOps& editor, const std::u32string& stemming
     const Tijdlijn tijden = BerekenTijden(stuk, regels, {tempo});
     const std::string naam = bestandsnaam == "-" ? "Tab" : std::filesystem::path(bestandsnaam).stem().string();
     const std::string titel = TitelVan(regels, stuk, naam);
-    return soort == Exportsoort::Midi ? SchrijfMidi(stuk, tijden, titel) : SchrijfMusicXml(stuk, tijden, titel);
+    if (soort == Exportsoort::MusicXml)
+        return SchrijfMusicXml(stuk, tijden, titel);
+    std::string midi = SchrijfMidi(stuk, tijden, titel);
+    if (soort == Exportsoort::Midi)
+        return midi;
+    return RenderWav(midi, Tempokaart(tijden), Speelduur(tijden), fout);
 }
 
 } // namespace korvane

@@ -43,7 +43,7 @@ namespace {
 
 const char* const gebruik = QT_TRANSLATE_NOOP("korvane-cli", R"(Gebruik: korvane-cli BESTAND [-o UIT | -i] [--state] STAP...
        korvane-cli BESTAND --export UIT.pdf [--page-size A4|Letter] [STAP...]
-       korvane-cli BESTAND --export UIT.mid|UIT.musicxml [--tempo N] [STAP...]
+       korvane-cli BESTAND --export UIT.mid|UIT.musicxml|UIT.wav [--tempo N] [STAP...]
 
 Leest BESTAND (- = standaardinvoer) in zijn eigen codering, voert de stappen
 in volgorde uit en schrijft het resultaat naar UIT, met -i terug naar BESTAND
@@ -114,9 +114,11 @@ groep en rechten.
 Met --export worden de pagina's na de stappen afgedrukt naar UIT.pdf, met
 dezelfde opmaak als Afdrukken in het venster (papier A4 tenzij --page-size
 Letter; lettertype en grootte uit "Opties.txt" als dat er is). Met UIT.mid
-(of .midi) wordt het een MIDI-bestand, met UIT.musicxml (of .xml) MusicXML;
---tempo N (20 tot en met 400) geldt waar de tekst zelf geen tempo noemt
-(anders 100). Zonder -o of -i gaat de tekst dan nergens heen.
+(of .midi) wordt het een MIDI-bestand, met UIT.musicxml (of .xml) MusicXML,
+met UIT.wav geluid (16 bit stereo, 44,1 kHz) via FluidSynth en een General
+MIDI-klankbank (KORVANE_SOUNDFONT of die van het systeem; zonder klankbank
+afsluitcode 2); --tempo N (20 tot en met 400) geldt waar de tekst zelf geen
+tempo noemt (anders 100). Zonder -o of -i gaat de tekst dan nergens heen.
 
 Met check gaat de tekst zonder -o of -i nergens heen, zodat alleen de
 bevindingen op de standaarduitvoer staan.
@@ -867,13 +869,18 @@ int Hoofd(int argc, char** argv)
     if (pdf) {
         const Exportsoort soort = ExportsoortVan(*pdf);
         if (soort == Exportsoort::Onbekend)
-            throw Fout{Invul(Vertaal("korvane-cli", "onbekend exportformaat voor %1 (.pdf, .mid of .musicxml)"), {*pdf})};
+            throw Fout{Invul(Vertaal("korvane-cli", "onbekend exportformaat voor %1 (.pdf, .mid, .musicxml of .wav)"), {*pdf})};
         if (soort == Exportsoort::Pdf) {
             const std::string fout = ExporteerPdf(d.editor, *bestand, *pdf, papier);
             if (!fout.empty())
                 throw Fout{fout};
         } else {
-            SchrijfBestand(*pdf, MuziekExport(d.editor, d.state.instellingen.stemming, *bestand, soort, tempo));
+            std::string fout;
+            const std::string bytes =
+                MuziekExport(d.editor, d.state.instellingen.stemming, *bestand, soort, tempo, fout);
+            if (!fout.empty())
+                throw Fout{fout};
+            SchrijfBestand(*pdf, bytes);
         }
     }
 

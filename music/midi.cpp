@@ -305,23 +305,14 @@ std::string Tekst(std::string_view s)
 std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::string_view titel)
 {
     std::vector<std::string> sporen;
-    std::int64_t langste = 0;
-    for (const Speelgroep& g : tijden.groepen)
-        langste = std::max(langste, g.lengte);
+    const std::int64_t langste = Speelduur(tijden);
 
     // The conductor: tempo from every group, time signatures as the first
     // group plays them.
     {
         Spoor dirigent;
         dirigent.Meta(0, 0x03, titel);
-        std::vector<Tempowissel> tempi;
-        for (const Speelgroep& g : tijden.groepen)
-            for (const Tempowissel& t : g.tempi)
-                if (std::none_of(tempi.begin(), tempi.end(), [&](const Tempowissel& x) { return x.tik == t.tik; }))
-                    tempi.push_back(t);
-        if (tempi.empty())
-            tempi.push_back({0, 100});
-        for (const Tempowissel& t : tempi) {
+        for (const Tempowissel& t : Tempokaart(tijden)) {
             const auto us = static_cast<std::uint32_t>(std::lround(60'000'000.0 / t.bpm));
             std::string d;
             d += static_cast<char>((us >> 16) & 0xFF);

@@ -488,7 +488,7 @@ Tijdlijn BerekenTijden(const Muziekstuk& stuk, Regelbron& regels, const TijdOpti
             Speelgroep g;
             g.snaren = n;
             g.bas = bas;
-            g.programma = bas ? 33 : (gitaar >= 0 ? gitaar : 25);
+            g.programma = bas ? 33 : (gitaar >= 0 ? gitaar : opties.gitaar);
             uit.groepen.push_back(std::move(g));
         }
         uit.groepen[static_cast<std::size_t>(it->second)].balken.push_back(static_cast<int>(bi));
@@ -541,6 +541,54 @@ std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden
         }
     }
     return uit;
+}
+
+std::vector<Tempowissel> Tempokaart(const Tijdlijn& tijden)
+{
+    std::vector<Tempowissel> tempi;
+    for (const Speelgroep& g : tijden.groepen)
+        for (const Tempowissel& t : g.tempi)
+            if (std::none_of(tempi.begin(), tempi.end(), [&](const Tempowissel& x) { return x.tik == t.tik; }))
+                tempi.push_back(t);
+    std::stable_sort(tempi.begin(), tempi.end(), [](const Tempowissel& a, const Tempowissel& b) { return a.tik < b.tik; });
+    if (tempi.empty() || tempi.front().tik > 0)
+        tempi.insert(tempi.begin(), {0, tempi.empty() ? 100.0 : tempi.front().bpm});
+    return tempi;
+}
+
+double TikNaarSeconden(const std::vector<Tempowissel>& tempi, std::int64_t tik)
+{
+    double s = 0;
+    for (std::size_t i = 0; i < tempi.size() && tempi[i].tik < tik; ++i) {
+        const std::int64_t tot = i + 1 < tempi.size() ? std::min(tik, tempi[i + 1].tik) : tik;
+        s += static_cast<double>(tot - tempi[i].tik) * 60.0 / (tempi[i].bpm * kTikkenPerKwart);
+    }
+    return s;
+}
+
+double SecondenNaarTik(const std::vector<Tempowissel>& tempi, double seconden)
+{
+    double s = 0;
+    for (std::size_t i = 0; i < tempi.size(); ++i) {
+        const double perTik = 60.0 / (tempi[i].bpm * kTikkenPerKwart);
+        if (i + 1 < tempi.size()) {
+            const double stuk = static_cast<double>(tempi[i + 1].tik - tempi[i].tik) * perTik;
+            if (s + stuk <= seconden) {
+                s += stuk;
+                continue;
+            }
+        }
+        return static_cast<double>(tempi[i].tik) + (seconden - s) / perTik;
+    }
+    return seconden * 100.0 * kTikkenPerKwart / 60.0;
+}
+
+std::int64_t Speelduur(const Tijdlijn& tijden)
+{
+    std::int64_t langste = 0;
+    for (const Speelgroep& g : tijden.groepen)
+        langste = std::max(langste, g.lengte);
+    return langste;
 }
 
 } // namespace korvane

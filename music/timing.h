@@ -69,6 +69,7 @@ struct Tijdlijn {
 
 struct TijdOpties {
     double tempo = 100;                 // when the text names none
+    int gitaar = 25;                    // General MIDI program of a guitar the text names none for
 };
 
 // `regels` are the lines the model was read from: count lines, "3/4" marks,
@@ -89,6 +90,18 @@ struct Speelnoot {
 // The notes of one group in playing order (by onset, then string), repeats
 // expanded; the list a player or a file writer walks through.
 std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep);
+
+// The tempo changes of all groups in tick order, as the file's conductor
+// holds them; at least one, at tick 0.
+std::vector<Tempowissel> Tempokaart(const Tijdlijn& tijden);
+
+// Seconds from tick 0 to `tik` under `tempi` (Tempokaart's order).
+double TikNaarSeconden(const std::vector<Tempowissel>& tempi, std::int64_t tik);
+// The tick sounding `seconden` after tick 0; the inverse of the above.
+double SecondenNaarTik(const std::vector<Tempowissel>& tempi, double seconden);
+
+// The length of the longest group, in ticks.
+std::int64_t Speelduur(const Tijdlijn& tijden);
 
 // A tempo statement in a line ("Tempo: 96", "♩ = 96", "96 bpm"), or 0.
 double LeesTempo(std::u32string_view regel);

@@ -597,6 +597,26 @@ The device is not ready.</translation>
         <source>Hele pagina Tab</source>
         <translation>Full page of tab</translation>
     </message>
+    <message>
+        <source>Tab afspelen</source>
+        <translation>Play tab</translation>
+    </message>
+    <message>
+        <source>Tab afspelen (F5)|Tab afspelen vanaf de caret of de selectie (F5)</source>
+        <translation>Play tab (F5)|Play the tab from the caret or the selection (F5)</translation>
+    </message>
+    <message>
+        <source>Herhalen</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>Aftellen</source>
+        <translation>Count in</translation>
+    </message>
+    <message>
+        <source>Langzamer oefenen</source>
+        <translation>Practise slower</translation>
+    </message>
 </context>
 <context>
     <name>Info</name>
@@ -658,6 +678,45 @@ The device is not ready.</translation>
     <message>
         <source>Fout bij het schrijven van %1</source>
         <translation>Error writing %1</translation>
+    </message>
+</context>
+<context>
+    <name>Korvane</name>
+    <message>
+        <source>Er is geen geluidsuitvoer op deze computer: de tab kan niet worden afgespeeld. Exporteren naar WAV kan wel.</source>
+        <translation>This computer has no sound output: the tab cannot be played. Exporting to WAV still works.</translation>
+    </message>
+    <message>
+        <source>De geluidsuitvoer %1 kan geen 16-bit stereo op 44,1 kHz afspelen: de tab kan niet worden afgespeeld.</source>
+        <translation>The sound output %1 cannot play 16-bit stereo at 44.1 kHz: the tab cannot be played.</translation>
+    </message>
+    <message>
+        <source>De geluidsuitvoer is gestopt met een fout: het afspelen is afgebroken.</source>
+        <translation>The sound output stopped with an error: playback was stopped.</translation>
+    </message>
+    <message>
+        <source>De geluidsuitvoer kan niet worden geopend: de tab kan niet worden afgespeeld.</source>
+        <translation>The sound output cannot be opened: the tab cannot be played.</translation>
+    </message>
+    <message>
+        <source>Nylonsnarige gitaar</source>
+        <translation>Nylon-string guitar</translation>
+    </message>
+    <message>
+        <source>Staalsnarige gitaar</source>
+        <translation>Steel-string guitar</translation>
+    </message>
+    <message>
+        <source>Elektrische gitaar, clean</source>
+        <translation>Electric guitar, clean</translation>
+    </message>
+    <message>
+        <source>Gitaar met overdrive</source>
+        <translation>Overdriven guitar</translation>
+    </message>
+    <message>
+        <source>Vervormde gitaar</source>
+        <translation>Distorted guitar</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1048,22 @@ Check that it is installed.</translation>
         <source>De akkoordnaam past niet in de tekenset van het document</source>
         <translation>The chord name does not fit in the document&apos;s character set</translation>
     </message>
+    <message>
+        <source>Er is geen General MIDI-klankbank (SoundFont) gevonden; installeer bijvoorbeeld het pakket timgm6mb-soundfont</source>
+        <translation>No General MIDI SoundFont was found; install, for example, the package timgm6mb-soundfont</translation>
+    </message>
+    <message>
+        <source>FluidSynth kan niet starten</source>
+        <translation>FluidSynth cannot start</translation>
+    </message>
+    <message>
+        <source>De klankbank %1 kan niet worden gelezen</source>
+        <translation>The SoundFont %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>Het stuk duurt te lang voor een WAV-bestand</source>
+        <translation>The piece is too long for a WAV file</translation>
+    </message>
 </context>
 <context>
     <name>Muziekdialoog</name>
@@ -1143,174 +1218,6 @@ Check that it is installed.</translation>
     <message>
         <source>kan PDF %1 niet schrijven</source>
         <translation>cannot write PDF %1</translation>
-    </message>
-    <message>
-        <source>Gebruik: korvane-cli BESTAND [-o UIT | -i] [--state] STAP...
-       korvane-cli BESTAND --export UIT.pdf [--page-size A4|Letter] [STAP...]
-       korvane-cli BESTAND --export UIT.mid|UIT.musicxml [--tempo N] [STAP...]
-
-Leest BESTAND (- = standaardinvoer) in zijn eigen codering, voert de stappen
-in volgorde uit en schrijft het resultaat naar UIT, met -i terug naar BESTAND
-(via een tijdelijk bestand dat eroverheen wordt hernoemd), of anders naar de
-standaarduitvoer, in dezelfde codering. Regeleinden mogen CR LF, LF of een
-losse CR zijn; het resultaat krijgt de stijl van het eerste regeleinde in het
-bestand (CR LF als het er geen heeft). Alle andere tekens blijven zoals ze zijn.
-
-Codering: een byte-order mark (UTF-8, UTF-16 LE/BE) beslist; anders is geldige
-UTF-8 met minstens een teken buiten ASCII UTF-8; anders is zuivere ASCII UTF-8
-en al het andere Windows-1252 (dat elke byte leest).
-  --from CODERING     lees de invoer in deze codering
-  --to CODERING       schrijf het resultaat in deze codering; een teken dat
-                      die codering niet kan bevatten geeft afsluitcode 2, met
-                      regel en kolom, en er wordt niets geschreven
-  CODERING: utf-8, utf-8-bom, utf-16le, utf-16be, windows-1252
-
-Stappen:
-  caret=R,K           caret op regel R, kolom K (beide vanaf 0)
-  select=R1,K1,R2,K2  selectie tussen twee punten, in willekeurige volgorde
-  type=TEKST          vervangt de selectie zoals typen doet; \n is een
-                      regeleinde, \\ een backslash (TEKST in UTF-8)
-  tuning=TEKST        de stemming (standaard EADGBE)
-  width=N             de tabbreedte, 20 tot en met 90 (standaard 80)
-  time=off|3/4|4/4|6/8|12/8
-                      maatsoorten uit, of aan met die maatsoort
-  staff               lege tabbalk invoegen
-  bar | space | repeat-begin | repeat-end
-                      maatstreep, spatie, begin- of eindherhaling op de
-                      caretkolom van de tabbalk onder de caret
-  tuning-column | line-ends | left-align
-                      stemming invoegen, regeleindes, links uitlijnen
-  vcopy | vcut | vpaste
-                      verticaal kopieren, knippen en plakken
-  undo                ongedaan maken (eigen undo van het typen, anders de
-                      regelmomentopname van de laatste kolomopdracht)
-  lines               doorlopende tablijnen (alsof het Korvane-font actief is)
-  ascii               kvn formaat naar Ascii
-  full-page           hele pagina tab (vervangt het document zonder vraag:
-                      het resultaat wordt toch pas aan het eind geschreven)
-  analyze             tabanalyse opnieuw uitvoeren
-  check               tab controleren: elke bevinding als
-                      &quot;BESTAND:REGEL:KOLOM: melding&quot; (vanaf 1) op de
-                      standaarduitvoer
-  repair              alles herstellen wat de controle kan herstellen
-  chords              elke kolom van drie of meer noten benoemen op de
-                      akkoordregel boven de balk (die er zo nodig bij komt)
-  transpose=N         transponeren met N halve tonen (-12 tot en met 12):
-                      de tabbalken in de selectie, zonder selectie alle
-  retune=STEMMING     andere stemming (zoals DADGBE) met dezelfde
-                      toonhoogtes, voor dezelfde tabbalken
-  capo=N              capo op fret N (0 = geen), toonhoogtes blijven
-
-Meldingen die het venster zou tonen gaan naar standaardfout als
-&quot;korvane: TEKST&quot;; vragen worden met ja beantwoord. Stappen die in het venster
-uitgeschakeld zouden zijn (vcopy en vcut zonder selectie, vpaste voordat iets
-verticaal gekopieerd is) doen niets. Met --state is de laatste regel op
-standaardfout:
-  caret=OFFSET line=R column=K selection=N staffs=B modified=0|1
-
-BESTAND mag hoogstens 1 GiB groot zijn: een groter bestand wordt niet gelezen
-en een invoer zonder einde (een apparaat, een pijp) wordt bij die grens
-afgebroken. Is UIT een symbolische koppeling, dan wordt geschreven naar het
-bestand waarnaar ze verwijst, ook als dat nog niet bestaat. Een bestand dat u
-niet mag wijzigen wordt niet vervangen; een vervangen bestand houdt eigenaar,
-groep en rechten.
-
-Met --export worden de pagina&apos;s na de stappen afgedrukt naar UIT.pdf, met
-dezelfde opmaak als Afdrukken in het venster (papier A4 tenzij --page-size
-Letter; lettertype en grootte uit &quot;Opties.txt&quot; als dat er is). Met UIT.mid
-(of .midi) wordt het een MIDI-bestand, met UIT.musicxml (of .xml) MusicXML;
---tempo N (20 tot en met 400) geldt waar de tekst zelf geen tempo noemt
-(anders 100). Zonder -o of -i gaat de tekst dan nergens heen.
-
-Met check gaat de tekst zonder -o of -i nergens heen, zodat alleen de
-bevindingen op de standaarduitvoer staan.
-
-Afsluitcode 0 bij succes, 1 als de laatste check iets vond; 2 met een reden van een regel bij een ongeldige
-stap, een onleesbaar, te groot of eindeloos BESTAND of een onschrijfbaar UIT;
-dan wordt niets geschreven.
-</source>
-        <translation>Usage: korvane-cli FILE [-o OUT | -i] [--state] STEP...
-       korvane-cli FILE --export OUT.pdf [--page-size A4|Letter] [STEP...]
-       korvane-cli FILE --export OUT.mid|OUT.musicxml [--tempo N] [STEP...]
-
-Reads FILE (- = standard input) in its own encoding, runs the steps in order
-and writes the result to OUT, with -i back to FILE (through a temporary file
-that is renamed over it), or else to standard output, in the same encoding.
-Line breaks may be CR LF, LF or a lone CR; the result takes the style of the
-first line break in the file (CR LF if it has none). All other characters stay
-as they are.
-
-Encoding: a byte-order mark (UTF-8, UTF-16 LE/BE) decides; otherwise valid
-UTF-8 with at least one character outside ASCII is UTF-8; otherwise pure ASCII
-is UTF-8 and everything else Windows-1252 (which reads any byte).
-  --from ENCODING     read the input in this encoding
-  --to ENCODING       write the result in this encoding; a character that
-                      encoding cannot hold gives exit status 2, with line and
-                      column, and nothing is written
-  ENCODING: utf-8, utf-8-bom, utf-16le, utf-16be, windows-1252
-
-Steps:
-  caret=L,C           caret on line L, column C (both counted from 0)
-  select=L1,C1,L2,C2  selection between two points, in either order
-  type=TEXT           replaces the selection as typing does; \n is a line
-                      break, \\ a backslash (TEXT in UTF-8)
-  tuning=TEXT         the tuning (default EADGBE)
-  width=N             the tab width, 20 to 90 (default 80)
-  time=off|3/4|4/4|6/8|12/8
-                      time signatures off, or on with that time signature
-  staff               insert an empty staff
-  bar | space | repeat-begin | repeat-end
-                      bar line, space, start or end repeat at the caret
-                      column of the staff under the caret
-  tuning-column | line-ends | left-align
-                      insert tuning, line ends, align left
-  vcopy | vcut | vpaste
-                      vertical copy, cut and paste
-  undo                undo (the typing&apos;s own undo, otherwise the line
-                      snapshot of the last column command)
-  lines               continuous tab lines (as if the Korvane font were active)
-  ascii               kvn format to ASCII
-  full-page           full page of tab (replaces the document without asking:
-                      the result is only written at the end anyway)
-  analyze             run the tab analysis again
-  check               check the tab: each finding as
-                      &quot;FILE:LINE:COLUMN: message&quot; (counted from 1) on
-                      standard output
-  repair              repair everything the check can repair
-  chords              name every column of three or more notes on the chord
-                      line above the staff (added where needed)
-  transpose=N         transpose by N semitones (-12 to 12): the staffs in
-                      the selection, without a selection all of them
-  retune=TUNING       another tuning (such as DADGBE) with the same pitches,
-                      for the same staffs
-  capo=N              capo at fret N (0 = none), pitches stay the same
-
-Messages the window would show go to standard error as &quot;korvane: TEXT&quot;;
-questions are answered with yes. Steps that would be disabled in the window
-(vcopy and vcut without a selection, vpaste before anything has been copied
-vertically) do nothing. With --state the last line on standard error is:
-  caret=OFFSET line=L column=C selection=N staffs=S modified=0|1
-
-FILE may be at most 1 GiB: a larger file is not read, and an input without an
-end (a device, a pipe) is cut off at that limit. If OUT is a symbolic link, the
-file it points to is written, even if that does not exist yet. A file you may
-not change is not replaced; a replaced file keeps its owner, group and
-permissions.
-
-With --export the pages are printed to OUT.pdf after the steps, with the same
-layout as Print in the window (A4 paper unless --page-size Letter; font and
-size from &quot;Opties.txt&quot; if there is one). With OUT.mid (or .midi) it becomes a
-MIDI file, with OUT.musicxml (or .xml) MusicXML; --tempo N (20 to 400) applies
-where the text itself names no tempo (otherwise 100). Without -o or -i the text
-then goes nowhere.
-
-With check the text goes nowhere without -o or -i, so that only the findings
-are on standard output.
-
-Exit status 0 on success, 1 if the last check found something; 2 with a
-one-line reason for an invalid step, an unreadable, too large or endless FILE
-or an unwritable OUT; then nothing is written.
-</translation>
     </message>
     <message>
         <source>ongeldige stap &apos;%1&apos;: verwacht %2 getallen van 0 of meer, gescheiden door komma&apos;s</source>
@@ -1501,10 +1408,6 @@ or an unwritable OUT; then nothing is written.
         <translation>-i cannot be used with standard input</translation>
     </message>
     <message>
-        <source>onbekend exportformaat voor %1 (.pdf, .mid of .musicxml)</source>
-        <translation>unknown export format for %1 (.pdf, .mid or .musicxml)</translation>
-    </message>
-    <message>
         <source>kan niet naar de standaarduitvoer schrijven: %1</source>
         <translation>cannot write to standard output: %1</translation>
     </message>
@@ -1519,6 +1422,182 @@ or an unwritable OUT; then nothing is written.
     <message>
         <source>regel %1, kolom %2: %3</source>
         <translation>line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>Gebruik: korvane-cli BESTAND [-o UIT | -i] [--state] STAP...
+       korvane-cli BESTAND --export UIT.pdf [--page-size A4|Letter] [STAP...]
+       korvane-cli BESTAND --export UIT.mid|UIT.musicxml|UIT.wav [--tempo N] [STAP...]
+
+Leest BESTAND (- = standaardinvoer) in zijn eigen codering, voert de stappen
+in volgorde uit en schrijft het resultaat naar UIT, met -i terug naar BESTAND
+(via een tijdelijk bestand dat eroverheen wordt hernoemd), of anders naar de
+standaarduitvoer, in dezelfde codering. Regeleinden mogen CR LF, LF of een
+losse CR zijn; het resultaat krijgt de stijl van het eerste regeleinde in het
+bestand (CR LF als het er geen heeft). Alle andere tekens blijven zoals ze zijn.
+
+Codering: een byte-order mark (UTF-8, UTF-16 LE/BE) beslist; anders is geldige
+UTF-8 met minstens een teken buiten ASCII UTF-8; anders is zuivere ASCII UTF-8
+en al het andere Windows-1252 (dat elke byte leest).
+  --from CODERING     lees de invoer in deze codering
+  --to CODERING       schrijf het resultaat in deze codering; een teken dat
+                      die codering niet kan bevatten geeft afsluitcode 2, met
+                      regel en kolom, en er wordt niets geschreven
+  CODERING: utf-8, utf-8-bom, utf-16le, utf-16be, windows-1252
+
+Stappen:
+  caret=R,K           caret op regel R, kolom K (beide vanaf 0)
+  select=R1,K1,R2,K2  selectie tussen twee punten, in willekeurige volgorde
+  type=TEKST          vervangt de selectie zoals typen doet; \n is een
+                      regeleinde, \\ een backslash (TEKST in UTF-8)
+  tuning=TEKST        de stemming (standaard EADGBE)
+  width=N             de tabbreedte, 20 tot en met 90 (standaard 80)
+  time=off|3/4|4/4|6/8|12/8
+                      maatsoorten uit, of aan met die maatsoort
+  staff               lege tabbalk invoegen
+  bar | space | repeat-begin | repeat-end
+                      maatstreep, spatie, begin- of eindherhaling op de
+                      caretkolom van de tabbalk onder de caret
+  tuning-column | line-ends | left-align
+                      stemming invoegen, regeleindes, links uitlijnen
+  vcopy | vcut | vpaste
+                      verticaal kopieren, knippen en plakken
+  undo                ongedaan maken (eigen undo van het typen, anders de
+                      regelmomentopname van de laatste kolomopdracht)
+  lines               doorlopende tablijnen (alsof het Korvane-font actief is)
+  ascii               kvn formaat naar Ascii
+  full-page           hele pagina tab (vervangt het document zonder vraag:
+                      het resultaat wordt toch pas aan het eind geschreven)
+  analyze             tabanalyse opnieuw uitvoeren
+  check               tab controleren: elke bevinding als
+                      &quot;BESTAND:REGEL:KOLOM: melding&quot; (vanaf 1) op de
+                      standaarduitvoer
+  repair              alles herstellen wat de controle kan herstellen
+  chords              elke kolom van drie of meer noten benoemen op de
+                      akkoordregel boven de balk (die er zo nodig bij komt)
+  transpose=N         transponeren met N halve tonen (-12 tot en met 12):
+                      de tabbalken in de selectie, zonder selectie alle
+  retune=STEMMING     andere stemming (zoals DADGBE) met dezelfde
+                      toonhoogtes, voor dezelfde tabbalken
+  capo=N              capo op fret N (0 = geen), toonhoogtes blijven
+
+Meldingen die het venster zou tonen gaan naar standaardfout als
+&quot;korvane: TEKST&quot;; vragen worden met ja beantwoord. Stappen die in het venster
+uitgeschakeld zouden zijn (vcopy en vcut zonder selectie, vpaste voordat iets
+verticaal gekopieerd is) doen niets. Met --state is de laatste regel op
+standaardfout:
+  caret=OFFSET line=R column=K selection=N staffs=B modified=0|1
+
+BESTAND mag hoogstens 1 GiB groot zijn: een groter bestand wordt niet gelezen
+en een invoer zonder einde (een apparaat, een pijp) wordt bij die grens
+afgebroken. Is UIT een symbolische koppeling, dan wordt geschreven naar het
+bestand waarnaar ze verwijst, ook als dat nog niet bestaat. Een bestand dat u
+niet mag wijzigen wordt niet vervangen; een vervangen bestand houdt eigenaar,
+groep en rechten.
+
+Met --export worden de pagina&apos;s na de stappen afgedrukt naar UIT.pdf, met
+dezelfde opmaak als Afdrukken in het venster (papier A4 tenzij --page-size
+Letter; lettertype en grootte uit &quot;Opties.txt&quot; als dat er is). Met UIT.mid
+(of .midi) wordt het een MIDI-bestand, met UIT.musicxml (of .xml) MusicXML,
+met UIT.wav geluid (16 bit stereo, 44,1 kHz) via FluidSynth en een General
+MIDI-klankbank (KORVANE_SOUNDFONT of die van het systeem; zonder klankbank
+afsluitcode 2); --tempo N (20 tot en met 400) geldt waar de tekst zelf geen
+tempo noemt (anders 100). Zonder -o of -i gaat de tekst dan nergens heen.
+
+Met check gaat de tekst zonder -o of -i nergens heen, zodat alleen de
+bevindingen op de standaarduitvoer staan.
+
+Afsluitcode 0 bij succes, 1 als de laatste check iets vond; 2 met een reden van een regel bij een ongeldige
+stap, een onleesbaar, te groot of eindeloos BESTAND of een onschrijfbaar UIT;
+dan wordt niets geschreven.
+</source>
+        <translation>Usage: korvane-cli FILE [-o OUT | -i] [--state] STEP...
+       korvane-cli FILE --export OUT.pdf [--page-size A4|Letter] [STEP...]
+       korvane-cli FILE --export OUT.mid|OUT.musicxml|OUT.wav [--tempo N] [STEP...]
+
+Reads FILE (- = standard input) in its own encoding, runs the steps in order
+and writes the result to OUT, with -i back to FILE (through a temporary file
+that is renamed over it), or else to standard output, in the same encoding.
+Line breaks may be CR LF, LF or a lone CR; the result takes the style of the
+first line break in the file (CR LF if it has none). All other characters stay
+as they are.
+
+Encoding: a byte-order mark (UTF-8, UTF-16 LE/BE) decides; otherwise valid
+UTF-8 with at least one character outside ASCII is UTF-8; otherwise pure ASCII
+is UTF-8 and everything else Windows-1252 (which reads any byte).
+  --from ENCODING     read the input in this encoding
+  --to ENCODING       write the result in this encoding; a character that
+                      encoding cannot hold gives exit status 2, with line and
+                      column, and nothing is written
+  ENCODING: utf-8, utf-8-bom, utf-16le, utf-16be, windows-1252
+
+Steps:
+  caret=L,C           caret on line L, column C (both counted from 0)
+  select=L1,C1,L2,C2  selection between two points, in either order
+  type=TEXT           replaces the selection as typing does; \n is a line
+                      break, \\ a backslash (TEXT in UTF-8)
+  tuning=TEXT         the tuning (default EADGBE)
+  width=N             the tab width, 20 to 90 (default 80)
+  time=off|3/4|4/4|6/8|12/8
+                      time signatures off, or on with that time signature
+  staff               insert an empty staff
+  bar | space | repeat-begin | repeat-end
+                      bar line, space, start or end repeat at the caret
+                      column of the staff under the caret
+  tuning-column | line-ends | left-align
+                      insert tuning, line ends, align left
+  vcopy | vcut | vpaste
+                      vertical copy, cut and paste
+  undo                undo (the typing&apos;s own undo, otherwise the line
+                      snapshot of the last column command)
+  lines               continuous tab lines (as if the Korvane font were active)
+  ascii               kvn format to ASCII
+  full-page           full page of tab (replaces the document without asking:
+                      the result is only written at the end anyway)
+  analyze             run the tab analysis again
+  check               check the tab: each finding as
+                      &quot;FILE:LINE:COLUMN: message&quot; (counted from 1) on
+                      standard output
+  repair              repair everything the check can repair
+  chords              name every column of three or more notes on the chord
+                      line above the staff (added where needed)
+  transpose=N         transpose by N semitones (-12 to 12): the staffs in
+                      the selection, without a selection all of them
+  retune=TUNING       another tuning (such as DADGBE) with the same pitches,
+                      for the same staffs
+  capo=N              capo at fret N (0 = none), pitches stay the same
+
+Messages the window would show go to standard error as &quot;korvane: TEXT&quot;;
+questions are answered with yes. Steps that would be disabled in the window
+(vcopy and vcut without a selection, vpaste before anything has been copied
+vertically) do nothing. With --state the last line on standard error is:
+  caret=OFFSET line=L column=C selection=N staffs=S modified=0|1
+
+FILE may be at most 1 GiB: a larger file is not read, and an input without an
+end (a device, a pipe) is cut off at that limit. If OUT is a symbolic link, the
+file it points to is written, even if that does not exist yet. A file you may
+not change is not replaced; a replaced file keeps its owner, group and
+permissions.
+
+With --export the pages are printed to OUT.pdf after the steps, with the same
+layout as Print in the window (A4 paper unless --page-size Letter; font and
+size from &quot;Opties.txt&quot; if there is one). With OUT.mid (or .midi) it becomes a
+MIDI file, with OUT.musicxml (or .xml) MusicXML, with OUT.wav sound (16-bit
+stereo, 44.1 kHz) through FluidSynth and a General MIDI SoundFont
+(KORVANE_SOUNDFONT or the system's; without a SoundFont exit status 2);
+--tempo N (20 to 400) applies where the text itself names no tempo (otherwise
+100). Without -o or -i the text then goes nowhere.
+
+With check the text goes nowhere without -o or -i, so that only the findings
+are on standard output.
+
+Exit status 0 on success, 1 if the last check found something; 2 with a
+one-line reason for an invalid step, an unreadable, too large or endless FILE
+or an unwritable OUT; then nothing is written.
+</translation>
+    </message>
+    <message>
+        <source>onbekend exportformaat voor %1 (.pdf, .mid, .musicxml of .wav)</source>
+        <translation>unknown export format for %1 (.pdf, .mid, .musicxml or .wav)</translation>
     </message>
 </context>
 <context>
@@ -1604,6 +1683,30 @@ Do you want to replace it?</translation>
     <message>
         <source>Ook mogelijk: %1</source>
         <translation>Also possible: %1</translation>
+    </message>
+    <message>
+        <source>Tempo van Tab afspelen</source>
+        <translation>Tempo of Play tab</translation>
+    </message>
+    <message>
+        <source>Tempo van Tab afspelen, in tellen per minuut</source>
+        <translation>Tempo of Play tab, in beats per minute</translation>
+    </message>
+    <message>
+        <source>Gitaarklank van afspelen en exporteren</source>
+        <translation>Guitar sound for playing and exporting</translation>
+    </message>
+    <message>
+        <source>Gitaarklank van afspelen en exporteren; basstemmingen klinken als bas</source>
+        <translation>Guitar sound for playing and exporting; bass tunings sound as a bass</translation>
+    </message>
+    <message>
+        <source>Er staan geen noten in een tabbalk: er is niets af te spelen</source>
+        <translation>There are no notes in a staff: there is nothing to play</translation>
+    </message>
+    <message>
+        <source>In de selectie staan geen noten om af te spelen</source>
+        <translation>There are no notes in the selection to play</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,10 @@ const Commando tabel[] = {
  {"Opnieuwladenmetcodering1",QT_TRANSLATE_NOOP("Commando", "Opnieuw laden met codering"),"",        Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &F::Opnieuwladenmetcodering1Click, nullptr},
  Sep(Menu::Bestand),
  {"Mediabestandopenen1",    QT_TRANSLATE_NOOP("Commando", "Media bestand openen"),    "Ctrl+M",    Menu::Bestand,  "OpenMedia",      QT_TRANSLATE_NOOP("Commando", "Media bestand openen (Ctrl+M)"),                 N, N,  J, J,  nullptr,                   ":/icons/media.svg",            &F::OpenMediaClick,              nullptr},
+ {"TabAfspelen1",           QT_TRANSLATE_NOOP("Commando", "Tab afspelen"),            "F5",        Menu::Bestand,  "TabAfspelen",    QT_TRANSLATE_NOOP("Commando", "Tab afspelen (F5)|Tab afspelen vanaf de caret of de selectie (F5)"), N, J,  J, J,  nullptr,   ":/icons/play.svg",             &F::TabAfspelen1Click,           nullptr},
+ {"Herhalen1",              QT_TRANSLATE_NOOP("Commando", "Herhalen"),                "",          Menu::Bestand,  nullptr,          nullptr,                                         J, N,  J, J,  nullptr,                   nullptr,                        &F::SpeelkeuzeClick,             nullptr},
+ {"Aftellen1",              QT_TRANSLATE_NOOP("Commando", "Aftellen"),                "",          Menu::Bestand,  nullptr,          nullptr,                                         J, N,  J, J,  nullptr,                   nullptr,                        &F::SpeelkeuzeClick,             nullptr},
+ {"Langzameroefenen1",      QT_TRANSLATE_NOOP("Commando", "Langzamer oefenen"),       "",          Menu::Bestand,  nullptr,          nullptr,                                         J, N,  J, J,  nullptr,                   nullptr,                        &F::SpeelkeuzeClick,             nullptr},
  Sep(Menu::Bestand),
  {"Afdrukken1",             QT_TRANSLATE_NOOP("Commando", "Afdrukken"),               "Ctrl+P",    Menu::Bestand,  "printbutton",    QT_TRANSLATE_NOOP("Commando", "Afdrukken (Ctrl+P)|Bestand afdrukken (Ctrl+P)"), N, N,  J, J,  "document-print",          ":/icons/print.svg",            &TForm1::printtekst,             nullptr},
  {"Printerinstelling1",     QT_TRANSLATE_NOOP("Commando", "Printer-instelling"),      "",          Menu::Bestand,  nullptr,          nullptr,                                         N, N,  J, J,  nullptr,                   nullptr,                        &TForm1::Printerinstelling1Click, nullptr},
@@ -130,7 +134,8 @@ const char* const toolBar1[] = {
     "insertbutton", "SpinEdit2", "ComboBox1", "PlusButton", "Minbutton", "savelistbutton"};
 
 const char* const toolBar2[] = {
-    "Info", "|", "OpenMedia", "MediaPlayer1", "Volume", "|", "Internet", "|", "Startbutton", "|",
+    "Info", "|", "OpenMedia", "MediaPlayer1", "Volume", "|", "TabAfspelen", "Tempovak", "Instrumentkeuze", "|",
+    "Internet", "|", "Startbutton", "|",
     "Richtext", "|", "FixedButton", "Fontname", "spinedit1", "maatsoortbutton", "|",
     "Maatcombobox", "|", "FullPageButton"};
 

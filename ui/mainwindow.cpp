@@ -245,13 +245,15 @@ void TForm1::BouwBesturing()
     m_mediaPanel->setToolTip(tr("Mediaspeler"));
     m_mediaPanel->setLayout(new QHBoxLayout);
     m_mediaPanel->layout()->setContentsMargins(0, 0, 0, 0);
+    BouwAfspelen();
 }
 
 QWidget* TForm1::BesturingVoor(const QString& naam) const
 {
     for (QWidget* w : {static_cast<QWidget*>(SpinEdit2), static_cast<QWidget*>(ComboBox1),
                        static_cast<QWidget*>(Maatcombobox), static_cast<QWidget*>(Fontname),
-                       static_cast<QWidget*>(spinedit1), m_mediaPanel})
+                       static_cast<QWidget*>(spinedit1), m_mediaPanel, static_cast<QWidget*>(Tempovak),
+                       static_cast<QWidget*>(Instrumentkeuze)})
         if (w->objectName() == naam)
             return w;
     return nullptr;

@@ -15,6 +15,7 @@
 #include "files/prompter.h"
 #include "files/settings.h"
 #include "ui/commandtable.h"
+#include "ui/tabafspeler.h"
 #include "ui/statusbar.h"
 
 #include <QFont>
@@ -245,6 +246,21 @@ public:
     // dialog.
     void Exporteren1Click();
 
+    // --- Playing the tab (mainwindow_afspelen.cpp) ----------------------------
+    QSpinBox* Tempovak = nullptr;           // beats a minute for "Tab afspelen"
+    QComboBox* Instrumentkeuze = nullptr;   // the guitar sound of playing and export
+    // Where the sound goes; made on first use, tests put a fake in.
+    std::shared_ptr<Geluidsuitgang> geluidsuitgang;
+    // "Tab afspelen": from the caret or the selection, again to stop.
+    void TabAfspelen1Click();
+    // "Herhalen", "Aftellen", "Langzamer oefenen" were switched.
+    void SpeelkeuzeClick();
+    bool SpeeltTab() const;
+    // Stops playing and puts the caret on the column that sounded last.
+    void StopTab();
+    // The General MIDI program of the chosen guitar.
+    int GekozenGitaar() const;
+
     // --- Media player, outside programs and about box (mainwindow_media.cpp) ---
     MediaPlayer* MediaPlayer1 = nullptr; // in m_mediaPanel on ToolBar2
     TAboutBox* AboutBox = nullptr;       // "Info"
@@ -298,6 +314,9 @@ protected:
 
 private:
     void BouwMenus();
+    void BouwAfspelen();
+    void ToonSpeelpunt(int punt);
+    TabAfspeler::Opties SpeelOpties() const;
     void OnthoudActies();
     void BouwToolBars();
     void BouwStatusBalk();
@@ -355,6 +374,12 @@ private:
     std::vector<QAction*> m_undoActies;
     std::vector<QAction*> m_selectieActies;
     QAction* m_paginanummering = nullptr;
+    // Playing the tab: the player, the lines of the staffs it plays, and
+    // whether the tempo box holds the user's own choice rather than the text's.
+    std::unique_ptr<TabAfspeler> m_afspeler;
+    std::vector<TTabbalk> m_speelbalken;
+    bool m_tempoGekozen = false;
+    bool m_tempoZetten = false;
 };
 
 } // namespace korvane

@@ -128,6 +128,11 @@ void TForm1::Naamwijzigen1Click()
 
 void TForm1::StartbuttonClick()
 {
+    // Esc, its key, stops the tab while it plays.
+    if (SpeeltTab() && afzender() == action(QStringLiteral("Startdirectory1"))) {
+        StopTab();
+        return;
+    }
     Browser->StartbuttonClick();
 }
 

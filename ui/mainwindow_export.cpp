@@ -1,7 +1,9 @@
-// "Exporteren…": the music of the staffs written as a MIDI or MusicXML file.
-// The reading and writing is in music/; here only the dialog and the file.
+// "Exporteren…": the music of the staffs written as a MIDI, MusicXML or WAV
+// file. The reading and writing is in music/ and audio/; here only the
+// dialog and the file.
 #include "ui/mainwindow.h"
 
+#include "audio/weergave.h"
 #include "files/tekens.h"
 #include "music/editorbron.h"
 #include "music/midi.h"
@@ -22,20 +24,25 @@ void TForm1::Exporteren1Click()
     r.title = tr("Exporteren");
     r.directory = naamloos ? QDir::currentPath() : bron.absolutePath();
     r.fileName = bron.completeBaseName() + QStringLiteral(".mid");
-    r.filters = {QStringLiteral("MIDI (*.mid *.midi)"), QStringLiteral("MusicXML (*.musicxml *.xml)")};
+    r.filters = {QStringLiteral("MIDI (*.mid *.midi)"), QStringLiteral("MusicXML (*.musicxml *.xml)"),
+                 QStringLiteral("WAV (*.wav)")};
     r.defaultSuffix = QStringLiteral("mid");
     const QString gekozen = prompter.SaveFileName(r);
     if (gekozen.isEmpty())
         return;
     QString pad = QFileInfo(gekozen).absoluteFilePath();
     const QString ext = QFileInfo(pad).suffix().toLower();
-    bool midi = r.filterIndex == 0;
+    enum { Midi, MusicXml, Wav } soort = r.filterIndex == 1 ? MusicXml : r.filterIndex == 2 ? Wav : Midi;
     if (ext == QLatin1String("mid") || ext == QLatin1String("midi"))
-        midi = true;
+        soort = Midi;
     else if (ext == QLatin1String("musicxml") || ext == QLatin1String("xml"))
-        midi = false;
+        soort = MusicXml;
+    else if (ext == QLatin1String("wav"))
+        soort = Wav;
     else
-        pad += midi ? QStringLiteral(".mid") : QStringLiteral(".musicxml");
+        pad += soort == Midi       ? QStringLiteral(".mid")
+               : soort == MusicXml ? QStringLiteral(".musicxml")
+                                   : QStringLiteral(".wav");
     if (QFileInfo::exists(pad)) {
         prompter.Beep(Sound::Question);
         const QString vraag = tr("Het bestand %1 bestaat al.\r\n"
@@ -56,9 +63,18 @@ void TForm1::Exporteren1Click()
         prompter.Message(tr("Er staan geen noten in een tabbalk: er is niets te exporteren").toStdString());
         return;
     }
-    const Tijdlijn tijden = BerekenTijden(stuk, regels, {});
+    const Tijdlijn tijden = BerekenTijden(stuk, regels, {100, GekozenGitaar()});
     const std::string titel = TitelVan(regels, stuk, bron.completeBaseName().toStdString());
-    const std::string bytes = midi ? SchrijfMidi(stuk, tijden, titel) : SchrijfMusicXml(stuk, tijden, titel);
+    std::string bytes = soort == MusicXml ? SchrijfMusicXml(stuk, tijden, titel) : SchrijfMidi(stuk, tijden, titel);
+    if (soort == Wav) {
+        std::string fout;
+        bytes = RenderWav(bytes, Tempokaart(tijden), Speelduur(tijden), fout);
+        if (!fout.empty()) {
+            prompter.Beep(Sound::Exclamation);
+            prompter.Message(fout);
+            return;
+        }
+    }
 
     // Written beside the target and renamed over it, so that a failed write
     // leaves any earlier export whole.

@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QThread>
 #include <QTimer>
@@ -99,26 +98,6 @@ bool MultimediaHasCdSource()
         if (QFileInfo::exists(dir + QStringLiteral("/libgstcdparanoia.so")))
             return true;
     return false;
-}
-
-QString FindSoundFont()
-{
-    // Debian's alternatives link first (it follows the administrator's
-    // choice), then the packaged General MIDI banks by name.
-    static const char* const names[] = {
-        "sounds/sf2/default-GM.sf2", "sounds/sf3/default-GM.sf3", "sounds/sf2/TimGM6mb.sf2",
-        "sounds/sf2/FluidR3_GM.sf2", "sounds/sf3/MuseScore_General.sf3",
-        "soundfonts/default.sf2",    "soundfonts/FluidR3_GM.sf2",
-    };
-    QStringList dirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    dirs << QStringLiteral("/usr/share") << QStringLiteral("/usr/local/share");
-    for (const char* name : names)
-        for (const QString& dir : dirs) {
-            const QString path = dir + QLatin1Char('/') + QLatin1String(name);
-            if (QFileInfo(path).isFile())
-                return QFileInfo(path).canonicalFilePath();
-        }
-    return {};
 }
 
 QStringList MediaFileFilters()
@@ -356,7 +335,8 @@ bool FluidSynthBackend::Open(const QString& fileName, DeviceType)
         m_error = QCoreApplication::translate("Media", "Dit is geen geldig MIDI-bestand.");
         return false;
     }
-    const QString soundFont = m_options.soundFont.isEmpty() ? FindSoundFont() : m_options.soundFont;
+    const QString soundFont =
+        m_options.soundFont.isEmpty() ? QString::fromStdString(FindSoundFont()) : m_options.soundFont;
     if (soundFont.isEmpty()) {
         m_error = QCoreApplication::translate("Media", "Er is geen General MIDI-klankbank (SoundFont) gevonden; "
                                  "installeer bijvoorbeeld het pakket timgm6mb-soundfont.");

@@ -6,6 +6,8 @@
 // and testable with any backend.
 #pragma once
 
+#include "audio/klankbank.h"
+
 #include <QMediaPlayer>
 #include <QObject>
 #include <QString>
@@ -42,8 +44,6 @@ QUrl CdAudioUrl(const QString& fileName);
 // Whether the multimedia backend in use has a CD source (GStreamer with its
 // cdparanoia plugin); the FFmpeg backend has none.
 bool MultimediaHasCdSource();
-// The first General MIDI SoundFont of the system, or an empty string.
-QString FindSoundFont();
 // Why Qt Multimedia could not play a file, in Dutch: its own texts are English.
 QString MultimediaFoutTekst(QMediaPlayer::Error fout);
 

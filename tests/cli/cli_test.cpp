@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -336,11 +338,76 @@ TEST_F(Cli, ExportPicksTheFormatByExtensionAndRefusesUnknownOnes)
     ASSERT_EQ(Run({P("in.tab"), "--export", P("uit.musicxml")}), 0) << err;
     EXPECT_NE(Read(P("uit.musicxml")).find("<fret>3</fret>"), std::string::npos);
 
-    EXPECT_EQ(Run({P("in.tab"), "--export", P("uit.wav")}), 2);
+    EXPECT_EQ(Run({P("in.tab"), "--export", P("uit.ogg")}), 2);
     EXPECT_NE(err.find("onbekend exportformaat"), std::string::npos) << err;
-    EXPECT_FALSE(fs::exists(P("uit.wav")));
+    EXPECT_FALSE(fs::exists(P("uit.ogg")));
     EXPECT_EQ(Run({P("in.tab"), "--export", P("t.mid"), "--tempo", "5"}), 2);
     EXPECT_FALSE(fs::exists(P("t.mid")));
+}
+
+// WAV export: the staff sounds for as long as its bars last at the tempo
+// that applies, plus a short ring-out.
+struct WavGeval {
+    const char* naam;
+    std::string document;
+    const char* tempo;
+    double seconden;
+};
+
+class WavExport : public Cli, public ::testing::WithParamInterface<WavGeval> {};
+
+const std::string kWavStaf = "e|-0-2-3-5-|-7-5-3-2-|-0---3---|-5-------|\nB|---------|---------|---------|---------|\n"
+                             "G|---------|---------|---------|---------|\nD|---------|---------|---------|---------|\n"
+                             "A|---------|---------|---------|---------|\nE|---------|---------|---------|---------|\n";
+
+TEST_P(WavExport, SoundsForTheTimeOfItsBars)
+{
+    Write("in.tab", GetParam().document);
+    const int status = Run({P("in.tab"), "--export", P("uit.wav"), "--tempo", GetParam().tempo});
+    if (status == 2 && err.find("klankbank") != std::string::npos)
+        GTEST_SKIP() << "geen General MIDI-klankbank geinstalleerd: " << err;
+    ASSERT_EQ(status, 0) << err;
+    const std::string wav = Read(P("uit.wav"));
+    ASSERT_GT(wav.size(), 44u);
+    auto le = [&](std::size_t i, int n) {
+        std::uint32_t v = 0;
+        for (int k = n - 1; k >= 0; --k)
+            v = v << 8 | static_cast<unsigned char>(wav[i + static_cast<std::size_t>(k)]);
+        return v;
+    };
+    EXPECT_EQ(wav.substr(0, 4), "RIFF");
+    EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ");
+    EXPECT_EQ(le(22, 2), 2u);     // stereo
+    EXPECT_EQ(le(24, 4), 44100u);
+    EXPECT_EQ(le(34, 2), 16u);
+    ASSERT_EQ(wav.substr(36, 4), "data");
+    ASSERT_EQ(le(40, 4), wav.size() - 44);
+    const double frames = (wav.size() - 44) / 4.0;
+    EXPECT_NEAR(frames / 44100.0, GetParam().seconden, GetParam().seconden * 0.05);
+    double som = 0;
+    for (std::size_t i = 44; i + 1 < wav.size(); i += 2) {
+        const double m = static_cast<std::int16_t>(le(i, 2));
+        som += m * m;
+    }
+    EXPECT_GT(std::sqrt(som / (frames * 2)), 100.0) << "te stil";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, WavExport,
+    ::testing::Values(WavGeval{"FourBarsAtTheTempoGiven", kWavStaf, "120", 8.0},
+                      WavGeval{"TheTextsTempoWins", "Tempo: 60\n" + kWavStaf, "120", 16.0},
+                      WavGeval{"ThreeFourBars", "3/4\n" + kWavStaf, "100", 7.2}),
+    [](const auto& info) { return std::string(info.param.naam); });
+
+TEST_F(Cli, WavExportWithoutASoundFontSaysSoAndWritesNothing)
+{
+    Write("in.tab", kWavStaf);
+    ::setenv("KORVANE_SOUNDFONT", P("geen.sf2").c_str(), 1);
+    const int status = Run({P("in.tab"), "--export", P("uit.wav")});
+    ::unsetenv("KORVANE_SOUNDFONT");
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(err.find("Er is geen General MIDI-klankbank (SoundFont) gevonden"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(P("uit.wav")));
 }
 
 TEST_F(Cli, StateLineAndMessagesGoToStandardError)

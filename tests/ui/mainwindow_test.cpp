@@ -4,11 +4,13 @@
 #include "common/scriptedprompter.h"
 #include "files/qstringprinter.h"
 
+#include "audio/klankbank.h"
 #include "core/analysis.h"
 #include "core/utf8.h"
 #include "ui/editorwidget.h"
 #include "ui/findreplace.h"
 #include "ui/linefont.h"
+#include "ui/geluidsuitgang.h"
 #include "ui/mainwindow.h"
 #include "ui/qteditor.h"
 
@@ -25,6 +27,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QDockWidget>
 #include <QPushButton>
 #include <QSet>
@@ -33,9 +37,11 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTest>
+#include <QTextBlock>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace korvane::test {
@@ -1074,6 +1080,29 @@ TEST_F(Window, ExportOfADocumentWithoutNotesSaysSoAndWritesNothing)
     EXPECT_EQ(prompter.messages[0], "Er staan geen noten in een tabbalk: er is niets te exporteren");
 }
 
+TEST_F(Window, ExportToWavSoundsAndWithoutASoundFontSaysSoAndWritesNothing)
+{
+    Zet(QStringLiteral("e|-0---3-----------|\nB|-----------------|\nG|-5h7-------------|\n"
+                       "D|-----------------|\nA|-----------------|\nE|-----------------|\n"));
+    if (FindSoundFont().empty())
+        GTEST_SKIP() << "geen General MIDI-klankbank geinstalleerd";
+    prompter.fileNames.push_back(dir.filePath(QStringLiteral("lied.wav")));
+    Trigger("Exporteren1");
+    QFile f(dir.filePath(QStringLiteral("lied.wav")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.read(4), QByteArray("RIFF"));
+    // One bar of 4/4 at 100 BPM: 2.4 seconds of 4-byte frames at least.
+    EXPECT_GT(f.size(), 44 + 2.4 * 44100 * 4);
+
+    qputenv("KORVANE_SOUNDFONT", dir.filePath(QStringLiteral("geen.sf2")).toUtf8());
+    prompter.fileNames.push_back(dir.filePath(QStringLiteral("stil.wav")));
+    Trigger("Exporteren1");
+    qunsetenv("KORVANE_SOUNDFONT");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("stil.wav"))));
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_EQ(prompter.messages.back(), GeenKlankbankMelding());
+}
+
 // Transposing, retuning and the capo from their menu items, the dialog
 // answered as the user would, each taken back by one undo.
 struct OmzetGeval {
@@ -1160,5 +1189,212 @@ TEST_P(Omzetten, FromTheMenuThenOneUndo)
 
 INSTANTIATE_TEST_SUITE_P(Menu, Omzetten, ::testing::ValuesIn(omzetGevallen),
                          [](const auto& info) { return std::string(info.param.naam); });
+
+// --- Playing the tab, through a sound output whose clock the test moves
+
+// Takes the samples as a sound card would, as fast as the test says time
+// passes.
+struct NepUitgang : Geluidsuitgang {
+    QIODevice* bron = nullptr;
+    qint64 us = 0;
+    QString weiger;     // the reason Start gives, if any
+
+    QString Start(QIODevice* b) override
+    {
+        if (!weiger.isEmpty())
+            return weiger;
+        bron = b;
+        us = 0;
+        return {};
+    }
+    void Stop() override { bron = nullptr; }
+    qint64 GespeeldUs() const override { return us; }
+
+    // Plays on until `seconden` after the start.
+    void Speel(double seconden)
+    {
+        const qint64 tot = std::llround(seconden * 1e6);
+        const qint64 bytes = (tot * 44100 / 1000000 - us * 44100 / 1000000) * 4;
+        QByteArray data = bron ? bron->read(bytes) : QByteArray();
+        us = tot;
+        const bool leeg = data.size() < bytes;
+        if (bijVoortgang)
+            bijVoortgang();
+        if (leeg && bijEinde)
+            bijEinde();
+    }
+};
+
+// A staff of two bars of eighths; at 100 BPM each lasts 0.3 seconds.
+const QString kSpeelStaf = QStringLiteral(
+    "e|-0-2-3-5-7-5-3-2-|-0-2-3-5-7-5-3-2-|\nB|-----------------|-----------------|\n"
+    "G|-----------------|-----------------|\nD|-----------------|-----------------|\n"
+    "A|-----------------|-----------------|\nE|-----------------|-----------------|\n");
+
+class Afspelen : public Window {
+protected:
+    void SetUp() override
+    {
+        Window::SetUp();
+        w->geluidsuitgang = nep;
+    }
+    // The lit column on the staff's lines, -1 when none is lit.
+    int Licht(int eerste) const
+    {
+        const auto lichten = w->Editor->extraSelections();
+        if (lichten.isEmpty())
+            return -1;
+        EXPECT_EQ(lichten.size(), 6);
+        const QTextCursor& c = lichten.front().cursor;
+        EXPECT_EQ(c.block().blockNumber(), eerste);
+        // The staff that sounds is in view, top to bottom.
+        const QRect zicht = w->Editor->viewport()->rect();
+        EXPECT_TRUE(zicht.contains(w->Editor->cursorRect(c).center()));
+        EXPECT_TRUE(zicht.contains(w->Editor->cursorRect(lichten.back().cursor).center()));
+        return c.selectionStart() - c.block().position();
+    }
+    std::shared_ptr<NepUitgang> nep = std::make_shared<NepUitgang>();
+};
+
+struct SpeelGeval {
+    const char* naam;
+    std::string kop;        // lines above the staff
+    int kolom;              // the caret on the staff's top line
+    int selectie;           // characters selected from there
+    std::vector<const char*> keuzes;    // menu items switched on first
+    int tempo;              // put in the tempo box first; 0 leaves it
+    int vak;                // the tempo box once playing
+    std::vector<std::pair<double, int>> klok;   // seconds played, lit column
+};
+
+class Speelt : public Afspelen, public ::testing::WithParamInterface<SpeelGeval> {};
+
+TEST_P(Speelt, TheHighlightFollowsTheSound)
+{
+    const SpeelGeval& g = GetParam();
+    Zet(QString::fromStdString(g.kop) + kSpeelStaf);
+    const int staf = static_cast<int>(std::count(g.kop.begin(), g.kop.end(), '\n'));
+    for (const char* k : g.keuzes)
+        Trigger(k);
+    if (g.tempo)
+        w->Tempovak->setValue(g.tempo);
+    Caret(Op(staf, g.kolom), g.selectie);
+    Trigger("TabAfspelen1");
+    ASSERT_TRUE(nep->bron);
+    EXPECT_TRUE(Vinkje("TabAfspelen"));
+    EXPECT_EQ(w->Tempovak->value(), g.vak);
+    for (const auto& [seconden, kolom] : g.klok) {
+        nep->Speel(seconden);
+        EXPECT_EQ(Licht(staf), kolom) << seconden << " s";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, Speelt,
+    ::testing::Values(
+        SpeelGeval{"FromTheCaretIntoTheNextBar", "", 11, 0, {}, 0, 100,
+                   {{0.15, 11}, {0.45, 13}, {1.05, 17}, {1.35, 21}, {1.65, 23}}},
+        SpeelGeval{"TheWrittenTempoSetsTheBox", "Tempo: 150\n", 3, 0, {}, 0, 150, {{0.1, 3}, {0.3, 5}, {0.5, 7}}},
+        SpeelGeval{"TheTempoBoxWinsOnceChosen", "Tempo: 150\n", 3, 0, {}, 200, 200, {{0.1, 3}, {0.2, 5}, {0.35, 7}}},
+        // One bar of four clicks at 0.6 seconds, then the first note.
+        SpeelGeval{"TheCountInShiftsTheFirstNoteByABar", "", 0, 0, {"Aftellen1"}, 0, 100,
+                   {{0.15, -1}, {2.3, -1}, {2.55, 3}, {2.85, 5}}},
+        SpeelGeval{"TheLoopGoesBackToTheSelectionStart", "", 3, 6, {"Herhalen1"}, 0, 100,
+                   {{0.15, 3}, {0.75, 7}, {1.05, 3}, {1.65, 7}, {1.95, 3}}},
+        // Rounds of three eighths at 75, 80 and 85 BPM: 1.2, 1.125 and
+        // 1.059 seconds; at one tempo the third round would be elsewhere.
+        SpeelGeval{"PracticeRaisesTheTempoEachRound", "", 3, 6, {"Herhalen1", "Langzameroefenen1"}, 0, 100,
+                   {{0.2, 3}, {1.0, 7}, {1.3, 3}, {1.675, 5}, {2.4, 3}, {3.175, 7}}},
+        SpeelGeval{"ASelectionEndsWhereItEnds", "", 3, 6, {}, 0, 100, {{0.75, 7}, {1.2, 7}}},
+        SpeelGeval{"AStaffFarDownComesIntoView", std::string(150, '\n'), 3, 0, {}, 0, 100, {{0.15, 3}, {2.55, 21}}}),
+    [](const auto& info) { return std::string(info.param.naam); });
+
+TEST_F(Afspelen, StopLeavesTheCaretWhereTheSoundWasAndEscAndTheEndStopToo)
+{
+    Zet(kSpeelStaf);
+    Caret(Op(0, 0));
+    Trigger("TabAfspelen1");
+    nep->Speel(1.0);
+    EXPECT_EQ(Licht(0), 9);
+    Trigger("TabAfspelen1");
+    EXPECT_FALSE(w->SpeeltTab());
+    EXPECT_FALSE(nep->bron);
+    EXPECT_FALSE(Vinkje("TabAfspelen"));
+    EXPECT_EQ(Licht(0), -1);
+    EXPECT_EQ(Selectie(), std::make_pair(Op(0, 9), 0));
+
+    // Again from there; Esc stops it.
+    Trigger("TabAfspelen1");
+    nep->Speel(0.4);
+    EXPECT_EQ(Licht(0), 11);
+    Toets(Qt::Key_Escape);
+    EXPECT_FALSE(w->SpeeltTab());
+    EXPECT_EQ(Selectie(), std::make_pair(Op(0, 11), 0));
+
+    // Played to its end, the caret stands on the last column.
+    Trigger("TabAfspelen1");
+    nep->Speel(30);
+    EXPECT_FALSE(w->SpeeltTab());
+    EXPECT_FALSE(Vinkje("TabAfspelen"));
+    EXPECT_EQ(Selectie(), std::make_pair(Op(0, 35), 0));
+}
+
+TEST_F(Afspelen, WithoutASoundOutputTheWindowSaysSoAndStaysUsable)
+{
+    Zet(kSpeelStaf);
+    nep->weiger = QStringLiteral("Er is geen geluidsuitvoer op deze computer");
+    Trigger("TabAfspelen1");
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0], "Er is geen geluidsuitvoer op deze computer");
+    EXPECT_FALSE(w->SpeeltTab());
+    EXPECT_FALSE(Vinkje("TabAfspelen"));
+    // The next attempt asks again, and the text still takes typing.
+    nep->weiger.clear();
+    Trigger("TabAfspelen1");
+    EXPECT_TRUE(w->SpeeltTab());
+    // An output that fails while playing stops it, and says so.
+    nep->Speel(0.4);
+    nep->bijFout(QStringLiteral("De geluidsuitvoer is gestopt met een fout"));
+    EXPECT_FALSE(w->SpeeltTab());
+    EXPECT_FALSE(Vinkje("TabAfspelen"));
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1], "De geluidsuitvoer is gestopt met een fout");
+    EXPECT_EQ(Selectie(), std::make_pair(Op(0, 5), 0));
+    Caret(Op(6, 0));
+    Toets(Qt::Key_X);
+    EXPECT_EQ(w->editor().GetLine(6), U"x");
+}
+
+TEST_F(Window, OnAMachineWithoutSoundTheRealOutputSaysSo)
+{
+    if (!QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "deze computer heeft een geluidsuitvoer";
+    Zet(kSpeelStaf);
+    Trigger("TabAfspelen1");
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].rfind("Er is geen geluidsuitvoer op deze computer", 0), 0u) << prompter.messages[0];
+    EXPECT_FALSE(w->SpeeltTab());
+}
+
+TEST_F(Afspelen, TheChosenGuitarIsKeptAndExported)
+{
+    Zet(kSpeelStaf);
+    const int nylon = w->Instrumentkeuze->findData(24);
+    ASSERT_GE(nylon, 0);
+    w->Instrumentkeuze->setCurrentIndex(nylon);
+    emit w->Instrumentkeuze->activated(nylon);
+    TForm1 tweede(prompter, OpstartGegevens{{}, dir.path() + u'/'});
+    EXPECT_EQ(tweede.Instrumentkeuze->currentData().toInt(), 24);
+
+    const QString mid = dir.filePath(QStringLiteral("nylon.mid"));
+    prompter.fileNames.push_back(mid);
+    Trigger("Exporteren1");
+    QFile f(mid);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    // Program change to 24 on the first string's channel.
+    EXPECT_TRUE(f.readAll().contains(QByteArray("\xC0\x18", 2)));
+    w->Instrumentkeuze->setCurrentIndex(w->Instrumentkeuze->findData(25));
+    emit w->Instrumentkeuze->activated(w->Instrumentkeuze->currentIndex());
+}
 
 } // namespace korvane::test

@@ -121,7 +121,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         WriteFile(file, midi ? Midi() : Wav());
-        if (midi && k::FindSoundFont().isEmpty())
+        if (midi && k::FindSoundFont().empty())
             GTEST_SKIP() << "no General MIDI SoundFont installed (timgm6mb-soundfont)";
         // No sound card needed: FluidSynth's file driver renders in real time
         // into a WAV file, one per opened element.
