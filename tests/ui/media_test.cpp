@@ -408,14 +408,3 @@ TEST_F(MediaWindow, InfoShowsTheDocumentTheStaffCountAndTheDriveAndMailsTheAutho
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Test discovery at build time runs this binary without CTest's
-    // environment; headless either way.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
