@@ -51,10 +51,6 @@ inline QStringList PdfPages(const QString& path)
     return pages;
 }
 
-} // namespace korvane::test
-
-namespace korvane::test {
-
 // A tab of `balken` staffs, `kolommen` columns wide, under a title line: each
 // staff a chord-name line, a count line and six strings labelled e B G D A E
 // with a bar line every 16 columns. The frets carry the staff's number, so

@@ -2,7 +2,7 @@
 // the command table, typed keys, the status bar, enabled states, the staff
 // jumps, find and replace, undo and the formatting commands.
 #include "common/scriptedprompter.h"
-#include "files/qstringprinter.h"
+#include "files/bestanden.h"
 
 #include "core/analysis.h"
 #include "core/utf8.h"
@@ -82,6 +82,13 @@ protected:
     int Op(int regel, int kolom) const { return w->editor().LineStart(regel) + kolom; }
     void Caret(int offset, int selectie = 0) { w->editor().SetCaret(offset), w->editor().SetSelectionLength(selectie); }
     std::pair<int, int> Selectie() const { return {w->editor().CaretOffset(), w->editor().SelectionLength()}; }
+    // A file of `bytes` in the temporary folder, by its path.
+    QString Bestand(const char* naam, const QByteArray& bytes) const
+    {
+        const QString pad = dir.filePath(QString::fromLatin1(naam));
+        Schrijf(pad, bytes);
+        return pad;
+    }
 
     QTemporaryDir dir;
     ScriptedPrompter prompter;
@@ -423,11 +430,7 @@ TEST_P(Vervangen, UndoWritesNoLinesIntoMovedLinesOrAnotherDocument)
     // Eleven lines each: here the staff is at lines 1..6, in the other file
     // at lines 4..9, below lyrics where this one has its staff.
     Zet(QStringLiteral("titel\n%1\n%2").arg(QString::fromLatin1(kStaff), tekst));
-    const QString ander = dir.filePath(QStringLiteral("ander.tab"));
-    QFile f(ander);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write((tekst + u'\n' + QString::fromLatin1(kStaff) + QStringLiteral("\nend")).toLatin1());
-    f.close();
+    const QString ander = Bestand("ander.tab", (tekst + u'\n' + QString::fromLatin1(kStaff) + QStringLiteral("\nend")).toLatin1());
 
     Caret(Op(2, 5));
     Toets(Qt::Key_B, Qt::AltModifier);
@@ -809,11 +812,7 @@ class BrowserLoad : public Window, public ::testing::WithParamInterface<LaadGeva
 TEST_P(BrowserLoad, TheFontBoxShowsTheFontDrawnAndItsKorvaneConverts)
 {
     const LaadGeval g = GetParam();
-    const QString pad = dir.filePath(QStringLiteral("lied.tab"));
-    QFile f(pad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(kStaff).replace("\n", "\r\n"));
-    f.close();
+    const QString pad = Bestand("lied.tab", QByteArray(kStaff).replace("\n", "\r\n"));
     w->Fontname->setCurrentIndex(w->Fontname->findText(QStringLiteral("Korvane")));
     w->FontNameChange();
     ASSERT_EQ(w->Editor->font().family(), QStringLiteral("Korvane"));
@@ -1007,12 +1006,8 @@ TEST_F(Window, AkkoordnaamSaysWhyWhenItNamesNothing)
 // lyric line on screen as in the text.
 TEST_F(Window, ABarUnderAnAccentedLyricLineStandsInItsColumnOnScreen)
 {
-    const QString pad = dir.filePath(QStringLiteral("lied.tab"));
-    QFile f(pad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write((QStringLiteral("Caf\u00e9 na\u00efef \u201cwon\u2019t\u201d\n") + QString::fromLatin1(kStaff)).toUtf8());
-    f.close();
-    w->FileListBox1Click(pad);
+    w->FileListBox1Click(Bestand("lied.tab", (QStringLiteral("Caf\u00e9 na\u00efef \u201cwon\u2019t\u201d\n")
+                                              + QString::fromLatin1(kStaff)).toUtf8()));
     Caret(Op(1, 16));
     Toets(Qt::Key_B, Qt::AltModifier);
     ASSERT_EQ(w->editor().GetLine(1).substr(15, 3), U"-|-");
