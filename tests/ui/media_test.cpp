@@ -8,6 +8,7 @@
 #include "ui/mediaplayer.h"
 
 #include "common/scriptedprompter.h"
+#include "files/qstringprinter.h"
 #include "core/analysis.h"
 #include "ui/editorwidget.h"
 #include "ui/qteditor.h"
@@ -33,7 +34,6 @@ using korvane::test::ScriptedPrompter;
 namespace k = korvane;
 
 std::ostream& operator<<(std::ostream& os, const QString& s) { return os << s.toStdString(); }
-void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
