@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTimer>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
 
