@@ -263,18 +263,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Window, TheWidthBoxClampsATypedWidth)
 {
-    w->SpinEdit2->setFocus();
-    w->SpinEdit2->selectAll();
-    QTest::keyClicks(w->SpinEdit2, QStringLiteral("95"));
+    const auto typ = [this](const char* breedte) {
+        w->SpinEdit2->setFocus();
+        w->SpinEdit2->selectAll();
+        QTest::keyClicks(w->SpinEdit2, QString::fromLatin1(breedte));
+    };
+    typ("95");
     EXPECT_EQ(std::pair(w->SpinEdit2->text(), w->SpinEdit2->value()), std::pair(QStringLiteral("90"), 90));
-    w->SpinEdit2->selectAll();
-    QTest::keyClicks(w->SpinEdit2, QStringLiteral("5"));
+    typ("5");
     w->Editor->setFocus();
     EXPECT_EQ(std::pair(w->SpinEdit2->text(), w->SpinEdit2->value()), std::pair(QStringLiteral("20"), 20));
     // A staff made while the box still holds too small a width is that of the box afterwards.
-    w->SpinEdit2->setFocus();
-    w->SpinEdit2->selectAll();
-    QTest::keyClicks(w->SpinEdit2, QStringLiteral("3"));
+    typ("3");
     Toets(Qt::Key_T, Qt::AltModifier, w->SpinEdit2);
     EXPECT_EQ(w->editor().GetLine(1), U"E|-----------------|");
     EXPECT_EQ(w->SpinEdit2->value(), 20);
