@@ -128,41 +128,28 @@ int main(int argc, char** argv)
             analyze(ed, s.state.analyse);
             QApplication::processEvents();
         };
-        const double lijnen = MedianMs(3, [&] { laad(asciiQ); }, [&] {
-            doorlopendelijnenClick(ctx, true, s.omgezet);
-            QApplication::processEvents();
-        });
-        if (ed.Text() != kvn)
-            std::printf("widget: conversion gave the wrong text!\n");
-        const double vloerKvn = MedianMs(3, [&] { widget.clear(); QApplication::processEvents(); }, [&] {
-            widget.setPlainText(kvnQ);
-            QApplication::processEvents();
-        });
-        Verslag("widget: continuous lines, 60000 lines", lijnen, vloerKvn);
-
-        const double terug = MedianMs(3, [&] { laad(kvnQ); }, [&] {
-            KorvaneformaatnaarAscii1Click(ctx, s.omgezet);
-            QApplication::processEvents();
-        });
-        if (ed.Text() != ascii)
-            std::printf("widget: conversion back gave the wrong text!\n");
-        const double vloerAscii = MedianMs(3, [&] { widget.clear(); QApplication::processEvents(); }, [&] {
-            widget.setPlainText(asciiQ);
-            QApplication::processEvents();
-        });
-        Verslag("widget: back to ASCII, 60000 lines", terug, vloerAscii);
-
+        // The command on `voor`, checked against `na`, and loading `na` itself.
+        auto meet = [&](const QString& voor, auto commando, const std::u32string& na, const char* wat) {
+            const double werk = MedianMs(3, [&] { laad(voor); }, [&] {
+                commando(ctx, s.omgezet);
+                QApplication::processEvents();
+            });
+            if (ed.Text() != na)
+                std::printf("%s gave the wrong text!\n", wat);
+            const QString naQ = QTekst(na);
+            const double vloer = MedianMs(3, [&] { widget.clear(); QApplication::processEvents(); }, [&] {
+                widget.setPlainText(naQ);
+                QApplication::processEvents();
+            });
+            Verslag(wat, werk, vloer);
+        };
+        const auto lijnen = [](TabContext& c, bool& omgezet) { doorlopendelijnenClick(c, true, omgezet); };
+        meet(asciiQ, lijnen, kvn, "widget: continuous lines, 60000 lines");
+        meet(kvnQ, KorvaneformaatnaarAscii1Click, ascii, "widget: back to ASCII, 60000 lines");
         // A character outside the Basic Multilingual Plane in the title: from
         // there on, offsets and positions differ by the pairs before them.
-        const QString emojiQ = QStringLiteral("\U0001F3B8 ") + asciiQ;
-        const std::u32string emojiKvn = U"\U0001F3B8 " + kvn;
-        const double emoji = MedianMs(3, [&] { laad(emojiQ); }, [&] {
-            doorlopendelijnenClick(ctx, true, s.omgezet);
-            QApplication::processEvents();
-        });
-        if (ed.Text() != emojiKvn)
-            std::printf("widget: conversion with an emoji gave the wrong text!\n");
-        Verslag("widget: continuous lines after an emoji", emoji, vloerKvn);
+        meet(QStringLiteral("\U0001F3B8 ") + asciiQ, lijnen, U"\U0001F3B8 " + kvn,
+             "widget: continuous lines after an emoji");
     }
 
     // The command-line tool, end to end: start, read, tidy, write.

@@ -4,8 +4,9 @@
 // Prints the ratios; the target is at most 1.5x.
 #include "timing.h"
 
+#include "common/scriptedprompter.h"
+
 #include "files/documentfiles.h"
-#include "files/prompter.h"
 #include "files/usersettings.h"
 
 #include <QApplication>
@@ -16,31 +17,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-#include <stdexcept>
 
 using namespace korvane;
 using korvane::bench::MedianMs;
 using korvane::bench::TabDocument;
-
-namespace {
-
-// Nothing here may ask the user anything.
-class StillePrompter : public Prompter {
-public:
-    void Beep(Sound) override {}
-    void Message(const std::string& t) override { throw std::runtime_error(t); }
-    Answer Ask(DialogKind, const std::string& t, Buttons) override { throw std::runtime_error(t); }
-    QString OpenFileName(FileDialogRequest&) override { return {}; }
-    QString SaveFileName(FileDialogRequest&) override { return {}; }
-    QString ExistingDirectory(const QString&, const QString&) override { return {}; }
-    std::optional<QString> GetText(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QFont> ChooseFont(const QFont&, bool) override { return {}; }
-    std::optional<QColor> ChooseColor(const QColor&) override { return {}; }
-    bool PrintDialog(QPrinter&, PrintDialogRequest&) override { return false; }
-    bool PrinterSetup(QPrinter&) override { return false; }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -70,7 +50,8 @@ int main(int argc, char** argv)
 
     QPlainTextEdit editor;
     editor.resize(800, 600);
-    StillePrompter prompter;
+    // Nothing here may ask the user anything: a question throws, a message is reported.
+    test::ScriptedPrompter prompter;
     Instellingen instellingen;
     QString bestandsnaam = pad;
     bool omgezet = false;
@@ -115,5 +96,7 @@ int main(int argc, char** argv)
     std::printf("open + save: %.2fx the floor (target <= 1.5x)\n", (openen + opslaan) / vloer);
     std::printf("read as %s\n", CoderingTitel(DocumentCodering(*editor.document())).data());
     std::printf("saved file byte-identical: %s\n", gelijk ? "yes" : "NO");
-    return gelijk ? 0 : 1;
+    for (const std::string& melding : prompter.messages)
+        std::printf("unexpected message: %s\n", melding.c_str());
+    return gelijk && prompter.messages.empty() ? 0 : 1;
 }

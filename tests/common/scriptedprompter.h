@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <stdexcept>
@@ -44,24 +45,14 @@ public:
     std::deque<std::function<int(QDialog&)>> dialogAnswers;
     std::vector<QString> dialogs;   // object names, in order
 
-    int Beeps(Sound s) const
-    {
-        int n = 0;
-        for (Sound b : beeps)
-            n += b == s;
-        return n;
-    }
+    int Beeps(Sound s) const { return static_cast<int>(std::count(beeps.begin(), beeps.end(), s)); }
 
     void Beep(Sound sound) override { beeps.push_back(sound); }
     void Message(const std::string& text) override { messages.push_back(text); }
     Answer Ask(DialogKind kind, const std::string& text, Buttons buttons) override
     {
         questions.push_back({kind, text, buttons});
-        if (answers.empty())
-            throw std::logic_error("unexpected question: " + text);
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
+        return Next(answers, ("question: " + text).c_str());
     }
     QString OpenFileName(FileDialogRequest& r) override { return NextFile(r); }
     QString SaveFileName(FileDialogRequest& r) override { return NextFile(r); }
@@ -81,8 +72,7 @@ public:
     std::optional<QColor> ChooseColor(const QColor&) override { return Next(colors, "colour dialog"); }
     bool PrintDialog(QPrinter& printer, PrintDialogRequest& request) override
     {
-        auto f = Next(printAnswers, "print dialog");
-        return f(printer, request);
+        return Next(printAnswers, "print dialog")(printer, request);
     }
     bool PrinterSetup(QPrinter&) override
     {
@@ -92,11 +82,7 @@ public:
     int ExecDialog(QDialog& dialog) override
     {
         dialogs.push_back(dialog.objectName());
-        if (dialogAnswers.empty())
-            return QDialog::Rejected;
-        auto f = std::move(dialogAnswers.front());
-        dialogAnswers.pop_front();
-        return f(dialog);
+        return dialogAnswers.empty() ? int(QDialog::Rejected) : Next(dialogAnswers, "dialog")(dialog);
     }
 
 private:

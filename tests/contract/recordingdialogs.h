@@ -4,6 +4,7 @@
 
 #include "core/dialogs.h"
 
+#include <algorithm>
 #include <deque>
 #include <stdexcept>
 #include <string>
@@ -18,13 +19,7 @@ public:
     std::vector<std::string> questions;
     std::deque<Answer> answers;
 
-    int Count(Sound s) const
-    {
-        int n = 0;
-        for (Sound b : beeps)
-            n += b == s;
-        return n;
-    }
+    int Count(Sound s) const { return static_cast<int>(std::count(beeps.begin(), beeps.end(), s)); }
     void Beep(Sound sound) override { beeps.push_back(sound); }
     void Message(const std::string& text) override { messages.push_back(text); }
     Answer Ask(DialogKind, const std::string& text, Buttons) override

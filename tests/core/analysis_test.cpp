@@ -45,49 +45,52 @@ std::u32string Lines(std::initializer_list<const char32_t*> lines)
     return out;
 }
 
-TEST(Analyze, FindsTheStaffAndTheCountLineAboveIt)
+// A line each: its staff's number, else 't' for a staff line, 'm' for a
+// count line, '.' for neither; then each staff as "first-last/lines".
+std::string Beschrijf(const TabAnalyse& a, int regels)
 {
-    MemoryEditor ed(Lines({U"Titel", U"   |   |   |   |   |   |   |   |", U"e|--------12", U"B|--------12",
-                           U"G|--------12", U"D|--------12", U"A|--------12", U"E|--------12", U"la la"}));
-    TabAnalyse a;
-    analyze(ed, a);
-    ASSERT_EQ(a.aantalbalken, 1);
-    EXPECT_EQ(a.tabbalken[0].eerste, 2);
-    EXPECT_EQ(a.tabbalken[0].laatste, 7);
-    EXPECT_EQ(a.tabbalken[0].aantal, 6);
-    EXPECT_TRUE(a.IsMarkeerLijn(a.tabbalken[0].eerste - 1));
-    EXPECT_GT(a.tabbalken.size(), 1u);
-    EXPECT_EQ(a.tablijnen.size(), 10u);
-    EXPECT_FALSE(a.tablijnen.back());
+    std::string out;
+    for (int i = 0; i < regels; ++i)
+        out += a.BalkVan(i) >= 0 ? char('0' + a.BalkVan(i)) : a.IsTabLijn(i) ? 't' : a.IsMarkeerLijn(i) ? 'm' : '.';
+    for (int b = 0; b < a.aantalbalken; ++b) {
+        const TTabbalk& t = a.tabbalken[static_cast<std::size_t>(b)];
+        out += ' ' + std::to_string(t.eerste) + '-' + std::to_string(t.laatste) + '/' + std::to_string(t.aantal);
+    }
+    return out;
 }
 
-TEST(Analyze, DropsLoneStaffLikeLinesAndJoinsAdjacentStaffs)
+class Analyze : public ::testing::TestWithParam<std::pair<std::u32string, const char*>> {};
+
+TEST_P(Analyze, FindsStaffsAndCountLines)
 {
-    MemoryEditor ed(Lines({U"----------", U"", U"----------", U"E|------|", U"B|------|", U"E|------|",
-                           U"B|------|", U"", U"----------"}));
+    MemoryEditor ed(GetParam().first);
     TabAnalyse a;
+    a.analyseNodig = true;
     analyze(ed, a);
-    ASSERT_EQ(a.aantalbalken, 1);
-    EXPECT_EQ(a.tabbalken[0].eerste, 2);
-    EXPECT_EQ(a.tabbalken[0].laatste, 6);
-    EXPECT_FALSE(a.IsTabLijn(0));
-    EXPECT_FALSE(a.IsTabLijn(8));
+    EXPECT_EQ(Beschrijf(a, ed.LineCount()), GetParam().second);
+    EXPECT_FALSE(a.analyseNodig);
+    // One entry a line and a false one after; a spare staff entry; nothing before line 0.
+    EXPECT_EQ(a.tablijnen.size(), static_cast<std::size_t>(ed.LineCount()) + 1);
+    EXPECT_EQ(a.markeerlijnen.size(), a.tablijnen.size());
+    EXPECT_FALSE(a.tablijnen.back() || a.markeerlijnen.back() || a.IsMarkeerLijn(-1) || a.IsTabLijn(-1));
+    EXPECT_GT(a.tabbalken.size(), static_cast<std::size_t>(a.aantalbalken));
 }
 
-TEST(Analyze, StaffsAtTheEdgesOfTheDocument)
-{
-    MemoryEditor ed(U"E|------|\r\nB|------|\r\n\r\nE|------|\r\nB|------|");
-    TabAnalyse a;
-    analyze(ed, a);
-    ASSERT_EQ(a.aantalbalken, 2);
-    EXPECT_EQ(a.tabbalken[0].eerste, 0);
-    EXPECT_FALSE(a.IsMarkeerLijn(-1));
-    EXPECT_EQ(a.tabbalken[1].laatste, 4);
-    EXPECT_EQ(a.BalkVan(4), 1);
-    EXPECT_EQ(a.BalkVan(2), -1);
-}
+// The count line above a staff; lone staff-like lines dropped and adjacent
+// staffs joined; staffs at both edges of the document; no document.
+INSTANTIATE_TEST_SUITE_P(
+    Documenten, Analyze,
+    ::testing::Values(std::pair{Lines({U"Titel", U"   |   |   |   |   |   |   |   |", U"e|--------12", U"B|--------12",
+                                       U"G|--------12", U"D|--------12", U"A|--------12", U"E|--------12", U"la la"}),
+                                ".m000000. 2-7/6"},
+                      std::pair{Lines({U"----------", U"", U"----------", U"E|------|", U"B|------|", U"E|------|",
+                                       U"B|------|", U"", U"----------"}),
+                                "..00000.. 2-6/5"},
+                      std::pair{std::u32string(U"E|------|\r\nB|------|\r\n\r\nE|------|\r\nB|------|"),
+                                "00.11 0-1/2 3-4/2"},
+                      std::pair{std::u32string(), ""}));
 
-TEST(Analyze, ShrinkingDocumentLeavesNoStaleStaffs)
+TEST(Analysis, ShrinkingDocumentLeavesNoStaleStaffs)
 {
     MemoryEditor ed(U"E|------|\r\nB|------|\r\nE|------|\r\nB|------|");
     TabAnalyse a;
@@ -99,19 +102,7 @@ TEST(Analyze, ShrinkingDocumentLeavesNoStaleStaffs)
     EXPECT_FALSE(a.IsTabLijn(1));
 }
 
-TEST(Analyze, EmptyDocument)
-{
-    MemoryEditor ed(U"");
-    TabAnalyse a;
-    a.analyseNodig = true;
-    analyze(ed, a);
-    EXPECT_EQ(a.aantalbalken, 0);
-    EXPECT_EQ(a.tablijnen.size(), 1u);
-    EXPECT_EQ(a.markeerlijnen.size(), 1u);
-    EXPECT_FALSE(a.analyseNodig);
-}
-
-TEST(Analyze, TypingHyphensKeepsTheOldStaffsUntilTheLineCountChanges)
+TEST(Analysis, TypingHyphensKeepsTheOldStaffsUntilTheLineCountChanges)
 {
     MemoryEditor ed(U"E|------|\r\nB|------|\r\nxxxxxx");
     TabAnalyse a;

@@ -68,38 +68,33 @@ TEST(Conversion, NeedsTheKorvaneFont)
 
 // Neither conversion is a change of its own, but unsaved edits from before
 // it stay unsaved: the flag must still make closing ask.
-struct FlagRow {
-    const char* name;
-    bool terug;       // the conversion back to ASCII
-    bool veranderd;   // unsaved edits before the conversion
-};
-
-struct ConversionFlag : ::testing::TestWithParam<FlagRow> {};
+// The conversion back to ASCII or not, and unsaved edits before it or not.
+struct ConversionFlag : ::testing::TestWithParam<std::tuple<bool, bool>> {};
 
 TEST_P(ConversionFlag, KeepsTheModifiedFlagItFound)
 {
+    const auto [terug, veranderd] = GetParam();
     CommandFixture f;
     f.Load(song);
     bool omgezet = false;
-    if (GetParam().terug)
+    if (terug)
         doorlopendelijnenClick(f.ctx, true, omgezet);
-    f.ed.SetModified(GetParam().veranderd);
-    if (GetParam().terug)
+    f.ed.SetModified(veranderd);
+    if (terug)
         KorvaneformaatnaarAscii1Click(f.ctx, omgezet);
     else
         doorlopendelijnenClick(f.ctx, true, omgezet);
-    EXPECT_EQ(omgezet, !GetParam().terug);
-    EXPECT_EQ(f.ed.Modified(), GetParam().veranderd);
-    if (GetParam().terug)   // the staffs are found again at once
+    EXPECT_EQ(omgezet, !terug);
+    EXPECT_EQ(f.ed.Modified(), veranderd);
+    if (terug)   // the staffs are found again at once
         EXPECT_EQ(f.state.analyse.aantalbalken, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Conversion, ConversionFlag,
-                         ::testing::Values(FlagRow{"ToLinesUnchanged", false, false},
-                                           FlagRow{"ToLinesAfterEdits", false, true},
-                                           FlagRow{"BackUnchanged", true, false},
-                                           FlagRow{"BackAfterEdits", true, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Conversion, ConversionFlag, ::testing::Combine(::testing::Bool(), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param) ? "Back" : "ToLines")
+                                 + (std::get<1>(info.param) ? "AfterEdits" : "Unchanged");
+                         });
 
 // Refused for the font, with the line font at hand: the answer to the offer,
 // whether switching succeeded, and whether the staffs were converted.

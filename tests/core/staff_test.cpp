@@ -28,35 +28,61 @@ struct StaffFixture : ::testing::Test {
     }
 };
 
-TEST_F(StaffFixture, EmptyDocumentGetsBlankLineThenStaffAndCaretAtEnd)
+// Staff lines of `breedte` columns for `labels`, top string first, each with
+// its line break.
+std::u32string Balk(const std::u32string& labels, int breedte)
 {
-    state.instellingen.tabbreedte = 20;
-    inserttab(ctx);
-    const std::u32string dashes(17, '-');
-    EXPECT_EQ(Lines(), (std::vector<std::u32string>{U"", U"E|" + dashes + U"|", U"B|" + dashes + U"|",
-                                                 U"G|" + dashes + U"|", U"D|" + dashes + U"|",
-                                                 U"A|" + dashes + U"|", U"E|" + dashes + U"|"}));
-    EXPECT_EQ(ed.CaretOffset(), ed.TextLength());
-    EXPECT_EQ(ed.Text().substr(ed.Text().size() - 2), U"\r\n");
-    EXPECT_EQ(state.analyse.aantalbalken, 1);
-    EXPECT_FALSE(state.analyse.analyseNodig);
+    std::u32string out;
+    for (const char32_t label : labels)
+        out += label + (U"|" + std::u32string(breedte - 3, '-') + U"|\r\n");
+    return out;
 }
 
-TEST_F(StaffFixture, InsertsAboveTheWholeCaretLineWithoutSplittingIt)
+// Text and caret before; tuning and width (0: the default); the text after.
+struct StaffCase {
+    const char* naam;
+    std::u32string tekst;
+    int caret;
+    std::u32string stemming;
+    int breedte;
+    std::u32string verwacht;
+};
+
+class NewStaff : public StaffFixture, public ::testing::WithParamInterface<StaffCase> {};
+
+// The staff goes in above the whole caret line, after a blank line, and is
+// analysed at once; the caret stands after it.
+TEST_P(NewStaff, GoesAboveTheCaretLineAfterABlankLine)
 {
-    ed.SetText(U"first\r\nlast line");
-    ed.SetCaret(ed.LineStart(1) + 4);
-    state.instellingen.tabbreedte = 20;
+    const StaffCase& g = GetParam();
+    ed.SetText(g.tekst);
+    ed.SetCaret(g.caret);
+    state.instellingen.stemming = g.stemming;
+    if (g.breedte)
+        state.instellingen.tabbreedte = g.breedte;
     inserttab(ctx);
-    const auto lines = Lines();
-    ASSERT_EQ(lines.size(), 9u);
-    EXPECT_EQ(lines[0], U"first");
-    EXPECT_EQ(lines[1], U"");
-    EXPECT_EQ(lines[8], U"last line");
-    EXPECT_EQ(ed.CaretOffset(), ed.LineStart(8));
-    EXPECT_EQ(ed.SelectionLength(), 0);
-    EXPECT_EQ(state.analyse.tabbalken[0].eerste, 2);
+    EXPECT_EQ(ed.Text(), g.verwacht);
+    const int na = static_cast<int>(g.verwacht.rfind(U"|\r\n")) + 3;
+    EXPECT_EQ(std::pair(ed.CaretOffset(), ed.SelectionLength()), std::pair(na, 0));
+    // Analysed at once: as a fresh analysis of the text finds it.
+    TabAnalyse vers;
+    analyze(ed, vers);
+    EXPECT_FALSE(state.analyse.analyseNodig);
+    ASSERT_EQ(state.analyse.aantalbalken, vers.aantalbalken);
+    if (vers.aantalbalken > 0)
+        EXPECT_EQ(state.analyse.tabbalken[0].eerste, vers.tabbalken[0].eerste);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Gevallen, NewStaff,
+    ::testing::Values(StaffCase{"LeegDocument", U"", 0, U"EADGBE", 20, U"\r\n" + Balk(U"EBGDAE", 20)},
+                      StaffCase{"RegelNietGesplitst", U"first\r\nlast line", 11, U"EADGBE", 20,
+                                U"first\r\n\r\n" + Balk(U"EBGDAE", 20) + U"last line"},
+                      StaffCase{"LaatsteRegelZonderEinde", U"a\r\nb", 4, U"EA", 0, U"a\r\n\r\n" + Balk(U"AE", 80) + U"b"},
+                      // At most twenty strings; no width below three columns.
+                      StaffCase{"SmalEnLang", U"", 0, std::u32string(25, 'E'), 3,
+                                U"\r\n" + Balk(std::u32string(20, 'E'), 3)}),
+    [](const auto& info) { return std::string(info.param.naam); });
 
 TEST_F(StaffFixture, SharpsPadLabelsAndTheCountLine)
 {
@@ -103,16 +129,6 @@ INSTANTIATE_TEST_SUITE_P(Entries, TimeSignatures,
                          ::testing::Values(TimeCase{0, 70, 72}, TimeCase{1, 72, 74}, TimeCase{2, 70, 72},
                                            TimeCase{3, 78, 80}, TimeCase{-1, 0, 2}));
 
-TEST_F(StaffFixture, NarrowWidthsAndLongTunings)
-{
-    state.instellingen.tabbreedte = 3;
-    state.instellingen.stemming = std::u32string(25, 'E');
-    inserttab(ctx);
-    const auto lines = Lines();
-    ASSERT_EQ(lines.size(), 21u);
-    EXPECT_EQ(lines[1], U"E||");
-}
-
 TEST_F(StaffFixture, EmptyTuningIsRefusedWithoutChange)
 {
     ed.SetText(U"keep");
@@ -121,15 +137,6 @@ TEST_F(StaffFixture, EmptyTuningIsRefusedWithoutChange)
     EXPECT_EQ(ed.Text(), U"keep");
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Geen stemming geselecteerd"});
     EXPECT_EQ(dialogs.Count(Sound::Exclamation), 1);
-}
-
-TEST_F(StaffFixture, CaretOnALastLineWithoutBreakKeepsItLast)
-{
-    ed.SetText(U"a\r\nb");
-    ed.SetCaret(4);
-    state.instellingen.stemming = U"EA";
-    inserttab(ctx);
-    EXPECT_EQ(ed.Text(), U"a\r\n\r\nA|" + std::u32string(77, '-') + U"|\r\nE|" + std::u32string(77, '-') + U"|\r\nb");
 }
 
 } // namespace

@@ -77,12 +77,16 @@ TEST(StemmingLijst, ReadingStopsAtNulAndWithoutFileHoldsTheCommonTunings)
                                                        U"EADGBE", U"EbAbDbGbBbEb"}));
 }
 
-TEST(TuningButtons, AddingADuplicateWarnsOncePerMatchingEntry)
-{
+// The box filled from a file of DADGAD and EADGBE, or of `file`.
+struct TuningButtons : ::testing::Test {
     StemmingLijst lijst;
-    const std::vector<std::u32string> file{U"DADGAD", U"DADGAD", U"EADGBE"};
-    VulStemmingLijst(lijst, &file);
     test::RecordingDialogs d;
+    void Vul(const std::vector<std::u32string>& file = {U"DADGAD", U"EADGBE"}) { VulStemmingLijst(lijst, &file); }
+};
+
+TEST_F(TuningButtons, AddingADuplicateWarnsOncePerMatchingEntry)
+{
+    Vul({U"DADGAD", U"DADGAD", U"EADGBE"});
     EXPECT_EQ(PlusButtonClick(lijst, U"DADGAD", d), -1);
     EXPECT_EQ(d.messages, (std::vector<std::string>{"DADGAD komt al voor in de lijst",
                                                     "DADGAD komt al voor in de lijst"}));
@@ -92,24 +96,18 @@ TEST(TuningButtons, AddingADuplicateWarnsOncePerMatchingEntry)
     EXPECT_EQ(lijst.Count(), 5);
 }
 
-TEST(TuningButtons, TheStandardTuningCannotBeRemovedWhateverIsSelected)
+TEST_F(TuningButtons, TheStandardTuningCannotBeRemovedWhateverIsSelected)
 {
-    StemmingLijst lijst;
-    const std::vector<std::u32string> file{U"DADGAD", U"EADGBE"};
-    VulStemmingLijst(lijst, &file);
-    test::RecordingDialogs d;
+    Vul();
     EXPECT_EQ(MinbuttonClick(lijst, U"EADGBE", 0, d), -1);
     EXPECT_EQ(d.messages, std::vector<std::string>{"Standaard stemming (EADGBE) kan niet worden gewist."});
     EXPECT_EQ(d.beeps, (std::vector<Sound>{Sound::Question, Sound::Exclamation}));
     EXPECT_EQ(lijst.Count(), 2);
 }
 
-TEST(TuningButtons, RemovingAsksAndDeletesOnlyASelectedEntry)
+TEST_F(TuningButtons, RemovingAsksAndDeletesOnlyASelectedEntry)
 {
-    StemmingLijst lijst;
-    const std::vector<std::u32string> file{U"DADGAD", U"EADGBE"};
-    VulStemmingLijst(lijst, &file);
-    test::RecordingDialogs d;
+    Vul();
     d.answers = {Answer::No, Answer::Yes, Answer::Yes};
     EXPECT_EQ(MinbuttonClick(lijst, U"DADGAD", 0, d), -1);
     EXPECT_EQ(MinbuttonClick(lijst, U"DADGAD", -1, d), -1);
@@ -120,9 +118,8 @@ TEST(TuningButtons, RemovingAsksAndDeletesOnlyASelectedEntry)
     EXPECT_EQ(d.questions[0], "DADGAD wissen ?");
 }
 
-TEST(TuningButtons, SavingAsksFirst)
+TEST_F(TuningButtons, SavingAsksFirst)
 {
-    test::RecordingDialogs d;
     d.answers = {Answer::No, Answer::Yes};
     EXPECT_FALSE(savelistbuttonClick(d));
     EXPECT_TRUE(savelistbuttonClick(d));

@@ -53,6 +53,21 @@ public:
                                        + opstartmodus + "\r\n");
     }
     void Start(const QStringList& p = {}) { w = std::make_unique<TForm1>(prompter, OpstartGegevens{p, programmamap}); }
+    // A document of `bytes` in the documents folder, by its path.
+    QString Document(const char* naam, const QByteArray& bytes)
+    {
+        const QString pad = documenten.filePath(naam);
+        Schrijf(pad, bytes);
+        return pad;
+    }
+    // Plain text, opening the document `naam` of `bytes` from the command line.
+    QString StartMet(const char* naam, const QByteArray& bytes, const char* opstartmodus = "Empty")
+    {
+        Opties("Plaintext", opstartmodus);
+        const QString pad = Document(naam, bytes);
+        Start({pad});
+        return pad;
+    }
     void Trigger(const char* id) { w->action(QString::fromLatin1(id))->trigger(); }
     QString Tekst() const { return w->Editor->toPlainText(); }
 };
@@ -60,8 +75,7 @@ public:
 TEST_F(VensterTest, RestartRestoresGeometryAndTheLastFile)
 {
     Opties("Plaintext", "Lastfile");
-    const QString lied = documenten.filePath("lied.tab");
-    Schrijf(lied, "E|---0---|\nB|---1---|\n");
+    const QString lied = Document("lied.tab", "E|---0---|\nB|---1---|\n");
     Start();
     prompter.fileNames.push_back(lied);
     Trigger("Open1");
@@ -182,10 +196,7 @@ class CoderingCommandoTest : public VensterTest, public ::testing::WithParamInte
 TEST_P(CoderingCommandoTest, ReloadAndSaveWithAnEncodingDoWhatTheyOffer)
 {
     const CoderingRij& r = GetParam();
-    Opties("Plaintext", "Empty");
-    const QString pad = documenten.filePath("lied.tab");
-    Schrijf(pad, r.bestand);
-    Start({pad});
+    const QString pad = StartMet("lied.tab", r.bestand);
     EXPECT_EQ(w->statusPaneel(PaneelCodering)->text().toStdString(), r.paneelVoor);
     if (r.bewerkt)
         QTest::keyClicks(w->Editor, "x");
@@ -255,10 +266,7 @@ TEST_F(VensterTest, OptionsDialogChoosesTheEncodingOfNewDocuments)
 // The wizard's new document leaves the encoding of the file before it.
 TEST_F(VensterTest, WizardsNewDocumentHasTheEncodingForNewDocuments)
 {
-    Opties("Plaintext", "Empty");
-    const QString pad = documenten.filePath("lied.tab");
-    Schrijf(pad, "caf\xE9");
-    Start({pad});
+    StartMet("lied.tab", "caf\xE9");
     EXPECT_EQ(w->statusPaneel(PaneelCodering)->text(), "Windows-1252");
     prompter.dialogAnswers.push_back([](QDialog& d) {
         static_cast<TTabwizard&>(d).Okbutton->click();
@@ -274,12 +282,9 @@ TEST_F(VensterTest, WizardsNewDocumentHasTheEncodingForNewDocuments)
 // the bytes read one by one.
 TEST_F(VensterTest, Utf8SongSheetShowsItsOwnCharacters)
 {
-    Opties("Plaintext", "Empty");
-    const QString pad = documenten.filePath("lied.txt");
     // The source is UTF-8, and so are these literals.
     const QByteArray bytes = "“Déjà vu” – Françoise\r\nMañana, ‘über’\r\n";
-    Schrijf(pad, bytes);
-    Start({pad});
+    StartMet("lied.txt", bytes);
     w->show();
     w->Editor->setCursorWidth(0);
     auto beeld = [&] {
@@ -332,8 +337,7 @@ TEST_F(VensterTest, RichTextToggleReloadsTheFileInTheNewMode)
 {
     // At start-up a file is read as text, even in rich-text mode.
     Opties("Richtext", "Empty");
-    const QString pad = documenten.filePath("lied.rtf");
-    Schrijf(pad, "{\\rtf1 {\\b vet}\\par regel\\par}\r\n");
+    const QString pad = Document("lied.rtf", "{\\rtf1 {\\b vet}\\par regel\\par}\r\n");
     Start({pad});
     EXPECT_EQ(Tekst(), "{\\rtf1 {\\b vet}\\par regel\\par}\n");
     Trigger("Richtext1");
@@ -352,10 +356,7 @@ TEST_F(VensterTest, RichTextToggleReloadsTheFileInTheNewMode)
 // document, not wherever Qt's dialogs were last.
 TEST_F(VensterTest, MediaDialogWithoutAMediaFolderOpensInTheDocumentsFolder)
 {
-    Opties("Plaintext", "Empty");
-    const QString lied = documenten.filePath("lied.tab");
-    Schrijf(lied, "E|---0---|\r\n");
-    Start({lied});
+    StartMet("lied.tab", "E|---0---|\r\n");
     prompter.fileNames = {QString()};
     Trigger("Mediabestandopenen1");
     ASSERT_EQ(prompter.fileRequests.size(), 1u);
@@ -373,12 +374,8 @@ class VervangTest : public VensterTest, public ::testing::WithParamInterface<Ver
 
 TEST_P(VervangTest, AsksBeforeTheEditsAreReplacedAndAnnulerenKeepsThem)
 {
-    Opties("Plaintext", "Empty");
-    const QString lied = documenten.filePath("lied.tab");
-    const QString ander = documenten.filePath("ander.tab");
-    Schrijf(lied, "E|---0---|\r\n");
-    Schrijf(ander, "B|---1---|\r\n");
-    Start({lied});
+    const QString ander = Document("ander.tab", "B|---1---|\r\n");
+    const QString lied = StartMet("lied.tab", "E|---0---|\r\n");
     w->show();
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
@@ -420,28 +417,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Mended: with "Wizard" at start-up the wizard stood over a file named on the
 // command line.
-struct OpstartGeval {
-    const char* naam;
-    bool metBestand;
-};
-
-class OpstartWizardTest : public VensterTest, public ::testing::WithParamInterface<OpstartGeval> {};
+class OpstartWizardTest : public VensterTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(OpstartWizardTest, ShowsTheWizardOnlyWithoutAFileOnTheCommandLine)
 {
+    const bool metBestand = GetParam();
     Opties("Plaintext", "Wizard");
-    const QString lied = documenten.filePath("lied.tab");
-    Schrijf(lied, "E|---0---|\r\n");
-    Start(GetParam().metBestand ? QStringList{lied} : QStringList{});
+    const QString lied = Document("lied.tab", "E|---0---|\r\n");
+    Start(metBestand ? QStringList{lied} : QStringList{});
     w->show();
     QTest::qWait(50);
-    EXPECT_EQ(prompter.dialogs.size(), GetParam().metBestand ? 0u : 1u);
-    EXPECT_EQ(Tekst(), GetParam().metBestand ? "E|---0---|\n" : "");
+    EXPECT_EQ(prompter.dialogs.size(), metBestand ? 0u : 1u);
+    EXPECT_EQ(Tekst(), metBestand ? "E|---0---|\n" : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Opstart, OpstartWizardTest,
-                         ::testing::Values(OpstartGeval{"MetBestand", true}, OpstartGeval{"ZonderBestand", false}),
-                         [](const auto& i) { return std::string(i.param.naam); });
+INSTANTIATE_TEST_SUITE_P(Opstart, OpstartWizardTest, ::testing::Bool(),
+                         [](const auto& i) { return i.param ? "MetBestand" : "ZonderBestand"; });
 
 } // namespace
 } // namespace korvane

@@ -1,5 +1,5 @@
-// Test entry for the files/ tests: a QApplication exists for the whole run,
-// because text documents with fonts and the dialogs need one.
+// Test entry for the Qt test programs: a QApplication exists for the whole
+// run, because documents with fonts, the printer and the dialogs need one.
 #include "files/usersettings.h"
 
 #include <QApplication>

@@ -154,13 +154,9 @@ TEST_F(PreviewTest, TheLayoutSwitchesChangeThePagesAndAreRemembered)
     const int gebroken = rijen();
     const QImage passend = form.paginabeeld().copy();
     // Nothing runs off the right edge of the page picture either.
-    int rechts = -1;
-    for (int y = 0; y < passend.height(); ++y)
-        for (int x = passend.width() - 1; x > rechts; --x)
-            if (qGray(passend.pixel(x, y)) < 128)
-                rechts = x;
-    EXPECT_GT(rechts, 0);
-    EXPECT_LT(rechts, passend.width() - 2);
+    const double rechts = test::RechtsteInkt(passend);
+    EXPECT_GT(rechts, 1.0 / passend.width());
+    EXPECT_LT(rechts, (passend.width() - 1.0) / passend.width());
     form.EindClick();
     QTest::mouseClick(form.Passend, Qt::LeftButton);
     // Unbroken: one row a line, and the page is drawn again.

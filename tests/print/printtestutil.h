@@ -7,6 +7,7 @@
 #include "core/utf8.h"
 
 #include <QFont>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
@@ -50,10 +51,6 @@ inline QStringList PdfPages(const QString& path)
     pages.removeLast(); // what follows the form feed that ends the last page
     return pages;
 }
-
-} // namespace korvane::test
-
-namespace korvane::test {
 
 // A tab of `balken` staffs, `kolommen` columns wide, under a title line: each
 // staff a chord-name line, a count line and six strings labelled e B G D A E
@@ -108,8 +105,19 @@ inline QStringList Rijen(const QString& pagina)
     return rijen;
 }
 
-// The rightmost column of ink on page `pagina` (1-based) of a PDF rendered at
-// `dpi`, as a fraction of the page width; -1 when it cannot be rendered.
+// The rightmost column of ink in `beeld`, as a fraction of its width.
+inline double RechtsteInkt(const QImage& beeld)
+{
+    int rechts = -1;
+    for (int y = 0; y < beeld.height(); ++y)
+        for (int x = beeld.width() - 1; x > rechts; --x)
+            if (qGray(beeld.pixel(x, y)) < 128)
+                rechts = x;
+    return double(rechts + 1) / beeld.width();
+}
+
+// The same on page `pagina` (1-based) of a PDF rendered at `dpi`; -1 when it
+// cannot be rendered.
 inline double RechtsteInkt(const QString& pdf, int pagina, int dpi = 40)
 {
     QProcess ppm;
@@ -118,22 +126,8 @@ inline double RechtsteInkt(const QString& pdf, int pagina, int dpi = 40)
                                            QStringLiteral("-f"), p, QStringLiteral("-l"), p, pdf});
     if (!ppm.waitForFinished(60000) || ppm.exitCode() != 0)
         return -1;
-    const QByteArray beeld = ppm.readAllStandardOutput();
-    // "P5\n<w> <h>\n255\n" then one byte a pixel.
-    const QList<QByteArray> kop = beeld.left(64).split('\n');
-    if (kop.size() < 4 || kop[0] != "P5")
-        return -1;
-    const QList<QByteArray> maat = kop[1].split(' ');
-    const int w = maat.value(0).toInt(), h = maat.value(1).toInt();
-    const qsizetype begin = kop[0].size() + kop[1].size() + kop[2].size() + 3;
-    if (w <= 0 || beeld.size() < begin + qsizetype(w) * h)
-        return -1;
-    int rechts = -1;
-    for (int y = 0; y < h; ++y)
-        for (int x = w - 1; x > rechts; --x)
-            if (static_cast<unsigned char>(beeld[begin + qsizetype(y) * w + x]) < 128)
-                rechts = x;
-    return double(rechts + 1) / w;
+    const QImage beeld = QImage::fromData(ppm.readAllStandardOutput(), "PGM");
+    return beeld.isNull() ? -1 : RechtsteInkt(beeld);
 }
 
 } // namespace korvane::test

@@ -9,8 +9,8 @@
 #include "ui/qteditor.h"
 
 #include <QAction>
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -24,13 +24,33 @@
 namespace korvane {
 namespace {
 
-TEST(WindowPrint, OnlyThePrintButtonOffersTheSelection)
-{
+// The main window with its settings in a temporary folder, shown.
+class WindowPrint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    }
+    // The print command answered into the PDF `naam`; its pages.
+    QStringList Afdrukken(const QString& naam)
+    {
+        const QString pdf = dir.filePath(naam);
+        prompter.printAnswers = {[=](QPrinter& printer, PrintDialogRequest&) {
+            printer.setOutputFileName(pdf);
+            return true;
+        }};
+        w.action(QStringLiteral("Afdrukken1"))->trigger();
+        return test::PdfPages(pdf);
+    }
+
     QTemporaryDir dir;
     test::ScriptedPrompter prompter;
-    TForm1 w(prompter, OpstartGegevens{{}, dir.path() + u'/'}); // settings in the temporary directory
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    TForm1 w{prompter, OpstartGegevens{{}, dir.path() + u'/'}};
+};
+
+TEST_F(WindowPrint, OnlyThePrintButtonOffersTheSelection)
+{
     w.Editor->setPlainText(QString::fromStdString(test::NumberedLines(20)).remove(u'\r'));
     w.editor().SetCaret(w.editor().LineStart(2));
     w.editor().SetSelectionLength(30);
@@ -44,24 +64,13 @@ TEST(WindowPrint, OnlyThePrintButtonOffersTheSelection)
 
 // With the program's own settings the preview shows the pages the printer
 // prints: same breaks, same header and page numbers.
-TEST(WindowPrint, PrintedPagesMatchThePreview)
+TEST_F(WindowPrint, PrintedPagesMatchThePreview)
 {
-    QTemporaryDir dir;
-    test::ScriptedPrompter prompter;
-    TForm1 w(prompter, OpstartGegevens{{}, dir.path() + u'/'});
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     const int rpp = w.paginastand.regelsPerPagina;
     ASSERT_GT(rpp, 1);
     w.Editor->setPlainText(QString::fromStdString(test::NumberedLines(2 * rpp + 5)).remove(u'\r'));
     w.bestandsnaam = dir.filePath(QStringLiteral("Mijn lied.tab"));
-    const QString pdf = dir.filePath(QStringLiteral("venster.pdf"));
-    prompter.printAnswers = {[&](QPrinter& printer, PrintDialogRequest&) {
-        printer.setOutputFileName(pdf);
-        return true;
-    }};
-    w.action(QStringLiteral("Afdrukken1"))->trigger();
-    const QStringList pages = test::PdfPages(pdf);
+    const QStringList pages = Afdrukken(QStringLiteral("venster.pdf"));
     ASSERT_EQ(pages.size(), 3);
 
     std::vector<QString> labels;
@@ -84,6 +93,15 @@ TEST(WindowPrint, PrintedPagesMatchThePreview)
         EXPECT_TRUE(pages[p].contains(labels[p])) << labels[p].toStdString();
 }
 
+// A file of `bytes` in `dir`, by its path.
+QString Bestand(const QTemporaryDir& dir, const char* naam, const std::string& bytes)
+{
+    QFile f(dir.filePath(QString::fromLatin1(naam)));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    EXPECT_EQ(f.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
+    return f.fileName();
+}
+
 // korvane-cli with its per-user preferences in `dir`; the exit code, and the
 // standard error in `fout`.
 int Cli(const QTemporaryDir& dir, const QStringList& args, QString* fout = nullptr)
@@ -103,12 +121,7 @@ int Cli(const QTemporaryDir& dir, const QStringList& args, QString* fout = nullp
 TEST(CliExport, AnUnknownPaperOrAnUnwritablePdfExitsWithTwoAndWritesNothing)
 {
     QTemporaryDir dir;
-    const QString tab = dir.filePath(QStringLiteral("lied.tab"));
-    {
-        QFile f(tab);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("E|-----|\r\nB|-----|\r\n");
-    }
+    const QString tab = Bestand(dir, "lied.tab", "E|-----|\r\nB|-----|\r\n");
     const QString pdf = dir.filePath(QStringLiteral("uit.pdf"));
     QString fout;
     EXPECT_EQ(Cli(dir, {tab, QStringLiteral("--export"), pdf, QStringLiteral("--page-size"), QStringLiteral("A5")},
@@ -127,37 +140,20 @@ TEST(CliExport, AnUnknownPaperOrAnUnwritablePdfExitsWithTwoAndWritesNothing)
 
 // Wide tabs: the status bar counts the pages the window prints, and the
 // command line's PDF export prints the same pages.
-class WindowTabPrint : public ::testing::TestWithParam<std::pair<int, int>> {};
+class WindowTabPrint : public WindowPrint, public ::testing::WithParamInterface<std::pair<int, int>> {};
 
 TEST_P(WindowTabPrint, StatusBarAndCommandLineAgreeWithThePrintedPages)
 {
     const auto [balken, kolommen] = GetParam();
-    QTemporaryDir dir;
-    test::ScriptedPrompter prompter;
-    TForm1 w(prompter, OpstartGegevens{{}, dir.path() + u'/'});
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     const std::string tekst = test::TabTekst(test::Tab(balken, kolommen));
-    const QString tab = dir.filePath(QStringLiteral("lied.tab"));
-    {
-        QFile f(tab);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(tekst.data(), qint64(tekst.size()));
-    }
+    const QString tab = Bestand(dir, "lied.tab", tekst);
     w.Editor->setPlainText(QString::fromStdString(tekst).remove(u'\r'));
     w.bestandsnaam = tab;
     // The caret on the last line: its page is the last page.
     w.editor().SetCaret(w.editor().LineStart(w.editor().LineCount() - 1));
     QTest::qWait(400); // the layout follows the typing shortly
     const QString status = w.statusPaneel(PaneelPagina)->text();
-
-    const QString pdf = dir.filePath(QStringLiteral("venster.pdf"));
-    prompter.printAnswers = {[&](QPrinter& printer, PrintDialogRequest&) {
-        printer.setOutputFileName(pdf);
-        return true;
-    }};
-    w.action(QStringLiteral("Afdrukken1"))->trigger();
-    const QStringList pages = test::PdfPages(pdf);
+    const QStringList pages = Afdrukken(QStringLiteral("venster.pdf"));
     ASSERT_GT(pages.size(), 1);
     EXPECT_EQ(status, QStringLiteral("Pagina %1 van %2").arg(pages.size(), 3).arg(pages.size(), 3));
 

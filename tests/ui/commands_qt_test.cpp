@@ -7,7 +7,6 @@
 
 #include "ui/qteditor.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
 
 #include <tuple>
@@ -42,13 +41,3 @@ INSTANTIATE_TEST_SUITE_P(Conversion, CommandRows, ::testing::ValuesIn(conversion
 
 } // namespace
 } // namespace korvane::test
-
-int main(int argc, char** argv)
-{
-    // Test discovery runs the binary outside CTest's environment too.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -8,6 +8,7 @@
 #include "ui/mediaplayer.h"
 
 #include "common/scriptedprompter.h"
+#include "files/qstringprinter.h"
 #include "core/analysis.h"
 #include "ui/editorwidget.h"
 #include "ui/qteditor.h"
@@ -33,7 +34,6 @@ using korvane::test::ScriptedPrompter;
 namespace k = korvane;
 
 std::ostream& operator<<(std::ostream& os, const QString& s) { return os << s.toStdString(); }
-void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
@@ -408,14 +408,3 @@ TEST_F(MediaWindow, InfoShowsTheDocumentTheStaffCountAndTheDriveAndMailsTheAutho
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Test discovery at build time runs this binary without CTest's
-    // environment; headless either way.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

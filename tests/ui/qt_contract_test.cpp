@@ -4,7 +4,6 @@
 #include "files/textcodec.h"
 #include "ui/qteditor.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -84,14 +83,3 @@ TEST(QtEditor, CodecKeepsTheFiveUndefinedBytes)
 
 } // namespace
 } // namespace korvane::test
-
-int main(int argc, char** argv)
-{
-    // Test discovery runs this binary at build time, without CTest's
-    // environment and possibly without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
