@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace korvane {
 namespace {
 
@@ -34,6 +38,25 @@ char32_t Klein(char32_t c)
 std::string Aangehaald(std::u32string_view s)
 {
     return "\u2018" + Utf8(s) + "\u2019";
+}
+
+// The first position from `i` on in [i, eind) that holds no '-'. Most of a
+// staff is string, so this runs over most of the characters of a document:
+// four at a time where the processor can compare them so.
+int NaStreepjes(const char32_t* s, int i, int eind)
+{
+#if defined(__SSE2__)
+    const __m128i streepje = _mm_set1_epi32(U'-');
+    for (; i + 4 <= eind; i += 4) {
+        const __m128i vier = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const int gelijk = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(vier, streepje)));
+        if (gelijk != 0xF)
+            return i + __builtin_ctz(~gelijk & 0xF);
+    }
+#endif
+    while (i < eind && s[i] == U'-')
+        ++i;
+    return i;
 }
 
 Regel Trim(Regel s)
@@ -222,11 +245,13 @@ struct Werkbalk {
     }
 };
 
+// Moves a staff's items into a table: the staff's vectors are cleared for
+// the next staff anyway, and the names in them need not be copied.
 template <typename T>
-Bereik Voegtoe(std::vector<T>& tabel, const std::vector<T>& items)
+Bereik Voegtoe(std::vector<T>& tabel, std::vector<T>& items)
 {
     Bereik r{static_cast<int>(tabel.size()), static_cast<int>(items.size())};
-    tabel.insert(tabel.end(), items.begin(), items.end());
+    tabel.insert(tabel.end(), std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
     return r;
 }
 
@@ -245,7 +270,7 @@ public:
     }
 
     void Lees(const TTabbalk& bron, int capo);
-    void Bewaar(const Werkbalk& b);
+    void Bewaar(Werkbalk& b);
 
 private:
     void Meld(int regel, int kolom, std::string bericht)
@@ -325,7 +350,7 @@ void BalkLezer::Lees(const TTabbalk& bron, int capo)
     Bewaar(b);
 }
 
-void BalkLezer::Bewaar(const Werkbalk& b)
+void BalkLezer::Bewaar(Werkbalk& b)
 {
     Muziekbalk m;
     m.bron = b.bron;
@@ -419,7 +444,8 @@ void BalkLezer::Omgeving(Werkbalk& b, int eersteSnaarRegel)
             b.palmMutes.insert(b.palmMutes.end(), pm.begin(), pm.end());
         } else if (b.akkoordregel < 0 && LeesAkkoordregel(s, akkoorden, onbekend)) {
             b.akkoordregel = r;
-            b.akkoorden.assign(akkoorden.begin(), akkoorden.end());
+            // The line reader clears its output before it writes.
+            b.akkoorden.swap(akkoorden);
             for (const Woord& w : onbekend)
                 Meld(r, w.kolom, "Woord " + Aangehaald(s.substr(w.kolom, w.lengte)) +
                                      " op de akkoordregel is geen akkoord");
@@ -498,9 +524,7 @@ void BalkLezer::LeesSnaar(Werkbalk& b, int si)
     for (int i = snaar.begin; i < eind;) {
         const char32_t c = s[i];
         if (c == U'-') {
-            // Most of a staff is string: skip it in one tight loop.
-            while (++i < eind && s[i] == U'-') {
-            }
+            i = NaStreepjes(s.data(), i + 1, eind);
             wacht = Techniek::Geen;
         } else if (IsSpatie(c)) {
             wacht = Techniek::Geen;
@@ -672,31 +696,44 @@ void BalkLezer::Afronden(Werkbalk& b)
         m_sorteer.resize(static_cast<std::size_t>(b.noten.end() - begin));
         for (auto it = begin; it != b.noten.end(); ++it)
             m_sorteer[static_cast<std::size_t>(m_telling[it->kolom]++)] = *it;
-        std::copy(m_sorteer.begin(), m_sorteer.end(), begin);
     }
-    std::size_t maat = 0, pm = 0, tijd = 0;
     std::sort(b.palmMutes.begin(), b.palmMutes.end(),
               [](const PalmMute& x, const PalmMute& y) { return x.begin < y.begin; });
-    for (std::size_t i = b.eersteNoot; i < b.noten.size(); ++i) {
-        Noot& n = b.noten[i];
-        while (maat < b.maten.size() && b.maten[maat].eind <= n.kolom)
+    // The sorted notes go back in place with their bar and palm mute, a
+    // column of them at a time; locals, because the compiler cannot tell
+    // that writing a note leaves the tables' sizes alone.
+    const std::size_t aantal = m_sorteer.size();
+    const Noot* bron = m_sorteer.data();
+    Noot* doel = b.noten.data() + b.eersteNoot;
+    const Maat* maten = b.maten.data();
+    const std::size_t aantalMaten = b.maten.size();
+    const PalmMute* pms = b.palmMutes.data();
+    const std::size_t aantalPms = b.palmMutes.size();
+    std::size_t maat = 0, pm = 0, tijd = 0;
+    for (std::size_t i = 0; i < aantal;) {
+        const int kolom = bron[i].kolom;
+        while (maat < aantalMaten && maten[maat].eind <= kolom)
             ++maat;
-        if (maat < b.maten.size() && b.maten[maat].begin <= n.kolom)
-            n.maat = static_cast<int>(maat);
-        while (pm < b.palmMutes.size() && b.palmMutes[pm].eind <= n.kolom)
+        const int inMaat = maat < aantalMaten && maten[maat].begin <= kolom ? static_cast<int>(maat) : -1;
+        while (pm < aantalPms && pms[pm].eind <= kolom)
             ++pm;
-        n.palmMute = pm < b.palmMutes.size() && b.palmMutes[pm].begin <= n.kolom;
-        if (b.klanken.size() == b.eersteKlank || b.klanken.back().kolom != n.kolom) {
-            Klank k{n.kolom, static_cast<int>(i - b.eersteNoot), 0, 0, 0};
-            while (tijd < b.tijden.size() && b.tijden[tijd].kolom < n.kolom)
-                ++tijd;
-            if (tijd < b.tijden.size() && b.tijden[tijd].kolom == n.kolom) {
-                k.noemer = b.tijden[tijd].noemer;
-                k.punten = b.tijden[tijd].punten;
-            }
-            b.klanken.push_back(k);
+        const bool gedempt = pm < aantalPms && pms[pm].begin <= kolom;
+        std::size_t j = i;
+        for (; j < aantal && bron[j].kolom == kolom; ++j) {
+            doel[j] = bron[j];
+            if (inMaat >= 0)
+                doel[j].maat = inMaat;
+            doel[j].palmMute = gedempt;
         }
-        ++b.klanken.back().aantalNoten;
+        int noemer = 0, punten = 0;
+        while (tijd < b.tijden.size() && b.tijden[tijd].kolom < kolom)
+            ++tijd;
+        if (tijd < b.tijden.size() && b.tijden[tijd].kolom == kolom) {
+            noemer = b.tijden[tijd].noemer;
+            punten = b.tijden[tijd].punten;
+        }
+        b.klanken.emplace_back(kolom, static_cast<int>(i), static_cast<int>(j - i), noemer, punten);
+        i = j;
     }
 }
 
