@@ -376,7 +376,10 @@ void BalkLezer::Stemming(Werkbalk& b)
     const int n = static_cast<int>(b.snaren.size());
     const int metNaam = static_cast<int>(
         std::count_if(b.snaren.begin(), b.snaren.end(), [](const Snaar& s) { return !s.naam.empty(); }));
-    std::vector<int> open;
+    // Consecutive staffs nearly always share their labels: their tuning is
+    // used where it is kept, not copied for each staff.
+    std::vector<int> eigen;
+    const std::vector<int>* open = &eigen;
     if (n > 8) {
         // More strings than any tab instrument: most likely two staffs
         // written without a blank line between them, which the analysis
@@ -393,7 +396,7 @@ void BalkLezer::Stemming(Werkbalk& b)
                 m_namen.push_back(it->naam);
             m_open = StemmingVanNamen(m_namen);
         }
-        open = m_open;
+        open = &m_open;
         b.stemmingUitNamen = true;
     } else {
         if (metNaam > 0)
@@ -402,22 +405,22 @@ void BalkLezer::Stemming(Werkbalk& b)
         for (const auto& naam : m_terugval)
             tekst += naam;
         if (static_cast<int>(m_terugval.size()) == n) {
-            open = StemmingVanNamen(m_terugval);
-            if (open.empty())
+            eigen = StemmingVanNamen(m_terugval);
+            if (eigen.empty())
                 Meld(b.snaren[0].regel, 0, "De huidige stemming " + Aangehaald(tekst) +
                                                " bestaat niet uit nootnamen; toonhoogtes onbekend");
         } else {
-            open = StandaardStemming(n);
+            eigen = StandaardStemming(n);
             std::string bericht = "Balk van " + std::to_string(n) + " snaren zonder namen, maar de huidige stemming " +
                                   Aangehaald(tekst) + " heeft er " + std::to_string(m_terugval.size());
-            bericht += open.empty() ? "; toonhoogtes onbekend"
+            bericht += eigen.empty() ? "; toonhoogtes onbekend"
                                     : "; de gewone stemming voor " + std::to_string(n) + " snaren gebruikt";
             Meld(b.snaren[0].regel, 0, std::move(bericht));
         }
     }
-    if (static_cast<int>(open.size()) == n)
+    if (static_cast<int>(open->size()) == n)
         for (int i = 0; i < n; ++i)
-            b.snaren[i].open = open[n - 1 - i];
+            b.snaren[i].open = (*open)[n - 1 - i];
 }
 
 bool LeesTijdregelIn(Regel s, std::vector<Tijdteken>& tijden);
