@@ -595,7 +595,7 @@ std::string LeesAlles(const std::string& pad, const GeslotenStromen& gesloten)
 // --- The byte edge: file bytes <-> the document's characters ---------------------
 
 struct Invoer {
-    std::u32string tekst;
+    Regeltekst tekst;
     Codering codering;
     bool metBom;
 };
@@ -619,7 +619,9 @@ Codering CoderingArgument(const std::string& optie, const std::string& waarde)
 Invoer DecodeerInvoer(std::string_view bytes, std::optional<Codering> van)
 {
     const Codering codering = van ? MetEigenBom(bytes, *van) : HerkenCodering(bytes, Codering::Utf8);
-    std::optional<std::u32string> tekst = Decodeer(bytes, codering);
+    // Straight into lines: a large file's characters never stand in memory
+    // twice.
+    std::optional<Regeltekst> tekst = DecodeerRegels(bytes, codering);
     if (!tekst)
         throw Fout{"de invoer is geen geldige " + Naam(codering) + "-tekst"};
     return {std::move(*tekst), codering, BomLengte(bytes, codering) > 0 || codering == Codering::Utf8Bom};
@@ -638,11 +640,11 @@ std::string TekenNaam(char32_t c)
     return naam;
 }
 
-// The result as the bytes of a file in `naar`; nothing when one character
-// cannot be held there.
-std::string CodeerUitvoer(std::u32string_view tekst, Codering naar, bool metBom)
+// The document's lines, joined by `stijl`, as the bytes of a file in `naar`;
+// nothing when one character cannot be held there.
+std::string CodeerUitvoer(const MemoryEditor& ed, std::u32string_view stijl, Codering naar, bool metBom)
 {
-    Gecodeerd g = Codeer(tekst, naar, metBom);
+    Gecodeerd g = CodeerRegels(ed.Lines(), stijl, naar, metBom);
     if (g.fout)
         throw Fout{"kan niet schrijven als " + Naam(naar) + ": het teken " + TekenNaam(g.fout->teken)
                    + " op regel " + std::to_string(g.fout->regel) + ", kolom " + std::to_string(g.fout->kolom)
@@ -651,27 +653,9 @@ std::string CodeerUitvoer(std::u32string_view tekst, Codering naar, bool metBom)
 }
 
 // The first line break decides the style of the whole result.
-std::u32string RegeleindeStijl(std::u32string_view tekst)
+std::u32string RegeleindeStijl(std::u32string_view eersteEinde)
 {
-    const std::size_t p = tekst.find_first_of(U"\r\n");
-    if (p == std::u32string_view::npos)
-        return std::u32string(crlf);
-    if (tekst[p] == '\n')
-        return U"\n";
-    return p + 1 < tekst.size() && tekst[p + 1] == '\n' ? std::u32string(crlf) : std::u32string(U"\r");
-}
-
-std::u32string Resultaat(const MemoryEditor& ed, const std::u32string& stijl)
-{
-    std::u32string uit;
-    uit.reserve(static_cast<std::size_t>(ed.TextLength()));
-    const auto& regels = ed.Lines();
-    for (std::size_t i = 0; i < regels.size(); ++i) {
-        if (i > 0)
-            uit += stijl;
-        uit += regels[i];
-    }
-    return uit;
+    return eersteEinde.empty() ? std::u32string(crlf) : std::u32string(eersteEinde);
 }
 
 bool SchrijfAlles(int fd, std::string_view bytes)
@@ -829,11 +813,11 @@ int Hoofd(int argc, char** argv)
     Codering codering;
     bool metBom;
     {
-        const Invoer invoer = DecodeerInvoer(LeesAlles(*bestand, gesloten), van);
-        stijl = RegeleindeStijl(invoer.tekst);
+        Invoer invoer = DecodeerInvoer(LeesAlles(*bestand, gesloten), van);
+        stijl = RegeleindeStijl(invoer.tekst.eersteEinde);
         codering = invoer.codering;
         metBom = invoer.metBom;
-        d.editor.SetText(invoer.tekst);
+        d.editor.SetLines(std::move(invoer.tekst.regels));
     }
     // As at start-up: a loaded document is analysed at once.
     analyze(d.editor, d.state.analyse);
@@ -846,7 +830,7 @@ int Hoofd(int argc, char** argv)
     // goes nowhere.
     const bool tekstUit = terug || uit || (!pdf && !controle);
     const std::string resultaat =
-        tekstUit ? CodeerUitvoer(Resultaat(d.editor, stijl), naar.value_or(codering), naar ? true : metBom)
+        tekstUit ? CodeerUitvoer(d.editor, stijl, naar.value_or(codering), naar ? true : metBom)
                  : std::string();
     if (pdf) {
         const Exportsoort soort = ExportsoortVan(*pdf);
