@@ -31,6 +31,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -592,6 +593,33 @@ std::string LeesAlles(const std::string& pad, const GeslotenStromen& gesloten)
     }
 }
 
+// The heap grows to several times a file's size as its characters pass
+// through, a small page at a time, and each fresh page is a fault: on a large
+// file that cost more than all the rest. Room for the run is taken at once
+// and advised for large pages, which the heap then serves from, faulting a
+// few dozen times instead of thousands. Only advice; where it is refused, or
+// the room cannot be had, everything goes as before.
+void RuimteVoor(const std::string& pad)
+{
+#if defined(MADV_HUGEPAGE)
+    struct stat st {};
+    if (pad == "-" || ::stat(pad.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < (1 << 20))
+        return;
+    void* ruimte = std::malloc(static_cast<std::size_t>(st.st_size) * 8);
+    if (!ruimte)
+        return;
+    const auto pagina = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<std::uintptr_t>(ruimte) & ~(pagina - 1);
+    const auto eind = reinterpret_cast<std::uintptr_t>(::sbrk(0));
+    // Only the heap's own top: a block mapped apart goes back when freed.
+    if (eind > begin && eind - begin >= static_cast<std::uintptr_t>(st.st_size) * 8)
+        (void)::madvise(reinterpret_cast<void*>(begin), eind - begin, MADV_HUGEPAGE);
+    std::free(ruimte);
+#else
+    (void)pad;
+#endif
+}
+
 // --- The byte edge: file bytes <-> the document's characters ---------------------
 
 struct Invoer {
@@ -813,6 +841,7 @@ int Hoofd(int argc, char** argv)
     Codering codering;
     bool metBom;
     {
+        RuimteVoor(*bestand);
         Invoer invoer = DecodeerInvoer(LeesAlles(*bestand, gesloten), van);
         stijl = RegeleindeStijl(invoer.tekst.eersteEinde);
         codering = invoer.codering;
