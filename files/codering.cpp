@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
+#include <cstring>
 
 namespace korvane {
 namespace {
@@ -70,6 +72,58 @@ long Utf8Teken(std::string_view b, std::size_t i, std::size_t& lengte)
         return -1;
     lengte = n;
     return static_cast<long>(waarde);
+}
+
+// Eight bytes at a time: the byte tests below run over whole files.
+std::uint64_t Woord(const unsigned char* p)
+{
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+constexpr std::uint64_t kElk = 0x0101010101010101;
+constexpr std::uint64_t kHoog = 0x8080808080808080;
+
+// Whether one of the eight bytes is zero (exact as a yes or no).
+bool HeeftNul(std::uint64_t w)
+{
+    return ((w - kElk) & ~w & kHoog) != 0;
+}
+
+bool IsAscii(std::string_view bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    // A block at a time, so that the loop inside can run wide.
+    for (; i + 4096 <= n; i += 4096) {
+        std::uint64_t of = 0;
+        for (std::size_t k = 0; k < 4096; k += 8)
+            of |= Woord(p + i + k);
+        if (of & kHoog)
+            return false;
+    }
+    for (; i < n; ++i)
+        if (p[i] >= 0x80)
+            return false;
+    return true;
+}
+
+// The first CR or LF in [p, e), or e; `hoog` gathers the bytes before it.
+const unsigned char* Regeleinde(const unsigned char* p, const unsigned char* e, unsigned char& hoog)
+{
+    std::uint64_t of = 0;
+    for (; e - p >= 8; p += 8) {
+        const std::uint64_t w = Woord(p);
+        if (HeeftNul(w ^ (kElk * '\r')) || HeeftNul(w ^ (kElk * '\n')))
+            break;
+        of |= w;
+    }
+    hoog = (of & kHoog) ? 0x80 : 0;
+    while (p < e && *p != '\r' && *p != '\n')
+        hoog |= *p++;
+    return p;
 }
 
 bool IsUtf16(Codering c)
@@ -165,13 +219,7 @@ Codering HerkenCodering(std::string_view bytes, Codering nieuw)
     for (Codering c : {Codering::Utf8Bom, Codering::Utf16LE, Codering::Utf16BE})
         if (BomLengte(bytes, c) > 0 && IsGeldig(bytes, c))
             return c;
-    bool ascii = true;
-    for (char b : bytes)
-        if (static_cast<unsigned char>(b) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    if (ascii)
+    if (IsAscii(bytes))
         return nieuw;
     return IsGeldigeUtf8(bytes) ? Codering::Utf8 : Codering::Windows1252;
 }
@@ -270,10 +318,8 @@ std::optional<Regeltekst> DecodeerRegels(std::string_view bytes, Codering coderi
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const e = p + bytes.size();
     for (;;) {
-        const unsigned char* eind = p;
         unsigned char hoog = 0;
-        while (eind < e && *eind != '\r' && *eind != '\n')
-            hoog |= *eind++;
+        const unsigned char* eind = Regeleinde(p, e, hoog);
         const std::size_t n = static_cast<std::size_t>(eind - p);
         std::u32string& regel = uit.regels.emplace_back();
         if (cp1252) {
