@@ -190,7 +190,7 @@ public:
 
     void Wiel(std::int64_t tik, double halveTonen)
     {
-        const int w = std::clamp(static_cast<int>(std::lround(8192 + halveTonen * 8192.0 / kBuigBereik)), 0, 16383);
+        const int w = std::clamp(static_cast<int>(Afgerond(8192 + halveTonen * 8192.0 / kBuigBereik)), 0, 16383);
         if (w == m_wiel)
             return;
         m_wiel = w;

@@ -62,8 +62,8 @@ int GitaarUitTekst(std::u32string_view regel)
 // Nearest sixteenth or triplet eighth, whichever is closer.
 int Kwantiseer(double tik)
 {
-    const double z = std::round(tik / kZestiende) * kZestiende;
-    const double t = std::round(tik / kTriool) * kTriool;
+    const double z = Afgerond(tik / kZestiende) * kZestiende;
+    const double t = Afgerond(tik / kTriool) * kTriool;
     return static_cast<int>(std::abs(t - tik) < std::abs(z - tik) ? t : z);
 }
 
