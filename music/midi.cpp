@@ -7,13 +7,11 @@
 // pitch, which the model already gives.
 #include "music/midi.h"
 
+#include "music/grotepaginas.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 namespace korvane {
 namespace {
@@ -69,20 +67,8 @@ public:
         doel.push_back(g);
     }
     // A meta event: written at once, the meta events come first at a tick.
-    void Ruimte(int lijst, std::size_t n)
-    {
-        auto& doel = m_lijsten[static_cast<std::size_t>(lijst)];
-        doel.reserve(n);
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-        // Megabytes of events a long tab: in large pages where the system
-        // allows, rather than a fault for every small page (only advice).
-        constexpr std::uintptr_t kGroot = std::uintptr_t{1} << 21;
-        const auto begin = (reinterpret_cast<std::uintptr_t>(doel.data()) + kGroot - 1) & ~(kGroot - 1);
-        const auto eind = reinterpret_cast<std::uintptr_t>(doel.data() + doel.capacity()) & ~(kGroot - 1);
-        if (eind > begin)
-            (void)madvise(reinterpret_cast<void*>(begin), eind - begin, MADV_HUGEPAGE);
-#endif
-    }
+    // Megabytes of events for a long tab.
+    void Ruimte(int lijst, std::size_t n) { RuimteInGrotePaginas(m_lijsten[static_cast<std::size_t>(lijst)], n); }
     void Meta(std::int64_t tik, int soort, std::string_view data) { m_meta.push_back({tik, soort, std::string(data)}); }
 
     // Appends the track, "MTrk" and its length first, to `uit`.

@@ -6,35 +6,16 @@
 #include "music/musicxml.h"
 
 #include "core/utf8.h"
+#include "music/grotepaginas.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
-
 namespace korvane {
 namespace {
 
-// Room for `n` bytes of output. A long document gives tens of megabytes, and
-// touching them a small page at a time costs about as much as writing them
-// (each page is a fault, and under a hypervisor an expensive one): where the
-// system allows it, the room is asked for in large pages.
-void Ruimte(std::string& uit, std::size_t n)
-{
-    uit.reserve(n);
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr std::uintptr_t kGroot = std::uintptr_t{1} << 21;
-    const auto begin = (reinterpret_cast<std::uintptr_t>(uit.data()) + kGroot - 1) & ~(kGroot - 1);
-    const auto eind = (reinterpret_cast<std::uintptr_t>(uit.data()) + uit.capacity()) & ~(kGroot - 1);
-    // Only advice: where it is refused, the pages are small as before.
-    if (eind > begin)
-        (void)madvise(reinterpret_cast<void*>(begin), eind - begin, MADV_HUGEPAGE);
-#endif
-}
 
 std::string Xml(std::string_view s)
 {
@@ -508,7 +489,8 @@ void Schrijver::Akkoord(const Muziekbalk& b, int k, int duur, std::string& uit)
 std::string SchrijfMusicXml(const Muziekstuk& stuk, const Tijdlijn& tijden, std::string_view titel)
 {
     std::string uit;
-    Ruimte(uit, stuk.noten.size() * 340 + 4096);
+    // Tens of megabytes for a long document.
+    RuimteInGrotePaginas(uit, stuk.noten.size() * 340 + 4096);
     uit += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
            "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"

@@ -1,6 +1,8 @@
 // Onsets and lengths of the notes of a tab, and the order bars are played in.
 #include "music/timing.h"
 
+#include "music/grotepaginas.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -526,7 +528,8 @@ std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden
             aantal += static_cast<std::size_t>(laatste.eersteNoot + laatste.aantalNoten - eerste.eersteNoot);
         }
     }
-    uit.reserve(aantal);
+    // Megabytes for a long tab with repeats.
+    RuimteInGrotePaginas(uit, aantal);
     for (const Speelmaat& m : g.volgorde) {
         const Bereik r = tijden.maatKlanken[static_cast<std::size_t>(m.maat)];
         const Muziekbalk& b = stuk.balken[static_cast<std::size_t>(m.balk)];
