@@ -245,30 +245,30 @@ const char* Akkoordsoort(std::u32string_view s)
     return "other";
 }
 
-void Stapnaam(std::string& uit, const char* element, const Nootnaam& n)
+void Stapnaam(Notitie& t, std::string_view element, const Nootnaam& n)
 {
-    static constexpr const char* kLetters = "CDEFGAB";
+    static constexpr std::string_view kLetters = "CDEFGAB";
     char32_t letter = n.letter >= U'a' && n.letter <= U'z' ? n.letter - 32 : n.letter;
-    for (int i = 0; i < 7; ++i)
+    for (std::size_t i = 0; i < kLetters.size(); ++i)
         if (static_cast<char32_t>(kLetters[i]) == letter) {
-            uit += "<" + std::string(element) + "-step>" + kLetters[i] + "</" + element + "-step>";
+            t << "<" << element << "-step>" << kLetters.substr(i, 1) << "</" << element << "-step>";
             if (n.verhoging)
-                uit += "<" + std::string(element) + "-alter>" + std::to_string(n.verhoging) + "</" + element +
-                       "-alter>";
+                t << "<" << element << "-alter>" << n.verhoging << "</" << element << "-alter>";
         }
 }
 
 void Harmonie(std::string& uit, const Akkoordnaam& a)
 {
-    uit += "<harmony><root>";
-    Stapnaam(uit, "root", a.grondtoon);
-    uit += "</root><kind text=\"" + Xml(Utf8(a.soort)) + "\">" + Akkoordsoort(a.soort) + "</kind>";
+    Notitie t(uit);
+    t << "<harmony><root>";
+    Stapnaam(t, "root", a.grondtoon);
+    t << "</root><kind text=\"" << Xml(Utf8(a.soort)) << "\">" << std::string_view(Akkoordsoort(a.soort)) << "</kind>";
     if (a.bas) {
-        uit += "<bass>";
-        Stapnaam(uit, "bass", *a.bas);
-        uit += "</bass>";
+        t << "<bass>";
+        Stapnaam(t, "bass", *a.bas);
+        t << "</bass>";
     }
-    uit += "</harmony>";
+    t << "</harmony>";
 }
 
 class Schrijver {
