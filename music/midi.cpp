@@ -91,7 +91,7 @@ public:
         }
         std::stable_sort(m_meta.begin(), m_meta.end(), [](const MetaG& x, const MetaG& y) { return x.tik < y.tik; });
         const std::size_t begin = uit.size();
-        uit.reserve(begin + aantal * 5 + 64);
+        RuimteInGrotePaginas(uit, begin + aantal * 5 + 64);
         uit.append(8, '\0');
         // The bytes gather in a small buffer that goes into the track a few
         // thousand at a time, rather than being appended one by one.
