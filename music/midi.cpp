@@ -50,6 +50,7 @@ public:
     int NieuweLijst()
     {
         m_lijsten.emplace_back();
+        m_ongesorteerd.push_back(false);
         return static_cast<int>(m_lijsten.size()) - 1;
     }
     void Kort(int lijst, std::int64_t tik, int volgorde, int a, int b, int c = -1)
@@ -64,11 +65,14 @@ public:
             g.data[2] = static_cast<std::uint8_t>(c);
             g.lengte = 3;
         }
+        // Kept as the events come, so that writing need not look again.
+        if (!doel.empty() && g.sleutel < doel.back().sleutel)
+            m_ongesorteerd[static_cast<std::size_t>(lijst)] = true;
         doel.push_back(g);
     }
-    // A meta event: written at once, the meta events come first at a tick.
     // Megabytes of events for a long tab.
     void Ruimte(int lijst, std::size_t n) { RuimteInGrotePaginas(m_lijsten[static_cast<std::size_t>(lijst)], n); }
+    // A meta event: written at once, the meta events come first at a tick.
     void Meta(std::int64_t tik, int soort, std::string_view data) { m_meta.push_back({tik, soort, std::string(data)}); }
 
     // Appends the track, "MTrk" and its length first, to `uit`.
@@ -82,8 +86,9 @@ public:
         };
         std::vector<Kop> koppen;
         std::size_t aantal = 0;
-        for (auto& lijst : m_lijsten) {
-            if (!std::is_sorted(lijst.begin(), lijst.end(), voor))
+        for (std::size_t l = 0; l < m_lijsten.size(); ++l) {
+            auto& lijst = m_lijsten[l];
+            if (m_ongesorteerd[l])
                 std::stable_sort(lijst.begin(), lijst.end(), voor);
             if (!lijst.empty())
                 koppen.push_back({lijst.data(), lijst.data() + lijst.size()});
@@ -172,6 +177,7 @@ private:
         std::string data;
     };
     std::vector<std::vector<Gebeurtenis>> m_lijsten;
+    std::vector<bool> m_ongesorteerd;   // per list: an event came before the one pushed ahead of it
     std::vector<MetaG> m_meta;
 };
 
