@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -204,27 +205,72 @@ Label LeesLabel(Regel s)
     return l;
 }
 
-// A staff while it is read: its few items in vectors kept from staff to
-// staff, its many notes and columns straight in the tables, so that reading
-// allocates only while the tables grow.
+// A staff's share of one of the Muziekstuk's tables while the staff is
+// read: its items go straight to the table's end, so that keeping them
+// when the staff is done costs nothing. Pointers into it last until the
+// table grows, as with a vector of its own.
+template <typename T>
+class Tabeldeel {
+public:
+    explicit Tabeldeel(std::vector<T>& tabel) : m_tabel(tabel) {}
+    // A new staff's share starts empty at the table's end.
+    void clear() { m_begin = m_tabel.size(); }
+    std::size_t size() const { return m_tabel.size() - m_begin; }
+    bool empty() const { return size() == 0; }
+    T& operator[](std::size_t i) { return m_tabel[m_begin + i]; }
+    const T& operator[](std::size_t i) const { return m_tabel[m_begin + i]; }
+    T* data() { return m_tabel.data() + m_begin; }
+    T* begin() { return data(); }
+    T* end() { return m_tabel.data() + m_tabel.size(); }
+    const T* begin() const { return m_tabel.data() + m_begin; }
+    const T* end() const { return m_tabel.data() + m_tabel.size(); }
+    std::reverse_iterator<T*> rbegin() { return std::reverse_iterator<T*>(end()); }
+    std::reverse_iterator<T*> rend() { return std::reverse_iterator<T*>(begin()); }
+    T& back() { return m_tabel.back(); }
+    void push_back(T item) { m_tabel.push_back(std::move(item)); }
+    // Only at the end, where a share grows.
+    template <typename It>
+    void insert(const T*, It van, It tot)
+    {
+        m_tabel.insert(m_tabel.end(), van, tot);
+    }
+    template <typename It>
+    void assign(It van, It tot)
+    {
+        m_tabel.erase(m_tabel.begin() + static_cast<std::ptrdiff_t>(m_begin), m_tabel.end());
+        m_tabel.insert(m_tabel.end(), van, tot);
+    }
+    Bereik Deel() const { return {static_cast<int>(m_begin), static_cast<int>(size())}; }
+
+private:
+    std::vector<T>& m_tabel;
+    std::size_t m_begin = 0;
+};
+
+// A staff while it is read, its items straight in the tables, so that
+// reading allocates only while the tables grow.
 struct Werkbalk {
-    Werkbalk(std::vector<Noot>& n, std::vector<Klank>& k) : noten(n), klanken(k) {}
+    explicit Werkbalk(Muziekstuk& uit)
+        : snaren(uit.snaren), maatstrepen(uit.maatstrepen), maten(uit.maten), noten(uit.noten),
+          klanken(uit.klanken), akkoorden(uit.akkoorden), tijden(uit.tijden), palmMutes(uit.palmMutes)
+    {
+    }
     TTabbalk bron;
-    std::vector<Snaar> snaren;
+    Tabeldeel<Snaar> snaren;
     bool stemmingUitNamen = false;
     int capo = 0;
-    std::vector<Maatstreep> maatstrepen;
-    std::vector<Maat> maten;
+    Tabeldeel<Maatstreep> maatstrepen;
+    Tabeldeel<Maat> maten;
     std::vector<Noot>& noten;
     std::size_t eersteNoot = 0;
     std::vector<Klank>& klanken;
     std::size_t eersteKlank = 0;
     int akkoordregel = -1;
-    std::vector<Akkoordnaam> akkoorden;
+    Tabeldeel<Akkoordnaam> akkoorden;
     int tijdregel = -1;
-    std::vector<Tijdteken> tijden;
+    Tabeldeel<Tijdteken> tijden;
     int telregel = -1;
-    std::vector<PalmMute> palmMutes;
+    Tabeldeel<PalmMute> palmMutes;
     int keer = 1;
 
     void Begin(const TTabbalk& b, int c)
@@ -245,15 +291,6 @@ struct Werkbalk {
     }
 };
 
-// Moves a staff's items into a table: the staff's vectors are cleared for
-// the next staff anyway, and the names in them need not be copied.
-template <typename T>
-Bereik Voegtoe(std::vector<T>& tabel, std::vector<T>& items)
-{
-    Bereik r{static_cast<int>(tabel.size()), static_cast<int>(items.size())};
-    tabel.insert(tabel.end(), std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
-    return r;
-}
 
 // A ':' or '*' beside bar lines, resolved once the bar lines are known.
 struct Punt {
@@ -265,7 +302,7 @@ class BalkLezer {
 public:
     BalkLezer(const Regelbron& bron, const TabAnalyse& analyse, const std::vector<std::u32string>& terugval,
               Muziekstuk& uit)
-        : m_bron(bron), m_analyse(analyse), m_terugval(terugval), m_uit(uit), m_werk(uit.noten, uit.klanken)
+        : m_bron(bron), m_analyse(analyse), m_terugval(terugval), m_uit(uit), m_werk(uit)
     {
     }
 
@@ -354,14 +391,14 @@ void BalkLezer::Bewaar(Werkbalk& b)
 {
     Muziekbalk m;
     m.bron = b.bron;
-    m.snaren = Voegtoe(m_uit.snaren, b.snaren);
-    m.maatstrepen = Voegtoe(m_uit.maatstrepen, b.maatstrepen);
-    m.maten = Voegtoe(m_uit.maten, b.maten);
+    m.snaren = b.snaren.Deel();
+    m.maatstrepen = b.maatstrepen.Deel();
+    m.maten = b.maten.Deel();
     m.noten = {static_cast<int>(b.eersteNoot), static_cast<int>(b.noten.size() - b.eersteNoot)};
     m.klanken = {static_cast<int>(b.eersteKlank), static_cast<int>(b.klanken.size() - b.eersteKlank)};
-    m.akkoorden = Voegtoe(m_uit.akkoorden, b.akkoorden);
-    m.tijden = Voegtoe(m_uit.tijden, b.tijden);
-    m.palmMutes = Voegtoe(m_uit.palmMutes, b.palmMutes);
+    m.akkoorden = b.akkoorden.Deel();
+    m.tijden = b.tijden.Deel();
+    m.palmMutes = b.palmMutes.Deel();
     m.stemmingUitNamen = b.stemmingUitNamen;
     m.capo = b.capo;
     m.akkoordregel = b.akkoordregel;
@@ -447,8 +484,7 @@ void BalkLezer::Omgeving(Werkbalk& b, int eersteSnaarRegel)
             b.palmMutes.insert(b.palmMutes.end(), pm.begin(), pm.end());
         } else if (b.akkoordregel < 0 && LeesAkkoordregel(s, akkoorden, onbekend)) {
             b.akkoordregel = r;
-            // The line reader clears its output before it writes.
-            b.akkoorden.swap(akkoorden);
+            b.akkoorden.assign(std::make_move_iterator(akkoorden.begin()), std::make_move_iterator(akkoorden.end()));
             for (const Woord& w : onbekend)
                 Meld(r, w.kolom, "Woord " + Aangehaald(s.substr(w.kolom, w.lengte)) +
                                      " op de akkoordregel is geen akkoord");
@@ -863,6 +899,7 @@ Muziekstuk LeesMuziek(Regelbron& regels, const TabAnalyse& analyse, const std::v
     uit.klanken.reserve(lijnen * 8);
     uit.maatstrepen.reserve(lijnen * 2);
     uit.maten.reserve(lijnen * 2);
+    uit.akkoorden.reserve(static_cast<std::size_t>(std::max(analyse.aantalbalken, 0)) * 4);
     const int n = regels.Aantal();
     int capo = 0;
     int r = 0;
