@@ -187,8 +187,12 @@ void Rekenaar::Balk(int bi, Maatsoort soort)
     if (!letters && !vast) {
         double minste = -1;
         for (int c : {0, -1, 1, -2, -3}) {
+            // Nothing beats a staff already on the grid; a count whose
+            // error has reached the best so far cannot win any more.
+            if (minste == 0)
+                break;
             double fout = 0;
-            for (std::size_t m = 0; m < binnen.size(); ++m) {
+            for (std::size_t m = 0; m < binnen.size() && (minste < 0 || fout < minste - 1e-6); ++m) {
                 const Bereik r = m_uit.maatKlanken[static_cast<std::size_t>(b.maten.begin) + m];
                 const double kolommen = std::max(1, binnen[m].eind - binnen[m].begin - 1 + c);
                 for (int k = r.begin; k < r.begin + r.aantal; ++k) {
