@@ -472,6 +472,14 @@ Tijdlijn BerekenTijden(const Muziekstuk& stuk, Regelbron& regels, const TijdOpti
             if (t.teller > 0)
                 soort = t;
         }
+        // The lines up to the next staff are read next; asked for now,
+        // they arrive while this staff's times are worked out.
+        if (bi + 1 < stuk.balken.size())
+            for (int r = b.bron.laatste + 1; r < stuk.balken[bi + 1].bron.eerste && r < regels.Aantal(); ++r) {
+                const std::u32string_view s = regels.Regel(r);
+                for (std::size_t k = 0; k < s.size(); k += 16)
+                    __builtin_prefetch(s.data() + k);
+            }
         rekenaar.Balk(static_cast<int>(bi), soort);
     }
 
