@@ -9,6 +9,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace korvane {
 namespace {
 
@@ -450,7 +454,27 @@ Gecodeerd CodeerRegels(std::span<const std::u32string> regels, std::u32string_vi
                 for (const char32_t c : regeleinde)
                     *p++ = static_cast<char>(c);
             const std::u32string& r = regels[i];
-            for (std::size_t k = 0; k < r.size(); ++k) {
+            std::size_t k = 0;
+#if defined(__SSE2__)
+            // Eight characters at a time while all are Latin-1 outside the
+            // range the code page fills otherwise: each is its own byte.
+            const __m128i boven = _mm_set1_epi32(0xFF);
+            const __m128i c1van = _mm_set1_epi32(0x7F), c1tot = _mm_set1_epi32(0xA0);
+            for (; k + 8 <= r.size(); k += 8) {
+                const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r.data() + k));
+                const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r.data() + k + 4));
+                const __m128i fout = _mm_or_si128(
+                    _mm_or_si128(_mm_cmpgt_epi32(a, boven), _mm_cmpgt_epi32(b, boven)),
+                    _mm_or_si128(_mm_and_si128(_mm_cmpgt_epi32(a, c1van), _mm_cmplt_epi32(a, c1tot)),
+                                 _mm_and_si128(_mm_cmpgt_epi32(b, c1van), _mm_cmplt_epi32(b, c1tot))));
+                if (_mm_movemask_epi8(fout) != 0)
+                    break;
+                const __m128i woorden = _mm_packs_epi32(a, b);
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_packus_epi16(woorden, woorden));
+                p += 8;
+            }
+#endif
+            for (; k < r.size(); ++k) {
                 const char32_t c = r[k];
                 // Latin-1 but for the range the code page fills otherwise.
                 if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {

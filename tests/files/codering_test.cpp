@@ -143,6 +143,9 @@ INSTANTIATE_TEST_SUITE_P(
         CodeerRij{Codering::Windows1252, U"ab\r\ncd\u2713", "", 2, 3},
         CodeerRij{Codering::Windows1252, U"a\rb\n\u0416", "", 3, 1},
         CodeerRij{Codering::Windows1252, U"a\n\u00e9\u0178\n\n", "a\n\xE9\x9F\n\n", 0, 0},
+        CodeerRij{Codering::Windows1252, U"abcdefgh\u00e9ijklmnop\u20acqrstuvw\u00ff\u00a0xyz",
+                  "abcdefgh\xE9ijklmnop\x80qrstuvw\xFF\xA0xyz", 0, 0},
+        CodeerRij{Codering::Windows1252, U"\u00ff-\u00fa-\u00ff-\u00fa-abcd\u2713", "", 1, 13},
         CodeerRij{Codering::Utf8, U"\u00e9\n\U0001F3B8\u2713", "\xC3\xA9\n\xF0\x9F\x8E\xB8\xE2\x9C\x93", 0, 0},
         CodeerRij{Codering::Windows1252, U"x\U0001F3B8", "", 1, 2},
         CodeerRij{Codering::Utf8, std::u32string(1, char32_t(0xD800)), "", 1, 1}));
