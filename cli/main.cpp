@@ -16,7 +16,7 @@
 #include "cli/muziek.h"
 #include "music/omzetten.h"
 #include "files/codering.h"
-#include "files/taal.h"
+#include "cli/catalogus.h"
 #include "core/vertaling.h"
 
 #include <algorithm>
@@ -33,6 +33,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -600,10 +601,37 @@ std::string LeesAlles(const std::string& pad, const GeslotenStromen& gesloten)
     }
 }
 
+// The heap grows to several times a file's size as its characters pass
+// through, a small page at a time, and each fresh page is a fault: on a large
+// file that cost more than all the rest. Room for the run is taken at once
+// and advised for large pages, which the heap then serves from, faulting a
+// few dozen times instead of thousands. Only advice; where it is refused, or
+// the room cannot be had, everything goes as before.
+void RuimteVoor(const std::string& pad)
+{
+#if defined(MADV_HUGEPAGE)
+    struct stat st {};
+    if (pad == "-" || ::stat(pad.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < (1 << 20))
+        return;
+    void* ruimte = std::malloc(static_cast<std::size_t>(st.st_size) * 8);
+    if (!ruimte)
+        return;
+    const auto pagina = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<std::uintptr_t>(ruimte) & ~(pagina - 1);
+    const auto eind = reinterpret_cast<std::uintptr_t>(::sbrk(0));
+    // Only the heap's own top: a block mapped apart goes back when freed.
+    if (eind > begin && eind - begin >= static_cast<std::uintptr_t>(st.st_size) * 8)
+        (void)::madvise(reinterpret_cast<void*>(begin), eind - begin, MADV_HUGEPAGE);
+    std::free(ruimte);
+#else
+    (void)pad;
+#endif
+}
+
 // --- The byte edge: file bytes <-> the document's characters ---------------------
 
 struct Invoer {
-    std::u32string tekst;
+    Regeltekst tekst;
     Codering codering;
     bool metBom;
 };
@@ -627,7 +655,9 @@ Codering CoderingArgument(const std::string& optie, const std::string& waarde)
 Invoer DecodeerInvoer(std::string_view bytes, std::optional<Codering> van)
 {
     const Codering codering = van ? MetEigenBom(bytes, *van) : HerkenCodering(bytes, Codering::Utf8);
-    std::optional<std::u32string> tekst = Decodeer(bytes, codering);
+    // Straight into lines: a large file's characters never stand in memory
+    // twice.
+    std::optional<Regeltekst> tekst = DecodeerRegels(bytes, codering);
     if (!tekst)
         throw Fout{Invul(Vertaal("korvane-cli", "de invoer is geen geldige %1-tekst"), {Naam(codering)})};
     return {std::move(*tekst), codering, BomLengte(bytes, codering) > 0 || codering == Codering::Utf8Bom};
@@ -646,11 +676,11 @@ std::string TekenNaam(char32_t c)
     return naam;
 }
 
-// The result as the bytes of a file in `naar`; nothing when one character
-// cannot be held there.
-std::string CodeerUitvoer(std::u32string_view tekst, Codering naar, bool metBom)
+// The document's lines, joined by `stijl`, as the bytes of a file in `naar`;
+// nothing when one character cannot be held there.
+std::string CodeerUitvoer(const MemoryEditor& ed, std::u32string_view stijl, Codering naar, bool metBom)
 {
-    Gecodeerd g = Codeer(tekst, naar, metBom);
+    Gecodeerd g = CodeerRegels(ed.Lines(), stijl, naar, metBom);
     if (g.fout)
         throw Fout{Invul(Vertaal("korvane-cli", "kan niet schrijven als %1: het teken %2 op regel %3, kolom %4 (vanaf 1) bestaat niet in die codering; er is niets geschreven"),
                        {Naam(naar), TekenNaam(g.fout->teken), std::to_string(g.fout->regel), std::to_string(g.fout->kolom)})};
@@ -658,27 +688,9 @@ std::string CodeerUitvoer(std::u32string_view tekst, Codering naar, bool metBom)
 }
 
 // The first line break decides the style of the whole result.
-std::u32string RegeleindeStijl(std::u32string_view tekst)
+std::u32string RegeleindeStijl(std::u32string_view eersteEinde)
 {
-    const std::size_t p = tekst.find_first_of(U"\r\n");
-    if (p == std::u32string_view::npos)
-        return std::u32string(crlf);
-    if (tekst[p] == '\n')
-        return U"\n";
-    return p + 1 < tekst.size() && tekst[p + 1] == '\n' ? std::u32string(crlf) : std::u32string(U"\r");
-}
-
-std::u32string Resultaat(const MemoryEditor& ed, const std::u32string& stijl)
-{
-    std::u32string uit;
-    uit.reserve(static_cast<std::size_t>(ed.TextLength()));
-    const auto& regels = ed.Lines();
-    for (std::size_t i = 0; i < regels.size(); ++i) {
-        if (i > 0)
-            uit += stijl;
-        uit += regels[i];
-    }
-    return uit;
+    return eersteEinde.empty() ? std::u32string(crlf) : std::u32string(eersteEinde);
 }
 
 bool SchrijfAlles(int fd, std::string_view bytes)
@@ -778,12 +790,9 @@ int Hoofd(int argc, char** argv)
     // The language comes first: every message after it speaks it, also the
     // one about a wrong --lang. Without the option the tool follows the
     // locale (LC_ALL, LC_MESSAGES, LANG).
-    const std::optional<QString> taal = TaalOptie(argc, argv);
-    const QString code = taal && !taal->isEmpty() ? *taal : TaalVan(Taalkeuze::Systeem);
-    // Dutch needs no catalogue; the tool then runs exactly as without one.
-    if (code != QLatin1String("nl"))
-        InstalleerTaal(code);
-    if (taal && taal->isEmpty())
+    const std::optional<std::string> taal = CliTaalOptie(argc, argv);
+    InstalleerCliTaal(taal && !taal->empty() ? *taal : TaalVanOmgeving());
+    if (taal && taal->empty())
         throw Fout{Vertaal("korvane-cli", "--lang verwacht nl of en")};
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const std::string& a : args) {
@@ -847,11 +856,12 @@ int Hoofd(int argc, char** argv)
     Codering codering;
     bool metBom;
     {
-        const Invoer invoer = DecodeerInvoer(LeesAlles(*bestand, gesloten), van);
-        stijl = RegeleindeStijl(invoer.tekst);
+        RuimteVoor(*bestand);
+        Invoer invoer = DecodeerInvoer(LeesAlles(*bestand, gesloten), van);
+        stijl = RegeleindeStijl(invoer.tekst.eersteEinde);
         codering = invoer.codering;
         metBom = invoer.metBom;
-        d.editor.SetText(invoer.tekst);
+        d.editor.SetLines(std::move(invoer.tekst.regels));
     }
     // As at start-up: a loaded document is analysed at once.
     analyze(d.editor, d.state.analyse);
@@ -864,7 +874,7 @@ int Hoofd(int argc, char** argv)
     // goes nowhere.
     const bool tekstUit = terug || uit || (!pdf && !controle);
     const std::string resultaat =
-        tekstUit ? CodeerUitvoer(Resultaat(d.editor, stijl), naar.value_or(codering), naar ? true : metBom)
+        tekstUit ? CodeerUitvoer(d.editor, stijl, naar.value_or(codering), naar ? true : metBom)
                  : std::string();
     if (pdf) {
         const Exportsoort soort = ExportsoortVan(*pdf);

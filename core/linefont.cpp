@@ -96,17 +96,24 @@ void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOm
     const int caret = ed.CaretOffset();
 
     const int n = ed.LineCount();
+    // A stretch of lines at a time: the converted lines are put back while
+    // they are still in the cache, and a long document never holds a second
+    // copy of all its staffs.
+    constexpr int kStuk = 512;
     std::vector<std::pair<int, std::u32string>> nieuw;
-    ed.VisitLines(0, n, [&](int i, std::u32string_view s) {
-        if (!a.IsTabLijn(i))
-            return;
-        const Rij rij = !a.IsTabLijn(i - 1) ? Rij::Eerste : !a.IsTabLijn(i + 1) ? Rij::Laatste : Rij::Midden;
-        std::u32string omgezet = NaarLijnen(s, rij);
-        if (omgezet != s)
-            nieuw.emplace_back(i, std::move(omgezet));
-    });
-    for (const auto& [i, tekst] : nieuw)
-        ed.PutLine(i, tekst);
+    for (int van = 0; van < n; van += kStuk) {
+        nieuw.clear();
+        ed.VisitLines(van, std::min(n, van + kStuk), [&](int i, std::u32string_view s) {
+            if (!a.IsTabLijn(i))
+                return;
+            const Rij rij = !a.IsTabLijn(i - 1) ? Rij::Eerste : !a.IsTabLijn(i + 1) ? Rij::Laatste : Rij::Midden;
+            std::u32string omgezet = NaarLijnen(s, rij);
+            if (omgezet != s)
+                nieuw.emplace_back(i, std::move(omgezet));
+        });
+        for (const auto& [i, tekst] : nieuw)
+            ed.PutLine(i, tekst);
+    }
 
     ed.SetSelectionLength(0);
     ed.SetModified(veranderd);

@@ -40,7 +40,14 @@ MemoryEditor::MemoryEditor(std::u32string_view text)
 
 void MemoryEditor::SetText(std::u32string_view text)
 {
-    m_lines = SplitLines(text);
+    SetLines(SplitLines(text));
+}
+
+void MemoryEditor::SetLines(std::vector<std::u32string> lines)
+{
+    m_lines = std::move(lines);
+    if (m_lines.empty())
+        m_lines.emplace_back();
     Recount();
     m_validStarts = 0;
     m_selStart = 0;

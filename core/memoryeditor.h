@@ -15,6 +15,10 @@ public:
     // CR LF, lone LF and lone CR each end a line.
     explicit MemoryEditor(std::u32string_view text);
     void SetText(std::u32string_view text);
+    // The same for text already split into lines, none holding a line
+    // break: a loader that reads a file a line at a time hands them over
+    // without the text ever standing whole in memory.
+    void SetLines(std::vector<std::u32string> lines);
 
     int CaretOffset() const override { return m_selStart; }
     int SelectionLength() const override { return m_selLength; }

@@ -49,23 +49,34 @@ long Volgende(std::string_view bytes, std::size_t& i)
 
 } // namespace
 
+char* SchrijfUtf8(char* doel, char32_t c)
+{
+    if (c < 0x80) {
+        *doel++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *doel++ = static_cast<char>(0xC0 | (c >> 6));
+        *doel++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *doel++ = static_cast<char>(0xE0 | (c >> 12));
+        *doel++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *doel++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *doel++ = static_cast<char>(0xF0 | (c >> 18));
+        *doel++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *doel++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *doel++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return doel;
+}
+
 void VoegUtf8Toe(std::string& uit, char32_t c)
 {
     if (c < 0x80) {
         uit += static_cast<char>(c);
-    } else if (c < 0x800) {
-        uit += static_cast<char>(0xC0 | (c >> 6));
-        uit += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        uit += static_cast<char>(0xE0 | (c >> 12));
-        uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        uit += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        uit += static_cast<char>(0xF0 | (c >> 18));
-        uit += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        uit += static_cast<char>(0x80 | (c & 0x3F));
+        return;
     }
+    char bytes[4];
+    uit.append(bytes, static_cast<std::size_t>(SchrijfUtf8(bytes, c) - bytes));
 }
 
 std::string Utf8(std::u32string_view tekst)

@@ -11,6 +11,9 @@ namespace korvane {
 std::string Utf8(std::u32string_view tekst);
 // Appends one code point as UTF-8.
 void VoegUtf8Toe(std::string& uit, char32_t teken);
+// Writes the UTF-8 bytes of `c` at `doel` (room for four), returning the
+// position after them.
+char* SchrijfUtf8(char* doel, char32_t c);
 // Every byte that does not start a well-formed sequence becomes U+FFFD.
 std::u32string VanUtf8(std::string_view bytes);
 // nullopt unless `bytes` is well-formed UTF-8 throughout.

@@ -4,8 +4,15 @@
 
 #include "core/cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace korvane {
 namespace {
@@ -70,6 +77,58 @@ long Utf8Teken(std::string_view b, std::size_t i, std::size_t& lengte)
         return -1;
     lengte = n;
     return static_cast<long>(waarde);
+}
+
+// Eight bytes at a time: the byte tests below run over whole files.
+std::uint64_t Woord(const unsigned char* p)
+{
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+constexpr std::uint64_t kElk = 0x0101010101010101;
+constexpr std::uint64_t kHoog = 0x8080808080808080;
+
+// Whether one of the eight bytes is zero (exact as a yes or no).
+bool HeeftNul(std::uint64_t w)
+{
+    return ((w - kElk) & ~w & kHoog) != 0;
+}
+
+bool IsAscii(std::string_view bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    // A block at a time, so that the loop inside can run wide.
+    for (; i + 4096 <= n; i += 4096) {
+        std::uint64_t of = 0;
+        for (std::size_t k = 0; k < 4096; k += 8)
+            of |= Woord(p + i + k);
+        if (of & kHoog)
+            return false;
+    }
+    for (; i < n; ++i)
+        if (p[i] >= 0x80)
+            return false;
+    return true;
+}
+
+// The first CR or LF in [p, e), or e; `hoog` gathers the bytes before it.
+const unsigned char* Regeleinde(const unsigned char* p, const unsigned char* e, unsigned char& hoog)
+{
+    std::uint64_t of = 0;
+    for (; e - p >= 8; p += 8) {
+        const std::uint64_t w = Woord(p);
+        if (HeeftNul(w ^ (kElk * '\r')) || HeeftNul(w ^ (kElk * '\n')))
+            break;
+        of |= w;
+    }
+    hoog = (of & kHoog) ? 0x80 : 0;
+    while (p < e && *p != '\r' && *p != '\n')
+        hoog |= *p++;
+    return p;
 }
 
 bool IsUtf16(Codering c)
@@ -165,13 +224,7 @@ Codering HerkenCodering(std::string_view bytes, Codering nieuw)
     for (Codering c : {Codering::Utf8Bom, Codering::Utf16LE, Codering::Utf16BE})
         if (BomLengte(bytes, c) > 0 && IsGeldig(bytes, c))
             return c;
-    bool ascii = true;
-    for (char b : bytes)
-        if (static_cast<unsigned char>(b) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    if (ascii)
+    if (IsAscii(bytes))
         return nieuw;
     return IsGeldigeUtf8(bytes) ? Codering::Utf8 : Codering::Windows1252;
 }
@@ -220,6 +273,89 @@ std::optional<std::u32string> Decodeer(std::string_view bytes, Codering codering
         if (c < 0)
             return std::nullopt;
         uit += static_cast<char32_t>(c);
+    }
+    return uit;
+}
+
+namespace {
+
+// Splits as the editor does, for the encodings read as a whole first.
+void SplitsRegels(std::u32string_view tekst, Regeltekst& uit)
+{
+    std::size_t begin = 0;
+    for (;;) {
+        std::size_t eind = begin;
+        while (eind < tekst.size() && tekst[eind] != U'\r' && tekst[eind] != U'\n')
+            ++eind;
+        uit.regels.emplace_back(tekst.substr(begin, eind - begin));
+        if (eind == tekst.size())
+            break;
+        const bool crlf = tekst[eind] == U'\r' && eind + 1 < tekst.size() && tekst[eind + 1] == U'\n';
+        if (uit.eersteEinde.empty())
+            uit.eersteEinde = crlf ? U"\r\n" : tekst[eind] == U'\r' ? U"\r" : U"\n";
+        begin = eind + (crlf ? 2 : 1);
+    }
+}
+
+} // namespace
+
+std::optional<Regeltekst> DecodeerRegels(std::string_view bytes, Codering codering)
+{
+    Regeltekst uit;
+    if (IsUtf16(codering)) {
+        const std::optional<std::u32string> tekst = Decodeer(bytes, codering);
+        if (!tekst)
+            return std::nullopt;
+        SplitsRegels(*tekst, uit);
+        return uit;
+    }
+    bytes.remove_prefix(BomLengte(bytes, codering));
+    // In UTF-8 as in Windows-1252 a CR or LF byte is that character and
+    // nothing else, so the lines are found in the bytes.
+    const bool cp1252 = codering == Codering::Windows1252;
+    static const std::array<char16_t, 256> kCp1252 = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[static_cast<std::size_t>(b)] = Cp1252ToUnicode(static_cast<unsigned char>(b));
+        return t;
+    }();
+    uit.regels.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const e = p + bytes.size();
+    for (;;) {
+        unsigned char hoog = 0;
+        const unsigned char* eind = Regeleinde(p, e, hoog);
+        const std::size_t n = static_cast<std::size_t>(eind - p);
+        std::u32string& regel = uit.regels.emplace_back();
+        if (cp1252) {
+            regel.resize(n);
+            for (std::size_t k = 0; k < n; ++k)
+                regel[k] = kCp1252[p[k]];
+        } else if (hoog < 0x80) {
+            regel.resize(n);
+            for (std::size_t k = 0; k < n; ++k)
+                regel[k] = p[k];
+        } else {
+            // Every character starts with a byte that does not continue one.
+            std::size_t tekens = 0;
+            for (std::size_t k = 0; k < n; ++k)
+                tekens += (p[k] & 0xC0) != 0x80;
+            regel.resize(tekens);
+            const std::string_view stuk(reinterpret_cast<const char*>(p), n);
+            std::size_t t = 0, lengte = 0;
+            for (std::size_t k = 0; k < n; k += lengte) {
+                const long c = Utf8Teken(stuk, k, lengte);
+                if (c < 0)
+                    return std::nullopt;
+                regel[t++] = static_cast<char32_t>(c);
+            }
+        }
+        if (eind == e)
+            break;
+        const bool crlf = *eind == '\r' && eind + 1 < e && eind[1] == '\n';
+        if (uit.eersteEinde.empty())
+            uit.eersteEinde = crlf ? U"\r\n" : *eind == '\r' ? U"\r" : U"\n";
+        p = eind + (crlf ? 2 : 1);
     }
     return uit;
 }
@@ -279,6 +415,106 @@ Gecodeerd Codeer(std::u32string_view tekst, Codering codering, bool metBom)
             break;
         }
         }
+    }
+    return resultaat;
+}
+
+} // namespace korvane
+
+namespace korvane {
+
+Gecodeerd CodeerRegels(std::span<const std::u32string> regels, std::u32string_view regeleinde, Codering codering,
+                       bool metBom)
+{
+    if (IsUtf16(codering)) {
+        std::u32string tekst;
+        for (std::size_t i = 0; i < regels.size(); ++i) {
+            if (i > 0)
+                tekst += regeleinde;
+            tekst += regels[i];
+        }
+        return Codeer(tekst, codering, metBom);
+    }
+    Gecodeerd resultaat;
+    std::string& uit = resultaat.bytes;
+    const std::size_t bom = metBom ? Bom(codering).size() : 0;
+    std::size_t lengte = bom + (regels.empty() ? 0 : (regels.size() - 1) * regeleinde.size());
+    for (const std::u32string& r : regels)
+        lengte += r.size();
+    const auto weiger = [&](std::size_t i, std::size_t k, char32_t c) {
+        uit.clear();
+        resultaat.fout = Onbewaarbaar{i + 1, k + 1, c};
+    };
+    if (codering == Codering::Windows1252) {
+        // One byte a character: written in one pass, given up at the first
+        // character the code page lacks.
+        uit.resize(lengte);
+        char* p = uit.data();
+        for (std::size_t i = 0; i < regels.size(); ++i) {
+            if (i > 0)
+                for (const char32_t c : regeleinde)
+                    *p++ = static_cast<char>(c);
+            const std::u32string& r = regels[i];
+            std::size_t k = 0;
+#if defined(__SSE2__)
+            // Eight characters at a time while all are Latin-1 outside the
+            // range the code page fills otherwise: each is its own byte.
+            const __m128i boven = _mm_set1_epi32(0xFF);
+            const __m128i c1van = _mm_set1_epi32(0x7F), c1tot = _mm_set1_epi32(0xA0);
+            for (; k + 8 <= r.size(); k += 8) {
+                const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r.data() + k));
+                const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r.data() + k + 4));
+                const __m128i fout = _mm_or_si128(
+                    _mm_or_si128(_mm_cmpgt_epi32(a, boven), _mm_cmpgt_epi32(b, boven)),
+                    _mm_or_si128(_mm_and_si128(_mm_cmpgt_epi32(a, c1van), _mm_cmplt_epi32(a, c1tot)),
+                                 _mm_and_si128(_mm_cmpgt_epi32(b, c1van), _mm_cmplt_epi32(b, c1tot))));
+                if (_mm_movemask_epi8(fout) != 0)
+                    break;
+                const __m128i woorden = _mm_packs_epi32(a, b);
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_packus_epi16(woorden, woorden));
+                p += 8;
+            }
+#endif
+            for (; k < r.size(); ++k) {
+                const char32_t c = r[k];
+                // Latin-1 but for the range the code page fills otherwise.
+                if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+                    *p++ = static_cast<char>(c);
+                } else if (KanBevatten(codering, c)) {
+                    *p++ = static_cast<char>(UnicodeToCp1252(static_cast<char16_t>(c)));
+                } else {
+                    weiger(i, k, c);
+                    return resultaat;
+                }
+            }
+        }
+        return resultaat;
+    }
+    // UTF-8: the length first, which also finds a character that cannot be
+    // held before anything is written.
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        const std::u32string& r = regels[i];
+        for (std::size_t k = 0; k < r.size(); ++k) {
+            const char32_t c = r[k];
+            if (c < 0x80)
+                continue;
+            if (!KanBevatten(codering, c)) {
+                weiger(i, k, c);
+                return resultaat;
+            }
+            lengte += c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        }
+    }
+    uit.resize(lengte);
+    char* p = uit.data();
+    if (metBom)
+        p = std::copy(Bom(codering).begin(), Bom(codering).end(), p);
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        if (i > 0)
+            for (const char32_t c : regeleinde)
+                *p++ = static_cast<char>(c);
+        for (const char32_t c : regels[i])
+            p = c < 0x80 ? (*p = static_cast<char>(c), p + 1) : SchrijfUtf8(p, c);
     }
     return resultaat;
 }

@@ -7,8 +7,10 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvane {
 
@@ -46,6 +48,16 @@ Codering MetEigenBom(std::string_view bytes, Codering gevraagd);
 // there: broken UTF-8, UTF-16 of odd length or with an unpaired surrogate.
 std::optional<std::u32string> Decodeer(std::string_view bytes, Codering codering);
 
+// The same characters split into lines as the editor splits them (CR LF, a
+// lone CR and a lone LF each end a line; a text ending in a line break ends
+// in an empty line), read straight from the bytes a line at a time: a large
+// file never stands in memory as one text of characters besides its lines.
+struct Regeltekst {
+    std::vector<std::u32string> regels;  // at least one; none holds a line break
+    std::u32string_view eersteEinde;     // the first line break, U"\r\n", U"\n" or U"\r"; empty without one
+};
+std::optional<Regeltekst> DecodeerRegels(std::string_view bytes, Codering codering);
+
 // Whether `codering` can hold the character.
 bool KanBevatten(Codering codering, char32_t teken);
 
@@ -64,5 +76,9 @@ struct Gecodeerd {
 // `tekst` as the bytes of a file in `codering`, with the encoding's
 // byte-order mark unless `metBom` is false (UTF-16 read without one).
 Gecodeerd Codeer(std::u32string_view tekst, Codering codering, bool metBom = true);
+// The same for lines that hold no line break, joined by `regeleinde` (CR LF,
+// LF or CR), written from the lines themselves.
+Gecodeerd CodeerRegels(std::span<const std::u32string> regels, std::u32string_view regeleinde, Codering codering,
+                       bool metBom = true);
 
 } // namespace korvane

@@ -1,9 +1,23 @@
 // The editor's characters for the musical model.
 #include "music/editorbron.h"
 
+#include "core/memoryeditor.h"
+
 #include <algorithm>
 
 namespace korvane {
+
+namespace {
+
+// The lines of the in-memory editor, which views may point into for as long
+// as the editor is not changed; null for any other editor.
+const std::vector<std::u32string>* EigenRegels(const EditorOps& editor)
+{
+    const auto* geheugen = dynamic_cast<const MemoryEditor*>(&editor);
+    return geheugen ? &geheugen->Lines() : nullptr;
+}
+
+} // namespace
 
 Tekstregels::Tekstregels(const EditorOps& editor)
 {
@@ -20,8 +34,15 @@ Tekstregels::Tekstregels(const EditorOps& editor)
     });
 }
 
+EditorRegels::EditorRegels(const EditorOps& editor)
+    : m_editor(editor), m_eigen(EigenRegels(editor)), m_aantal(editor.LineCount())
+{
+}
+
 void EditorRegels::Bereid(int van, int tot)
 {
+    if (m_eigen)
+        return;
     m_van = van;
     m_begin.clear();
     std::size_t lengte = 0;
@@ -41,6 +62,11 @@ void EditorRegels::Bereid(int van, int tot)
 }
 std::u32string_view EditorRegels::Regel(int i) const
 {
+    if (m_eigen) {
+        if (i < 0 || i >= m_aantal)
+            return {};
+        return (*m_eigen)[static_cast<std::size_t>(i)];
+    }
     if (i < m_van || i + 1 >= m_van + static_cast<int>(m_begin.size()))
         return {};
     const std::size_t k = static_cast<std::size_t>(i - m_van);

@@ -30,10 +30,11 @@ private:
 };
 
 // The editor's lines converted a stretch at a time, as the model asks for
-// them, into one small buffer that is reused.
+// them, into one small buffer that is reused. The in-memory editor already
+// holds its lines as characters: those are read where they are, uncopied.
 class EditorRegels : public Regelbron {
 public:
-    explicit EditorRegels(const EditorOps& editor) : m_editor(editor), m_aantal(editor.LineCount()) {}
+    explicit EditorRegels(const EditorOps& editor);
     int Aantal() const override { return m_aantal; }
     void Bereid(int van, int tot) override;
     // Empty for a line outside the prepared stretch.
@@ -41,6 +42,8 @@ public:
 
 private:
     const EditorOps& m_editor;
+    // The in-memory editor's own lines, or null.
+    const std::vector<std::u32string>* m_eigen = nullptr;
     int m_aantal;
     int m_van = 0;
     // Grown by hand so that nothing is written twice.

@@ -7,6 +7,8 @@
 // pitch, which the model already gives.
 #include "music/midi.h"
 
+#include "music/grotepaginas.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -29,21 +31,6 @@ struct Gebeurtenis {
     std::int64_t Tik() const { return static_cast<std::int64_t>(sleutel >> 2); }
 };
 
-void Vlq(std::string& uit, std::uint64_t v)
-{
-    if (v < 0x80) {
-        uit += static_cast<char>(v);
-        return;
-    }
-    char buf[10];
-    int n = 0;
-    buf[n++] = static_cast<char>(v & 0x7F);
-    while (v >>= 7)
-        buf[n++] = static_cast<char>(0x80 | (v & 0x7F));
-    while (n > 0)
-        uit += buf[--n];
-}
-
 void Be32(std::string& uit, std::uint32_t v)
 {
     for (int s = 24; s >= 0; s -= 8)
@@ -63,6 +50,7 @@ public:
     int NieuweLijst()
     {
         m_lijsten.emplace_back();
+        m_ongesorteerd.push_back(false);
         return static_cast<int>(m_lijsten.size()) - 1;
     }
     void Kort(int lijst, std::int64_t tik, int volgorde, int a, int b, int c = -1)
@@ -77,63 +65,109 @@ public:
             g.data[2] = static_cast<std::uint8_t>(c);
             g.lengte = 3;
         }
+        // Kept as the events come, so that writing need not look again.
+        if (!doel.empty() && g.sleutel < doel.back().sleutel)
+            m_ongesorteerd[static_cast<std::size_t>(lijst)] = true;
         doel.push_back(g);
     }
+    // Megabytes of events for a long tab.
+    void Ruimte(int lijst, std::size_t n) { RuimteInGrotePaginas(m_lijsten[static_cast<std::size_t>(lijst)], n); }
     // A meta event: written at once, the meta events come first at a tick.
-    void Ruimte(int lijst, std::size_t n) { m_lijsten[static_cast<std::size_t>(lijst)].reserve(n); }
     void Meta(std::int64_t tik, int soort, std::string_view data) { m_meta.push_back({tik, soort, std::string(data)}); }
 
-    std::string Bytes(std::int64_t eind)
+    // Appends the track, "MTrk" and its length first, to `uit`.
+    void Schrijf(std::string& uit, std::int64_t eind)
     {
         const auto voor = [](const Gebeurtenis& x, const Gebeurtenis& y) { return x.sleutel < y.sleutel; };
+        // Where each list stands in the merge.
+        struct Kop {
+            const Gebeurtenis* nu;
+            const Gebeurtenis* eind;
+        };
+        std::vector<Kop> koppen;
         std::size_t aantal = 0;
-        for (auto& lijst : m_lijsten) {
-            if (!std::is_sorted(lijst.begin(), lijst.end(), voor))
+        for (std::size_t l = 0; l < m_lijsten.size(); ++l) {
+            auto& lijst = m_lijsten[l];
+            if (m_ongesorteerd[l])
                 std::stable_sort(lijst.begin(), lijst.end(), voor);
+            if (!lijst.empty())
+                koppen.push_back({lijst.data(), lijst.data() + lijst.size()});
             aantal += lijst.size();
         }
         std::stable_sort(m_meta.begin(), m_meta.end(), [](const MetaG& x, const MetaG& y) { return x.tik < y.tik; });
-        std::string data;
-        data.reserve(aantal * 4 + 64);
+        const std::size_t begin = uit.size();
+        RuimteInGrotePaginas(uit, begin + aantal * 5 + 64);
+        uit.append(8, '\0');
+        // The bytes gather in a small buffer that goes into the track a few
+        // thousand at a time, rather than being appended one by one.
+        char buf[4096];
+        char* p = buf;
+        const auto spoel = [&] {
+            uit.append(buf, static_cast<std::size_t>(p - buf));
+            p = buf;
+        };
+        const auto vlq = [&p](std::uint64_t v) {
+            if (v < 0x80) {
+                *p++ = static_cast<char>(v);
+                return;
+            }
+            char cijfers[10];
+            int n = 0;
+            cijfers[n++] = static_cast<char>(v & 0x7F);
+            while (v >>= 7)
+                cijfers[n++] = static_cast<char>(0x80 | (v & 0x7F));
+            while (n > 0)
+                *p++ = cijfers[--n];
+        };
         std::int64_t nu = 0;
         std::size_t m = 0;
-        std::vector<std::size_t> kop(m_lijsten.size(), 0);
+        // The heads' keys side by side, a list that has run out at the
+        // highest key, so that finding the earliest is a plain scan.
+        constexpr std::uint64_t kOp = ~std::uint64_t{0};
+        std::vector<std::uint64_t> sleutels(koppen.size());
+        for (std::size_t l = 0; l < koppen.size(); ++l)
+            sleutels[l] = koppen[l].nu->sleutel;
         for (;;) {
             // The earliest head among the lists; the first list wins a tie.
-            const Gebeurtenis* beste = nullptr;
-            std::uint64_t besteSleutel = ~std::uint64_t{0};
             std::size_t waar = 0;
-            for (std::size_t l = 0; l < m_lijsten.size(); ++l)
-                if (kop[l] < m_lijsten[l].size() && m_lijsten[l][kop[l]].sleutel < besteSleutel) {
-                    beste = &m_lijsten[l][kop[l]];
-                    besteSleutel = beste->sleutel;
-                    waar = l;
-                }
-            if (m < m_meta.size() && (!beste || m_meta[m].tik <= beste->Tik())) {
-                const MetaG& g = m_meta[m++];
-                Vlq(data, static_cast<std::uint64_t>(g.tik - nu));
-                nu = g.tik;
-                data += '\xFF';
-                data += static_cast<char>(g.soort);
-                Vlq(data, g.data.size());
-                data += g.data;
-            } else if (beste) {
-                ++kop[waar];
-                Vlq(data, static_cast<std::uint64_t>(beste->Tik() - nu));
-                nu = beste->Tik();
-                data.append(reinterpret_cast<const char*>(beste->data), static_cast<std::size_t>(beste->lengte));
-            } else {
-                break;
+            std::uint64_t beste = kOp;
+            for (std::size_t l = 0; l < sleutels.size(); ++l) {
+                const bool eerder = sleutels[l] < beste;
+                beste = eerder ? sleutels[l] : beste;
+                waar = eerder ? l : waar;
             }
+            if (p > buf + sizeof buf - 32)
+                spoel();
+            if (m < m_meta.size() && (beste == kOp || m_meta[m].tik <= static_cast<std::int64_t>(beste >> 2))) {
+                const MetaG& g = m_meta[m++];
+                vlq(static_cast<std::uint64_t>(g.tik - nu));
+                nu = g.tik;
+                *p++ = '\xFF';
+                *p++ = static_cast<char>(g.soort);
+                vlq(g.data.size());
+                spoel();
+                uit += g.data;
+                continue;
+            }
+            if (beste == kOp)
+                break;
+            Kop& kop = koppen[waar];
+            const Gebeurtenis& g = *kop.nu++;
+            sleutels[waar] = kop.nu == kop.eind ? kOp : kop.nu->sleutel;
+            vlq(static_cast<std::uint64_t>(g.Tik() - nu));
+            nu = g.Tik();
+            for (int k = 0; k < g.lengte; ++k)
+                *p++ = static_cast<char>(g.data[k]);
         }
-        Vlq(data, static_cast<std::uint64_t>(std::max<std::int64_t>(0, eind - nu)));
-        data += "\xFF\x2F";
-        data += '\0';
-        std::string uit = "MTrk";
-        Be32(uit, static_cast<std::uint32_t>(data.size()));
-        uit.reserve(uit.size() + data.size());
-        uit += data;
-        return uit;
+        vlq(static_cast<std::uint64_t>(std::max<std::int64_t>(0, eind - nu)));
+        *p++ = '\xFF';
+        *p++ = '\x2F';
+        *p++ = '\0';
+        spoel();
+        const std::size_t lengte = uit.size() - begin - 8;
+        std::string kop = "MTrk";
+        Be32(kop, static_cast<std::uint32_t>(lengte));
+        std::copy(kop.begin(), kop.end(), uit.begin() + static_cast<std::ptrdiff_t>(begin));
     }
 
 private:
@@ -143,6 +177,7 @@ private:
         std::string data;
     };
     std::vector<std::vector<Gebeurtenis>> m_lijsten;
+    std::vector<bool> m_ongesorteerd;   // per list: an event came before the one pushed ahead of it
     std::vector<MetaG> m_meta;
 };
 
@@ -164,7 +199,7 @@ public:
 
     void Wiel(std::int64_t tik, double halveTonen)
     {
-        const int w = std::clamp(static_cast<int>(std::lround(8192 + halveTonen * 8192.0 / kBuigBereik)), 0, 16383);
+        const int w = std::clamp(static_cast<int>(Afgerond(8192 + halveTonen * 8192.0 / kBuigBereik)), 0, 16383);
         if (w == m_wiel)
             return;
         m_wiel = w;
@@ -304,7 +339,13 @@ std::string Tekst(std::string_view s)
 
 std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::string_view titel)
 {
-    std::vector<std::string> sporen;
+    // The tracks are written straight after the header, each as it is done.
+    std::string uit;
+    uit += "MThd";
+    Be32(uit, 6);
+    Be16(uit, 1);
+    Be16(uit, static_cast<int>(tijden.groepen.size()) + 1);
+    Be16(uit, kTikkenPerKwart);
     const std::int64_t langste = Speelduur(tijden);
 
     // The conductor: tempo from every group, time signatures as the first
@@ -337,7 +378,7 @@ std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::str
                 d += static_cast<char>(8);
                 dirigent.Meta(m.begin, 0x58, d);
             }
-        sporen.push_back(dirigent.Bytes(langste));
+        dirigent.Schrijf(uit, langste);
     }
 
     int volgendKanaal = 0;
@@ -372,25 +413,15 @@ std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::str
             if (s >= 0 && s < g.snaren)
                 perSnaar[static_cast<std::size_t>(s)].push_back(&sp);
         }
+        // A note gives its on and off and, gliding or bending, a row of
+        // wheel steps: room for eight events a note, so that a list is not
+        // copied to a larger one halfway (room never written costs nothing).
         for (int s = 0; s < g.snaren; ++s)
-            spoor.Ruimte(kanalen[static_cast<std::size_t>(s)].Lijst(), perSnaar[static_cast<std::size_t>(s)].size() * 4 + 16);
+            spoor.Ruimte(kanalen[static_cast<std::size_t>(s)].Lijst(), perSnaar[static_cast<std::size_t>(s)].size() * 8 + 16);
         for (int s = 0; s < g.snaren; ++s)
             SpeelSnaar(stuk, perSnaar[static_cast<std::size_t>(s)], kanalen[static_cast<std::size_t>(s)]);
-        sporen.push_back(spoor.Bytes(g.lengte));
+        spoor.Schrijf(uit, g.lengte);
     }
-
-    std::size_t totaal = 14;
-    for (const std::string& s : sporen)
-        totaal += s.size();
-    std::string uit;
-    uit.reserve(totaal);
-    uit += "MThd";
-    Be32(uit, 6);
-    Be16(uit, 1);
-    Be16(uit, static_cast<int>(sporen.size()));
-    Be16(uit, kTikkenPerKwart);
-    for (const std::string& s : sporen)
-        uit += s;
     return uit;
 }
 

@@ -6,14 +6,17 @@
 #include "music/musicxml.h"
 
 #include "core/utf8.h"
+#include "music/grotepaginas.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 namespace korvane {
 namespace {
+
 
 std::string Xml(std::string_view s)
 {
@@ -77,7 +80,7 @@ const Waarde* Past(int tikken)
 void ToonhoogteTekst(std::string& uit, int midi, const std::string& voor);
 
 // A long tab writes the same few dozen pitches over and over.
-void Toonhoogte(std::string& uit, int midi)
+std::string_view ToonhoogteTekstVan(int midi)
 {
     static const std::array<std::string, 128> tabel = [] {
         std::array<std::string, 128> t;
@@ -85,8 +88,13 @@ void Toonhoogte(std::string& uit, int midi)
             ToonhoogteTekst(t[static_cast<std::size_t>(m)], m, {});
         return t;
     }();
+    return midi >= 0 && midi < 128 ? std::string_view(tabel[static_cast<std::size_t>(midi)]) : std::string_view();
+}
+
+void Toonhoogte(std::string& uit, int midi)
+{
     if (midi >= 0 && midi < 128)
-        uit += tabel[static_cast<std::size_t>(midi)];
+        uit += ToonhoogteTekstVan(midi);
     else
         ToonhoogteTekst(uit, midi, {});
 }
@@ -113,7 +121,7 @@ void ToonhoogteTekst(std::string& uit, int midi, const std::string& voor)
 
 void WaardetekstMaak(std::string& uit, const Waarde& w);
 
-void Waardetekst(std::string& uit, const Waarde& w)
+std::string_view WaardetekstVan(const Waarde& w)
 {
     static const std::array<std::string, kWaarden.size()> tabel = [] {
         std::array<std::string, kWaarden.size()> t;
@@ -121,8 +129,63 @@ void Waardetekst(std::string& uit, const Waarde& w)
             WaardetekstMaak(t[i], kWaarden[i]);
         return t;
     }();
-    uit += tabel[static_cast<std::size_t>(&w - kWaarden.data())];
+    return tabel[static_cast<std::size_t>(&w - kWaarden.data())];
 }
+
+void Waardetekst(std::string& uit, const Waarde& w)
+{
+    uit += WaardetekstVan(w);
+}
+
+// A note's text gathers in a small buffer that goes into the output in one
+// append: a long document writes hundreds of thousands of notes of some
+// twenty pieces each, and appending each piece checks and grows the output.
+class Notitie {
+public:
+    explicit Notitie(std::string& uit) : m_uit(uit) {}
+    Notitie(const Notitie&) = delete;
+    Notitie& operator=(const Notitie&) = delete;
+    ~Notitie() { Spoel(); }
+
+    template <std::size_t N>
+    Notitie& operator<<(const char (&s)[N])
+    {
+        return Zet(s, N - 1);
+    }
+    Notitie& operator<<(std::string_view s) { return Zet(s.data(), s.size()); }
+    Notitie& operator<<(int n)
+    {
+        if (m_eind - m_p < 16)
+            Spoel();
+        m_p = std::to_chars(m_p, m_eind, n).ptr;
+        return *this;
+    }
+    void Spoel()
+    {
+        m_uit.append(m_buf, static_cast<std::size_t>(m_p - m_buf));
+        m_p = m_buf;
+    }
+
+private:
+    Notitie& Zet(const char* s, std::size_t n)
+    {
+        if (n > static_cast<std::size_t>(m_eind - m_p)) {
+            Spoel();
+            if (n > sizeof m_buf) {
+                m_uit.append(s, n);
+                return *this;
+            }
+        }
+        std::memcpy(m_p, s, n);
+        m_p += n;
+        return *this;
+    }
+
+    std::string& m_uit;
+    char m_buf[1024];
+    char* m_p = m_buf;
+    char* const m_eind = m_buf + sizeof m_buf;
+};
 
 void WaardetekstMaak(std::string& uit, const Waarde& w)
 {
@@ -182,30 +245,30 @@ const char* Akkoordsoort(std::u32string_view s)
     return "other";
 }
 
-void Stapnaam(std::string& uit, const char* element, const Nootnaam& n)
+void Stapnaam(Notitie& t, std::string_view element, const Nootnaam& n)
 {
-    static constexpr const char* kLetters = "CDEFGAB";
+    static constexpr std::string_view kLetters = "CDEFGAB";
     char32_t letter = n.letter >= U'a' && n.letter <= U'z' ? n.letter - 32 : n.letter;
-    for (int i = 0; i < 7; ++i)
+    for (std::size_t i = 0; i < kLetters.size(); ++i)
         if (static_cast<char32_t>(kLetters[i]) == letter) {
-            uit += "<" + std::string(element) + "-step>" + kLetters[i] + "</" + element + "-step>";
+            t << "<" << element << "-step>" << kLetters.substr(i, 1) << "</" << element << "-step>";
             if (n.verhoging)
-                uit += "<" + std::string(element) + "-alter>" + std::to_string(n.verhoging) + "</" + element +
-                       "-alter>";
+                t << "<" << element << "-alter>" << n.verhoging << "</" << element << "-alter>";
         }
 }
 
 void Harmonie(std::string& uit, const Akkoordnaam& a)
 {
-    uit += "<harmony><root>";
-    Stapnaam(uit, "root", a.grondtoon);
-    uit += "</root><kind text=\"" + Xml(Utf8(a.soort)) + "\">" + Akkoordsoort(a.soort) + "</kind>";
+    Notitie t(uit);
+    t << "<harmony><root>";
+    Stapnaam(t, "root", a.grondtoon);
+    t << "</root><kind text=\"" << Xml(Utf8(a.soort)) << "\">" << std::string_view(Akkoordsoort(a.soort)) << "</kind>";
     if (a.bas) {
-        uit += "<bass>";
-        Stapnaam(uit, "bass", *a.bas);
-        uit += "</bass>";
+        t << "<bass>";
+        Stapnaam(t, "bass", *a.bas);
+        t << "</bass>";
     }
-    uit += "</harmony>";
+    t << "</harmony>";
 }
 
 class Schrijver {
@@ -224,7 +287,6 @@ private:
     std::vector<int> m_stemming;
     std::vector<int> m_volgende;    // per note of the staff: the next note on its string, or -1
     std::vector<bool> m_opgevouwen; // per klank of the staff: a bend's target only
-    std::string m_technisch;
 };
 
 void Schrijver::Deel(const Speelgroep& g, std::string& uit)
@@ -395,31 +457,28 @@ void Schrijver::Akkoord(const Muziekbalk& b, int k, int duur, std::string& uit)
                                                                     : n.toonhoogte;
         if (toon < 0 || !w)
             continue;
-        uit += "<note>";
+        Notitie t(uit);
+        t << "<note>";
         if (!eerste)
-            uit += "<chord/>";
+            t << "<chord/>";
         eerste = false;
-        Toonhoogte(uit, toon);
-        uit += "<duration>";
-        Getal(uit, w->tikken);
-        uit += "</duration><voice>1</voice>";
-        Waardetekst(uit, *w);
+        if (toon < 128)
+            t << ToonhoogteTekstVan(toon);
+        else {
+            t.Spoel();
+            Toonhoogte(uit, toon);
+        }
+        t << "<duration>" << w->tikken << "</duration><voice>1</voice>" << WaardetekstVan(*w);
         if (n.aanslag == Aanslag::Gedempt)
-            uit += "<notehead>x</notehead>";
+            t << "<notehead>x</notehead>";
         else if (n.aanslag == Aanslag::Spook)
-            uit += "<notehead parentheses=\"yes\">normal</notehead>";
-        uit += "<notations>";
+            t << "<notehead parentheses=\"yes\">normal</notehead>";
+        t << "<notations>";
         const int volgende = m_volgende[static_cast<std::size_t>(i)];
         const Noot* nn = volgende >= 0 ? &noten[static_cast<std::size_t>(volgende)] : nullptr;
         const bool naarVerbonden = nn && n.naar != Techniek::Geen && nn->via == n.naar;
         const bool slideIn = n.via == Techniek::Glij || n.via == Techniek::GlijOp || n.via == Techniek::GlijAf;
         const bool slideUit = n.naar == Techniek::Glij || n.naar == Techniek::GlijOp || n.naar == Techniek::GlijAf;
-        std::string& technisch = m_technisch;
-        technisch.assign("<string>");
-        Getal(technisch, n.snaar + 1);
-        technisch += "</string><fret>";
-        Getal(technisch, std::max<int>(n.fret, 0));
-        technisch += "</fret>";
         // The partner before: was its sign written after it too?
         bool vanVerbonden = false;
         for (int p = i - 1; n.via != Techniek::Geen && p >= 0; --p)
@@ -428,24 +487,26 @@ void Schrijver::Akkoord(const Muziekbalk& b, int k, int duur, std::string& uit)
                                n.via != Techniek::Geen;
                 break;
             }
+        // Slides are notations of their own, before the technical ones.
         if (vanVerbonden && slideIn)
-            uit += "<slide type=\"stop\" line-type=\"solid\"/>";
+            t << "<slide type=\"stop\" line-type=\"solid\"/>";
         if (naarVerbonden && slideUit)
-            uit += "<slide type=\"start\" line-type=\"solid\"/>";
+            t << "<slide type=\"start\" line-type=\"solid\"/>";
+        t << "<technical><string>" << n.snaar + 1 << "</string><fret>" << std::max<int>(n.fret, 0) << "</fret>";
         if (vanVerbonden && n.via == Techniek::Hamer)
-            technisch += "<hammer-on type=\"stop\"/>";
+            t << "<hammer-on type=\"stop\"/>";
         if (vanVerbonden && n.via == Techniek::Aftrek)
-            technisch += "<pull-off type=\"stop\"/>";
+            t << "<pull-off type=\"stop\"/>";
         if (naarVerbonden && n.naar == Techniek::Hamer)
-            technisch += "<hammer-on type=\"start\">H</hammer-on>";
+            t << "<hammer-on type=\"start\">H</hammer-on>";
         if (naarVerbonden && n.naar == Techniek::Aftrek)
-            technisch += "<pull-off type=\"start\">P</pull-off>";
+            t << "<pull-off type=\"start\">P</pull-off>";
         if (n.via == Techniek::Tik)
-            technisch += "<tap/>";
+            t << "<tap/>";
         if (n.aanslag == Aanslag::Flageolet)
-            technisch += "<harmonic><natural/><touching-pitch/></harmonic>";
+            t << "<harmonic><natural/><touching-pitch/></harmonic>";
         else if (n.aanslag == Aanslag::KunstFlageolet)
-            technisch += "<harmonic><artificial/><touching-pitch/></harmonic>";
+            t << "<harmonic><artificial/><touching-pitch/></harmonic>";
         // A bend and its release, from the numbers written after the note.
         if (n.naar == Techniek::Buig) {
             int vorigeToon = n.toonhoogte;
@@ -457,24 +518,22 @@ void Schrijver::Akkoord(const Muziekbalk& b, int k, int duur, std::string& uit)
                     break;
                 const Noot& doel = noten[static_cast<std::size_t>(v)];
                 if (doel.toonhoogte >= 0 && vorigeToon >= 0) {
-                    technisch += "<bend><bend-alter>" + std::to_string(doel.toonhoogte - vorigeToon) + "</bend-alter>";
+                    t << "<bend><bend-alter>" << doel.toonhoogte - vorigeToon << "</bend-alter>";
                     if (huidig->naar == Techniek::Terug)
-                        technisch += "<release/>";
-                    technisch += "</bend>";
+                        t << "<release/>";
+                    t << "</bend>";
                 }
                 vorigeToon = doel.toonhoogte;
                 huidig = &doel;
                 j = v;
             }
             if (j == i)
-                technisch += "<bend><bend-alter>2</bend-alter></bend>";
+                t << "<bend><bend-alter>2</bend-alter></bend>";
         }
-        uit += "<technical>";
-        uit += technisch;
-        uit += "</technical></notations>";
+        t << "</technical></notations>";
         if (n.palmMute)
-            uit += "<play><mute>palm</mute></play>";
-        uit += "</note>";
+            t << "<play><mute>palm</mute></play>";
+        t << "</note>";
     }
     if (eerste)
         Rusten(uit, w ? w->tikken : duur);
@@ -487,7 +546,8 @@ void Schrijver::Akkoord(const Muziekbalk& b, int k, int duur, std::string& uit)
 std::string SchrijfMusicXml(const Muziekstuk& stuk, const Tijdlijn& tijden, std::string_view titel)
 {
     std::string uit;
-    uit.reserve(stuk.noten.size() * 340 + 4096);
+    // Tens of megabytes for a long document.
+    RuimteInGrotePaginas(uit, stuk.noten.size() * 340 + 4096);
     uit += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
            "\"http://www.musicxml.org/dtds/partwise.dtd\">\n"

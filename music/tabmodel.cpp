@@ -6,6 +6,11 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace korvane {
 namespace {
@@ -35,6 +40,25 @@ char32_t Klein(char32_t c)
 std::string Aangehaald(std::u32string_view s)
 {
     return "\u2018" + Utf8(s) + "\u2019";
+}
+
+// The first position from `i` on in [i, eind) that holds no '-'. Most of a
+// staff is string, so this runs over most of the characters of a document:
+// four at a time where the processor can compare them so.
+int NaStreepjes(const char32_t* s, int i, int eind)
+{
+#if defined(__SSE2__)
+    const __m128i streepje = _mm_set1_epi32(U'-');
+    for (; i + 4 <= eind; i += 4) {
+        const __m128i vier = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const int gelijk = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(vier, streepje)));
+        if (gelijk != 0xF)
+            return i + __builtin_ctz(~gelijk & 0xF);
+    }
+#endif
+    while (i < eind && s[i] == U'-')
+        ++i;
+    return i;
 }
 
 Regel Trim(Regel s)
@@ -182,27 +206,72 @@ Label LeesLabel(Regel s)
     return l;
 }
 
-// A staff while it is read: its few items in vectors kept from staff to
-// staff, its many notes and columns straight in the tables, so that reading
-// allocates only while the tables grow.
+// A staff's share of one of the Muziekstuk's tables while the staff is
+// read: its items go straight to the table's end, so that keeping them
+// when the staff is done costs nothing. Pointers into it last until the
+// table grows, as with a vector of its own.
+template <typename T>
+class Tabeldeel {
+public:
+    explicit Tabeldeel(std::vector<T>& tabel) : m_tabel(tabel) {}
+    // A new staff's share starts empty at the table's end.
+    void clear() { m_begin = m_tabel.size(); }
+    std::size_t size() const { return m_tabel.size() - m_begin; }
+    bool empty() const { return size() == 0; }
+    T& operator[](std::size_t i) { return m_tabel[m_begin + i]; }
+    const T& operator[](std::size_t i) const { return m_tabel[m_begin + i]; }
+    T* data() { return m_tabel.data() + m_begin; }
+    T* begin() { return data(); }
+    T* end() { return m_tabel.data() + m_tabel.size(); }
+    const T* begin() const { return m_tabel.data() + m_begin; }
+    const T* end() const { return m_tabel.data() + m_tabel.size(); }
+    std::reverse_iterator<T*> rbegin() { return std::reverse_iterator<T*>(end()); }
+    std::reverse_iterator<T*> rend() { return std::reverse_iterator<T*>(begin()); }
+    T& back() { return m_tabel.back(); }
+    void push_back(T item) { m_tabel.push_back(std::move(item)); }
+    // Only at the end, where a share grows.
+    template <typename It>
+    void insert(const T*, It van, It tot)
+    {
+        m_tabel.insert(m_tabel.end(), van, tot);
+    }
+    template <typename It>
+    void assign(It van, It tot)
+    {
+        m_tabel.erase(m_tabel.begin() + static_cast<std::ptrdiff_t>(m_begin), m_tabel.end());
+        m_tabel.insert(m_tabel.end(), van, tot);
+    }
+    Bereik Deel() const { return {static_cast<int>(m_begin), static_cast<int>(size())}; }
+
+private:
+    std::vector<T>& m_tabel;
+    std::size_t m_begin = 0;
+};
+
+// A staff while it is read, its items straight in the tables, so that
+// reading allocates only while the tables grow.
 struct Werkbalk {
-    Werkbalk(std::vector<Noot>& n, std::vector<Klank>& k) : noten(n), klanken(k) {}
+    explicit Werkbalk(Muziekstuk& uit)
+        : snaren(uit.snaren), maatstrepen(uit.maatstrepen), maten(uit.maten), noten(uit.noten),
+          klanken(uit.klanken), akkoorden(uit.akkoorden), tijden(uit.tijden), palmMutes(uit.palmMutes)
+    {
+    }
     TTabbalk bron;
-    std::vector<Snaar> snaren;
+    Tabeldeel<Snaar> snaren;
     bool stemmingUitNamen = false;
     int capo = 0;
-    std::vector<Maatstreep> maatstrepen;
-    std::vector<Maat> maten;
+    Tabeldeel<Maatstreep> maatstrepen;
+    Tabeldeel<Maat> maten;
     std::vector<Noot>& noten;
     std::size_t eersteNoot = 0;
     std::vector<Klank>& klanken;
     std::size_t eersteKlank = 0;
     int akkoordregel = -1;
-    std::vector<Akkoordnaam> akkoorden;
+    Tabeldeel<Akkoordnaam> akkoorden;
     int tijdregel = -1;
-    std::vector<Tijdteken> tijden;
+    Tabeldeel<Tijdteken> tijden;
     int telregel = -1;
-    std::vector<PalmMute> palmMutes;
+    Tabeldeel<PalmMute> palmMutes;
     int keer = 1;
 
     void Begin(const TTabbalk& b, int c)
@@ -223,13 +292,6 @@ struct Werkbalk {
     }
 };
 
-template <typename T>
-Bereik Voegtoe(std::vector<T>& tabel, const std::vector<T>& items)
-{
-    Bereik r{static_cast<int>(tabel.size()), static_cast<int>(items.size())};
-    tabel.insert(tabel.end(), items.begin(), items.end());
-    return r;
-}
 
 // A ':' or '*' beside bar lines, resolved once the bar lines are known.
 struct Punt {
@@ -241,12 +303,12 @@ class BalkLezer {
 public:
     BalkLezer(const Regelbron& bron, const TabAnalyse& analyse, const std::vector<std::u32string>& terugval,
               Muziekstuk& uit)
-        : m_bron(bron), m_analyse(analyse), m_terugval(terugval), m_uit(uit), m_werk(uit.noten, uit.klanken)
+        : m_bron(bron), m_analyse(analyse), m_terugval(terugval), m_uit(uit), m_werk(uit)
     {
     }
 
     void Lees(const TTabbalk& bron, int capo);
-    void Bewaar(const Werkbalk& b);
+    void Bewaar(Werkbalk& b);
 
 private:
     void Meld(int regel, int kolom, std::string bericht)
@@ -326,18 +388,18 @@ void BalkLezer::Lees(const TTabbalk& bron, int capo)
     Bewaar(b);
 }
 
-void BalkLezer::Bewaar(const Werkbalk& b)
+void BalkLezer::Bewaar(Werkbalk& b)
 {
     Muziekbalk m;
     m.bron = b.bron;
-    m.snaren = Voegtoe(m_uit.snaren, b.snaren);
-    m.maatstrepen = Voegtoe(m_uit.maatstrepen, b.maatstrepen);
-    m.maten = Voegtoe(m_uit.maten, b.maten);
+    m.snaren = b.snaren.Deel();
+    m.maatstrepen = b.maatstrepen.Deel();
+    m.maten = b.maten.Deel();
     m.noten = {static_cast<int>(b.eersteNoot), static_cast<int>(b.noten.size() - b.eersteNoot)};
     m.klanken = {static_cast<int>(b.eersteKlank), static_cast<int>(b.klanken.size() - b.eersteKlank)};
-    m.akkoorden = Voegtoe(m_uit.akkoorden, b.akkoorden);
-    m.tijden = Voegtoe(m_uit.tijden, b.tijden);
-    m.palmMutes = Voegtoe(m_uit.palmMutes, b.palmMutes);
+    m.akkoorden = b.akkoorden.Deel();
+    m.tijden = b.tijden.Deel();
+    m.palmMutes = b.palmMutes.Deel();
     m.stemmingUitNamen = b.stemmingUitNamen;
     m.capo = b.capo;
     m.akkoordregel = b.akkoordregel;
@@ -352,7 +414,10 @@ void BalkLezer::Stemming(Werkbalk& b)
     const int n = static_cast<int>(b.snaren.size());
     const int metNaam = static_cast<int>(
         std::count_if(b.snaren.begin(), b.snaren.end(), [](const Snaar& s) { return !s.naam.empty(); }));
-    std::vector<int> open;
+    // Consecutive staffs nearly always share their labels: their tuning is
+    // used where it is kept, not copied for each staff.
+    std::vector<int> eigen;
+    const std::vector<int>* open = &eigen;
     if (n > 8) {
         // More strings than any tab instrument: most likely two staffs
         // written without a blank line between them, which the analysis
@@ -370,7 +435,7 @@ void BalkLezer::Stemming(Werkbalk& b)
                 m_namen.push_back(it->naam);
             m_open = StemmingVanNamen(m_namen);
         }
-        open = m_open;
+        open = &m_open;
         b.stemmingUitNamen = true;
     } else {
         if (metNaam > 0)
@@ -379,15 +444,15 @@ void BalkLezer::Stemming(Werkbalk& b)
         for (const auto& naam : m_terugval)
             tekst += naam;
         if (static_cast<int>(m_terugval.size()) == n) {
-            open = StemmingVanNamen(m_terugval);
-            if (open.empty())
+            eigen = StemmingVanNamen(m_terugval);
+            if (eigen.empty())
                 Meld(b.snaren[0].regel, 0,
                      Invul(Vertaal("Melding", "De huidige stemming %1 bestaat niet uit nootnamen; toonhoogtes onbekend"),
                          {Aangehaald(tekst)}));
         } else {
-            open = StandaardStemming(n);
+            eigen = StandaardStemming(n);
             std::string bericht =
-                open.empty()
+                eigen.empty()
                     ? Invul(Vertaal("Melding", "Balk van %1 snaren zonder namen, maar de huidige stemming %2 heeft er %3; "
                                              "toonhoogtes onbekend"),
                           {std::to_string(n), Aangehaald(tekst), std::to_string(m_terugval.size())})
@@ -397,9 +462,9 @@ void BalkLezer::Stemming(Werkbalk& b)
             Meld(b.snaren[0].regel, 0, std::move(bericht));
         }
     }
-    if (static_cast<int>(open.size()) == n)
+    if (static_cast<int>(open->size()) == n)
         for (int i = 0; i < n; ++i)
-            b.snaren[i].open = open[n - 1 - i];
+            b.snaren[i].open = (*open)[n - 1 - i];
 }
 
 bool LeesTijdregelIn(Regel s, std::vector<Tijdteken>& tijden);
@@ -426,7 +491,7 @@ void BalkLezer::Omgeving(Werkbalk& b, int eersteSnaarRegel)
             b.palmMutes.insert(b.palmMutes.end(), pm.begin(), pm.end());
         } else if (b.akkoordregel < 0 && LeesAkkoordregel(s, akkoorden, onbekend)) {
             b.akkoordregel = r;
-            b.akkoorden.assign(akkoorden.begin(), akkoorden.end());
+            b.akkoorden.assign(std::make_move_iterator(akkoorden.begin()), std::make_move_iterator(akkoorden.end()));
             for (const Woord& w : onbekend)
                 Meld(r, w.kolom, Invul(Vertaal("Melding", "Woord %1 op de akkoordregel is geen akkoord"),
                                      {Aangehaald(s.substr(w.kolom, w.lengte))}));
@@ -505,9 +570,7 @@ void BalkLezer::LeesSnaar(Werkbalk& b, int si)
     for (int i = snaar.begin; i < eind;) {
         const char32_t c = s[i];
         if (c == U'-') {
-            // Most of a staff is string: skip it in one tight loop.
-            while (++i < eind && s[i] == U'-') {
-            }
+            i = NaStreepjes(s.data(), i + 1, eind);
             wacht = Techniek::Geen;
         } else if (IsSpatie(c)) {
             wacht = Techniek::Geen;
@@ -682,31 +745,44 @@ void BalkLezer::Afronden(Werkbalk& b)
         m_sorteer.resize(static_cast<std::size_t>(b.noten.end() - begin));
         for (auto it = begin; it != b.noten.end(); ++it)
             m_sorteer[static_cast<std::size_t>(m_telling[it->kolom]++)] = *it;
-        std::copy(m_sorteer.begin(), m_sorteer.end(), begin);
     }
-    std::size_t maat = 0, pm = 0, tijd = 0;
     std::sort(b.palmMutes.begin(), b.palmMutes.end(),
               [](const PalmMute& x, const PalmMute& y) { return x.begin < y.begin; });
-    for (std::size_t i = b.eersteNoot; i < b.noten.size(); ++i) {
-        Noot& n = b.noten[i];
-        while (maat < b.maten.size() && b.maten[maat].eind <= n.kolom)
+    // The sorted notes go back in place with their bar and palm mute, a
+    // column of them at a time; locals, because the compiler cannot tell
+    // that writing a note leaves the tables' sizes alone.
+    const std::size_t aantal = m_sorteer.size();
+    const Noot* bron = m_sorteer.data();
+    Noot* doel = b.noten.data() + b.eersteNoot;
+    const Maat* maten = b.maten.data();
+    const std::size_t aantalMaten = b.maten.size();
+    const PalmMute* pms = b.palmMutes.data();
+    const std::size_t aantalPms = b.palmMutes.size();
+    std::size_t maat = 0, pm = 0, tijd = 0;
+    for (std::size_t i = 0; i < aantal;) {
+        const int kolom = bron[i].kolom;
+        while (maat < aantalMaten && maten[maat].eind <= kolom)
             ++maat;
-        if (maat < b.maten.size() && b.maten[maat].begin <= n.kolom)
-            n.maat = static_cast<int>(maat);
-        while (pm < b.palmMutes.size() && b.palmMutes[pm].eind <= n.kolom)
+        const int inMaat = maat < aantalMaten && maten[maat].begin <= kolom ? static_cast<int>(maat) : -1;
+        while (pm < aantalPms && pms[pm].eind <= kolom)
             ++pm;
-        n.palmMute = pm < b.palmMutes.size() && b.palmMutes[pm].begin <= n.kolom;
-        if (b.klanken.size() == b.eersteKlank || b.klanken.back().kolom != n.kolom) {
-            Klank k{n.kolom, static_cast<int>(i - b.eersteNoot), 0, 0, 0};
-            while (tijd < b.tijden.size() && b.tijden[tijd].kolom < n.kolom)
-                ++tijd;
-            if (tijd < b.tijden.size() && b.tijden[tijd].kolom == n.kolom) {
-                k.noemer = b.tijden[tijd].noemer;
-                k.punten = b.tijden[tijd].punten;
-            }
-            b.klanken.push_back(k);
+        const bool gedempt = pm < aantalPms && pms[pm].begin <= kolom;
+        std::size_t j = i;
+        for (; j < aantal && bron[j].kolom == kolom; ++j) {
+            doel[j] = bron[j];
+            if (inMaat >= 0)
+                doel[j].maat = inMaat;
+            doel[j].palmMute = gedempt;
         }
-        ++b.klanken.back().aantalNoten;
+        int noemer = 0, punten = 0;
+        while (tijd < b.tijden.size() && b.tijden[tijd].kolom < kolom)
+            ++tijd;
+        if (tijd < b.tijden.size() && b.tijden[tijd].kolom == kolom) {
+            noemer = b.tijden[tijd].noemer;
+            punten = b.tijden[tijd].punten;
+        }
+        b.klanken.emplace_back(kolom, static_cast<int>(i), static_cast<int>(j - i), noemer, punten);
+        i = j;
     }
 }
 
@@ -833,6 +909,7 @@ Muziekstuk LeesMuziek(Regelbron& regels, const TabAnalyse& analyse, const std::v
     uit.klanken.reserve(lijnen * 8);
     uit.maatstrepen.reserve(lijnen * 2);
     uit.maten.reserve(lijnen * 2);
+    uit.akkoorden.reserve(static_cast<std::size_t>(std::max(analyse.aantalbalken, 0)) * 4);
     const int n = regels.Aantal();
     int capo = 0;
     int r = 0;

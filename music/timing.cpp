@@ -1,6 +1,8 @@
 // Onsets and lengths of the notes of a tab, and the order bars are played in.
 #include "music/timing.h"
 
+#include "music/grotepaginas.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -62,8 +64,8 @@ int GitaarUitTekst(std::u32string_view regel)
 // Nearest sixteenth or triplet eighth, whichever is closer.
 int Kwantiseer(double tik)
 {
-    const double z = std::round(tik / kZestiende) * kZestiende;
-    const double t = std::round(tik / kTriool) * kTriool;
+    const double z = Afgerond(tik / kZestiende) * kZestiende;
+    const double t = Afgerond(tik / kTriool) * kTriool;
     return static_cast<int>(std::abs(t - tik) < std::abs(z - tik) ? t : z);
 }
 
@@ -185,8 +187,12 @@ void Rekenaar::Balk(int bi, Maatsoort soort)
     if (!letters && !vast) {
         double minste = -1;
         for (int c : {0, -1, 1, -2, -3}) {
+            // Nothing beats a staff already on the grid; a count whose
+            // error has reached the best so far cannot win any more.
+            if (minste == 0)
+                break;
             double fout = 0;
-            for (std::size_t m = 0; m < binnen.size(); ++m) {
+            for (std::size_t m = 0; m < binnen.size() && (minste < 0 || fout < minste - 1e-6); ++m) {
                 const Bereik r = m_uit.maatKlanken[static_cast<std::size_t>(b.maten.begin) + m];
                 const double kolommen = std::max(1, binnen[m].eind - binnen[m].begin - 1 + c);
                 for (int k = r.begin; k < r.begin + r.aantal; ++k) {
@@ -466,6 +472,14 @@ Tijdlijn BerekenTijden(const Muziekstuk& stuk, Regelbron& regels, const TijdOpti
             if (t.teller > 0)
                 soort = t;
         }
+        // The lines up to the next staff are read next; asked for now,
+        // they arrive while this staff's times are worked out.
+        if (bi + 1 < stuk.balken.size())
+            for (int r = b.bron.laatste + 1; r < stuk.balken[bi + 1].bron.eerste && r < regels.Aantal(); ++r) {
+                const std::u32string_view s = regels.Regel(r);
+                for (std::size_t k = 0; k < s.size(); k += 16)
+                    __builtin_prefetch(s.data() + k);
+            }
         rekenaar.Balk(static_cast<int>(bi), soort);
     }
 
@@ -526,7 +540,8 @@ std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden
             aantal += static_cast<std::size_t>(laatste.eersteNoot + laatste.aantalNoten - eerste.eersteNoot);
         }
     }
-    uit.reserve(aantal);
+    // Megabytes for a long tab with repeats.
+    RuimteInGrotePaginas(uit, aantal);
     for (const Speelmaat& m : g.volgorde) {
         const Bereik r = tijden.maatKlanken[static_cast<std::size_t>(m.maat)];
         const Muziekbalk& b = stuk.balken[static_cast<std::size_t>(m.balk)];

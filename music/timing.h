@@ -20,6 +20,17 @@ namespace korvane {
 
 inline constexpr int kTikkenPerKwart = 480;
 
+// std::round (halves away from zero) without a call into the maths library:
+// timing and MIDI round hundreds of thousands of values. Exact for every
+// value a 64-bit integer holds.
+inline double Afgerond(double x)
+{
+    if (x < 0)
+        return -Afgerond(-x);
+    const double heel = static_cast<double>(static_cast<std::int64_t>(x));
+    return x - heel >= 0.5 ? heel + 1 : heel;
+}
+
 struct Maatsoort {
     int teller = 4;
     int noemer = 4;

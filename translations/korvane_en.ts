@@ -1583,7 +1583,7 @@ layout as Print in the window (A4 paper unless --page-size Letter; font and
 size from &quot;Opties.txt&quot; if there is one). With OUT.mid (or .midi) it becomes a
 MIDI file, with OUT.musicxml (or .xml) MusicXML, with OUT.wav sound (16-bit
 stereo, 44.1 kHz) through FluidSynth and a General MIDI SoundFont
-(KORVANE_SOUNDFONT or the system's; without a SoundFont exit status 2);
+(KORVANE_SOUNDFONT or the system&apos;s; without a SoundFont exit status 2);
 --tempo N (20 to 400) applies where the text itself names no tempo (otherwise
 100). Without -o or -i the text then goes nowhere.
 
@@ -1598,6 +1598,30 @@ or an unwritable OUT; then nothing is written.
     <message>
         <source>onbekend exportformaat voor %1 (.pdf, .mid, .musicxml of .wav)</source>
         <translation>unknown export format for %1 (.pdf, .mid, .musicxml or .wav)</translation>
+    </message>
+    <message>
+        <source>het hulpprogramma %1 ontbreekt naast korvane-cli</source>
+        <translation>the helper program %1 is missing beside korvane-cli</translation>
+    </message>
+    <message>
+        <source>%1 start niet</source>
+        <translation>%1 does not start</translation>
+    </message>
+    <message>
+        <source>%1 maakte geen geluid</source>
+        <translation>%1 made no sound</translation>
+    </message>
+    <message>
+        <source>korvane-pdf wordt door korvane-cli gestart: korvane-pdf BESTANDSNAAM PDF PAPIER, met de tekst op de standaardinvoer</source>
+        <translation>korvane-pdf is started by korvane-cli: korvane-pdf FILENAME PDF PAPER, with the text on standard input</translation>
+    </message>
+    <message>
+        <source>korvane-wav wordt door korvane-cli gestart: korvane-wav TIKKEN TEMPI, met het MIDI-bestand op de standaardinvoer</source>
+        <translation>korvane-wav is started by korvane-cli: korvane-wav TICKS TEMPOS, with the MIDI file on standard input</translation>
+    </message>
+    <message>
+        <source>er is geen geluid gemaakt</source>
+        <translation>no sound was made</translation>
     </message>
 </context>
 <context>

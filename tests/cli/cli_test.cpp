@@ -408,6 +408,12 @@ TEST_F(Cli, WavExportWithoutASoundFontSaysSoAndWritesNothing)
     EXPECT_EQ(status, 2);
     EXPECT_NE(err.find("Er is geen General MIDI-klankbank (SoundFont) gevonden"), std::string::npos) << err;
     EXPECT_FALSE(fs::exists(P("uit.wav")));
+    // The sound is made by a helper program; it speaks the tool's language.
+    ::setenv("KORVANE_SOUNDFONT", P("geen.sf2").c_str(), 1);
+    EXPECT_EQ(Run({"--lang", "en", P("in.tab"), "--export", P("uit.wav")}), 2);
+    ::unsetenv("KORVANE_SOUNDFONT");
+    EXPECT_NE(err.find("No General MIDI SoundFont was found"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(P("uit.wav")));
 }
 
 TEST_F(Cli, StateLineAndMessagesGoToStandardError)

@@ -31,7 +31,8 @@ std::pair<int, QString> RunProgram(const QString& program, const QStringList& ar
 }
 
 // Every file an install puts in place, relative to the prefix, sorted.
-const QStringList kFiles = {"bin/korvane", "bin/korvane-cli", "share/applications/korvane.desktop",
+const QStringList kFiles = {"bin/korvane", "bin/korvane-cli", "bin/korvane-pdf", "bin/korvane-wav",
+                            "share/applications/korvane.desktop",
                             "share/fonts/truetype/korvane/Korvane.ttf",
                             "share/icons/hicolor/scalable/apps/korvane.svg", "share/mime/packages/korvane.xml"};
 
@@ -61,25 +62,25 @@ TEST_F(Installed, EveryFileIsInPlaceNothingElseAndEachIsWhatItsNameSays)
     found.sort();
     EXPECT_EQ(found, kFiles);
 
-    for (const QString& program : kFiles.mid(0, 2)) {
+    for (const QString& program : kFiles.mid(0, 4)) {
         QFile f(Path(program));
         EXPECT_TRUE(QFileInfo(f).isExecutable() && f.open(QIODevice::ReadOnly) && f.read(4) == "\x7F" "ELF") << program;
     }
-    const int font = QFontDatabase::addApplicationFont(Path(kFiles[3]));
+    const int font = QFontDatabase::addApplicationFont(Path(kFiles[5]));
     EXPECT_EQ(QFontDatabase::applicationFontFamilies(font), QStringList{"Korvane"});
-    EXPECT_EQ(QSvgRenderer(Path(kFiles[4])).defaultSize(), QSize(64, 64));
+    EXPECT_EQ(QSvgRenderer(Path(kFiles[6])).defaultSize(), QSize(64, 64));
 }
 
 TEST_F(Installed, TheDesktopEntryIsValidAndAFileManagerOpensBothDocumentTypesWithIt)
 {
-    QFile f(Path(kFiles[2]));
+    QFile f(Path(kFiles[4]));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString entry = QString::fromUtf8(f.readAll());
     const auto key = [&](const QString& name) {
         return QRegularExpression("^" + name + "=(.*)$", QRegularExpression::MultilineOption).match(entry).captured(1);
     };
     EXPECT_EQ(key("Exec"), QFileInfo(kFiles[0]).fileName() + " %f");
-    EXPECT_EQ(key("Icon") + ".svg", QFileInfo(kFiles[4]).fileName());
+    EXPECT_EQ(key("Icon") + ".svg", QFileInfo(kFiles[6]).fileName());
     EXPECT_EQ(key("MimeType"), "text/x-korvane-tab;application/x-korvane-kvn;");
 
     // A desktop session that searches only the prefix and the system: its
@@ -95,7 +96,7 @@ TEST_F(Installed, TheDesktopEntryIsValidAndAFileManagerOpensBothDocumentTypesWit
     const QString validate = QStandardPaths::findExecutable("desktop-file-validate");
     if (validate.isEmpty())
         GTEST_SKIP() << "desktop-file-utils is not installed: no desktop-file-validate, no mimeinfo.cache";
-    EXPECT_EQ(RunProgram(validate, {Path(kFiles[2])}), std::pair(0, QString())) << "no hints or warnings either";
+    EXPECT_EQ(RunProgram(validate, {Path(kFiles[4])}), std::pair(0, QString())) << "no hints or warnings either";
     // The cache by which a file manager picks the program for a type.
     QFile cache(Path("share/applications/mimeinfo.cache"));
     ASSERT_TRUE(cache.open(QIODevice::ReadOnly));
