@@ -36,19 +36,6 @@ std::string Hulpprogramma(const char* naam)
     return ec ? std::string() : (zelf.parent_path() / naam).string();
 }
 
-bool SchrijfAlles(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
 
 // Runs helper `naam` with `args` in this run's language, hands it `invoer`
 // on its standard input and collects its standard output in `antwoord`.
@@ -120,6 +107,20 @@ int RoepHulp(const char* naam, std::vector<std::string> args, std::string_view i
 }
 
 } // namespace
+
+bool SchrijfAlles(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
 
 std::string ExporteerPdf(const EditorOps& editor, const std::string& bestandsnaam, const std::string& uit,
                          const std::string& papier)

@@ -6,6 +6,7 @@
 #include "core/editor.h"
 
 #include <string>
+#include <string_view>
 
 namespace korvane {
 
@@ -15,6 +16,9 @@ namespace korvane {
 // empty text, or why nothing could be written.
 std::string ExporteerPdf(const EditorOps& editor, const std::string& bestandsnaam, const std::string& uit,
                          const std::string& papier);
+
+// Writes all of `bytes` to `fd`, through interrupted and partial writes.
+bool SchrijfAlles(int fd, std::string_view bytes);
 
 enum class Exportsoort { Pdf, Midi, MusicXml, Wav, Onbekend };
 

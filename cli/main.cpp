@@ -693,20 +693,6 @@ std::u32string RegeleindeStijl(std::u32string_view eersteEinde)
     return eersteEinde.empty() ? std::u32string(crlf) : std::u32string(eersteEinde);
 }
 
-bool SchrijfAlles(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // The file a name stands for: through symbolic links to the file they name,
 // also one that does not exist yet, so that the link survives the write.
 std::string Doel(const std::string& opgegeven)

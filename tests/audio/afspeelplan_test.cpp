@@ -5,6 +5,7 @@
 #include "core/memoryeditor.h"
 #include "core/utf8.h"
 #include "music/editorbron.h"
+#include "common/gelezenstuk.h"
 
 #include <gtest/gtest.h>
 
@@ -35,16 +36,9 @@ TEST_P(Plan, PlaysTheColumnsTheTextPlaceGives)
     std::string doc = "Titel\r\n" + kTop + "\r\n";
     for (const char* s : {"B", "G", "D", "A", "E"})
         doc += s + rest + "\r\n";
-    MemoryEditor editor(VanUtf8(doc));
-    TabAnalyse analyse;
-    analyze(editor, analyse);
-    Stemming stemming;
-    BerekenStemming(U"EADGBE", stemming);
-    const Muziekstuk stuk = LeesMuziek(editor, analyse, stemming);
-    Tekstregels regels(editor);
-    const Tijdlijn tijden = BerekenTijden(stuk, regels.Regels(), {});
+    const test::GelezenStuk s(doc);
     const Geval& g = GetParam();
-    const Afspeelplan plan = MaakAfspeelplan(stuk, tijden, g.begin, g.eind ? &*g.eind : nullptr);
+    const Afspeelplan plan = MaakAfspeelplan(s.stuk, s.tijden, g.begin, g.eind ? &*g.eind : nullptr);
     std::string punten;
     for (const Speelpunt& p : plan.punten)
         punten += (punten.empty() ? "" : " ") + std::to_string(p.kolom) + "@" + std::to_string(p.tik);

@@ -7,6 +7,7 @@
 #include "core/memoryeditor.h"
 #include "core/utf8.h"
 #include "music/editorbron.h"
+#include "common/gelezenstuk.h"
 #include "music/midi.h"
 
 #include <gtest/gtest.h>
@@ -25,15 +26,8 @@ struct Bestand {
 Bestand Maak()
 {
     const std::string e = "|---------|-0-2-3-5-|\r\n";
-    MemoryEditor editor(VanUtf8("e" + e + "B" + e + "G" + e + "D" + e + "A" + e + "E" + e));
-    TabAnalyse analyse;
-    analyze(editor, analyse);
-    Stemming stemming;
-    BerekenStemming(U"EADGBE", stemming);
-    const Muziekstuk stuk = LeesMuziek(editor, analyse, stemming);
-    Tekstregels regels(editor);
-    const Tijdlijn tijden = BerekenTijden(stuk, regels.Regels(), {});
-    return {SchrijfMidi(stuk, tijden, "Proef"), Tempokaart(tijden)};
+    const test::GelezenStuk s("e" + e + "B" + e + "G" + e + "D" + e + "A" + e + "E" + e);
+    return {SchrijfMidi(s.stuk, s.tijden, "Proef"), Tempokaart(s.tijden)};
 }
 
 // Seconds to the first sample louder than a whisper, -1 for none.

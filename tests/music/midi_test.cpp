@@ -5,6 +5,7 @@
 
 #include "core/memoryeditor.h"
 #include "music/editorbron.h"
+#include "common/gelezenstuk.h"
 
 #include <gtest/gtest.h>
 
@@ -93,14 +94,8 @@ Bestand LeesMidi(const std::string& b)
 
 Bestand Schrijf(const std::string& document, double tempo = 100)
 {
-    MemoryEditor editor(VanUtf8(document));
-    TabAnalyse analyse;
-    analyze(editor, analyse);
-    Stemming stemming;
-    BerekenStemming(U"EADGBE", stemming);
-    const Muziekstuk stuk = LeesMuziek(editor, analyse, stemming);
-    Tekstregels regels(editor);
-    return LeesMidi(SchrijfMidi(stuk, BerekenTijden(stuk, regels.Regels(), {tempo}), "Proef"));
+    const test::GelezenStuk s(document, tempo);
+    return LeesMidi(SchrijfMidi(s.stuk, s.tijden, "Proef"));
 }
 
 // Notes as c<channel>:<pitch>@<on>-<off>/<velocity>, in order of onset.

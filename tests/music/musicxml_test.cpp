@@ -7,6 +7,7 @@
 
 #include "core/memoryeditor.h"
 #include "music/editorbron.h"
+#include "common/gelezenstuk.h"
 
 #include <gtest/gtest.h>
 
@@ -25,15 +26,8 @@ namespace fs = std::filesystem;
 
 std::string Schrijf(const std::string& document)
 {
-    MemoryEditor editor(VanUtf8(document));
-    TabAnalyse analyse;
-    analyze(editor, analyse);
-    Stemming stemming;
-    BerekenStemming(U"EADGBE", stemming);
-    const Muziekstuk stuk = LeesMuziek(editor, analyse, stemming);
-    Tekstregels regels(editor);
-    const Tijdlijn tijden = BerekenTijden(stuk, regels.Regels(), {});
-    return SchrijfMusicXml(stuk, tijden, TitelVan(regels.Regels(), stuk, "bestand"));
+    const test::GelezenStuk s(document);
+    return SchrijfMusicXml(s.stuk, s.tijden, TitelVan(s.regels.Regels(), s.stuk, "bestand"));
 }
 
 class TijdelijkeMap {
