@@ -47,32 +47,6 @@ std::string TaalVanOmgeving()
     return "en";
 }
 
-std::optional<std::string> CliTaalOptie(int& argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg(argv[i]);
-        std::string_view code;
-        int weg = 0;
-        if (arg == "--lang") {
-            code = i + 1 < argc ? std::string_view(argv[i + 1]) : std::string_view();
-            weg = i + 1 < argc ? 2 : 1;
-        } else if (arg.starts_with("--lang=")) {
-            code = arg.substr(7);
-            weg = 1;
-        } else {
-            continue;
-        }
-        const std::string gekozen(code);
-        for (int j = i; j + weg <= argc; ++j)
-            argv[j] = argv[j + weg];
-        argc -= weg;
-        if (gekozen == "nl" || gekozen == "en")
-            return gekozen;
-        return std::string();
-    }
-    return std::nullopt;
-}
-
 namespace {
 std::string& Huidige()
 {

@@ -20,11 +20,6 @@ struct CatalogusRij {
 // the C/POSIX locale, English for any other language.
 std::string TaalVanOmgeving();
 
-// Takes "--lang CODE" or "--lang=CODE" out of argv (argv[0] is the program).
-// nullopt without the option; an empty code when CODE is neither "nl" nor
-// "en", for the caller's message.
-std::optional<std::string> CliTaalOptie(int& argc, char** argv);
-
 // Makes `code` the language of every text from now on; "nl" keeps the
 // Dutch source texts.
 void InstalleerCliTaal(const std::string& code);

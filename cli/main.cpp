@@ -776,7 +776,7 @@ int Hoofd(int argc, char** argv)
     // The language comes first: every message after it speaks it, also the
     // one about a wrong --lang. Without the option the tool follows the
     // locale (LC_ALL, LC_MESSAGES, LANG).
-    const std::optional<std::string> taal = CliTaalOptie(argc, argv);
+    const std::optional<std::string> taal = NeemTaalOptie(argc, argv);
     InstalleerCliTaal(taal && !taal->empty() ? *taal : TaalVanOmgeving());
     if (taal && taal->empty())
         throw Fout{Vertaal("korvane-cli", "--lang verwacht nl of en")};

@@ -76,7 +76,7 @@ std::string SchrijfPdf(const EditorOps& editor, const std::string& bestandsnaam,
 
 int main(int argc, char** argv)
 {
-    const std::optional<std::string> taal = korvane::CliTaalOptie(argc, argv);
+    const std::optional<std::string> taal = korvane::NeemTaalOptie(argc, argv);
     korvane::InstalleerCliTaal(taal && !taal->empty() ? *taal : korvane::TaalVanOmgeving());
     if (argc != 4) {
         std::cout << korvane::Vertaal("korvane-cli", "korvane-pdf wordt door korvane-cli gestart: korvane-pdf "

@@ -46,7 +46,7 @@ bool LeesTempi(std::string_view tekst, std::vector<Tempowissel>& tempi)
 int main(int argc, char** argv)
 {
     using namespace korvane;
-    const std::optional<std::string> taal = CliTaalOptie(argc, argv);
+    const std::optional<std::string> taal = NeemTaalOptie(argc, argv);
     InstalleerCliTaal(taal && !taal->empty() ? *taal : TaalVanOmgeving());
     std::int64_t eind = 0;
     std::vector<Tempowissel> tempi;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,11 @@ std::string Vertaal(const char* context, const char* tekst);
 // argument holding "%2" stays as it is. Names and numbers go in this way so
 // that a translation can put them where its own sentence needs them.
 std::string Invul(std::string_view patroon, std::initializer_list<std::string_view> args);
+
+// Takes "--lang CODE" or "--lang=CODE" out of argv (argv[0] is the program),
+// so that the rest reads as before. nullopt without the option; an empty code
+// when CODE is neither "nl" nor "en", for the caller's message.
+std::optional<std::string> NeemTaalOptie(int& argc, char** argv);
 
 // A message marked QT_TRANSLATE_NOOP("Melding", ...), in the chosen language.
 inline std::string Melding(const char* tekst) { return Vertaal("Melding", tekst); }

@@ -87,27 +87,10 @@ QString TaalVan(Taalkeuze keuze, const QLocale& systeem)
 
 std::optional<QString> TaalOptie(int& argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        QByteArray code;
-        int weg = 0;
-        if (arg == "--lang") {
-            code = i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray();
-            weg = i + 1 < argc ? 2 : 1;
-        } else if (arg.startsWith("--lang=")) {
-            code = arg.mid(7);
-            weg = 1;
-        } else {
-            continue;
-        }
-        for (int j = i; j + weg <= argc; ++j)
-            argv[j] = argv[j + weg];
-        argc -= weg;
-        if (code == "nl" || code == "en")
-            return QString::fromLatin1(code);
-        return QString();
-    }
-    return std::nullopt;
+    const std::optional<std::string> code = NeemTaalOptie(argc, argv);
+    if (!code)
+        return std::nullopt;
+    return QString::fromStdString(*code);
 }
 
 QString TaalVoorStart(const std::optional<QString>& optie)
