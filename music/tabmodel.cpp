@@ -919,7 +919,15 @@ Muziekstuk LeesMuziek(Regelbron& regels, const TabAnalyse& analyse, const std::v
             break;
         // Everything one staff needs: the text since the previous staff (a
         // capo, the lines above) and the line below it.
-        regels.Bereid(r, std::min(n, bron.laatste + 2));
+        const int tot = std::min(n, bron.laatste + 2);
+        regels.Bereid(r, tot);
+        // Asked for all at once, the stretch's characters come from memory
+        // side by side, rather than one line's wait after another's.
+        for (int i = r; i < tot; ++i) {
+            const Regel s = regels.Regel(i);
+            for (std::size_t o = 0; o < s.size(); o += 16)
+                __builtin_prefetch(s.data() + o);
+        }
         for (; r < bron.eerste; ++r) {
             const int c = LeesCapo(regels.Regel(r));
             if (c >= 0)
