@@ -62,20 +62,26 @@ int TabAnalyse::BalkVan(int line) const
     return line <= balk.laatste ? static_cast<int>(it - 1 - begin) : -1;
 }
 
-void analyze(const EditorOps& editor, TabAnalyse& a)
+namespace {
+
+void Begin(int n, TabAnalyse& a)
 {
-    const int n = editor.LineCount();
     a.aantalbalken = 0;
     a.tablijnen.assign(static_cast<std::size_t>(n) + 1, 0);
     a.markeerlijnen.assign(static_cast<std::size_t>(n) + 1, 0);
+}
 
-    editor.VisitLines(0, n, [&a](int i, std::u32string_view s) {
-        const Telling t = Tel(s);
-        const int lengte = static_cast<int>(s.size());
-        a.tablijnen[i] = lengte > 5 && lengte / 3 < t.streepjes;
-        a.markeerlijnen[i] = lengte / 2 < t.spaties && t.markeringen > 5;
-    });
+void EersteStap(int i, std::u32string_view s, TabAnalyse& a)
+{
+    const Telling t = Tel(s);
+    const int lengte = static_cast<int>(s.size());
+    a.tablijnen[i] = lengte > 5 && lengte / 3 < t.streepjes;
+    a.markeerlijnen[i] = lengte / 2 < t.spaties && t.markeringen > 5;
+}
 
+// From the first pass's marks to the staffs.
+void Afronden(int n, TabAnalyse& a)
+{
     for (int i = 0; i < n; ++i) {
         if (!a.tablijnen[i])
             continue;
@@ -98,6 +104,25 @@ void analyze(const EditorOps& editor, TabAnalyse& a)
     }
     a.analyseNodig = false;
     a.nieuweTekst = false;
+}
+
+} // namespace
+
+void analyze(const EditorOps& editor, TabAnalyse& a)
+{
+    const int n = editor.LineCount();
+    Begin(n, a);
+    editor.VisitLines(0, n, [&a](int i, std::u32string_view s) { EersteStap(i, s, a); });
+    Afronden(n, a);
+}
+
+void analyze(std::span<const std::u32string_view> regels, TabAnalyse& a)
+{
+    const int n = static_cast<int>(regels.size());
+    Begin(n, a);
+    for (int i = 0; i < n; ++i)
+        EersteStap(i, regels[static_cast<std::size_t>(i)], a);
+    Afronden(n, a);
 }
 
 void RegelsVeranderd(const EditorOps& editor, TabAnalyse& a)

@@ -5,6 +5,7 @@
 #include "core/editor.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +46,9 @@ bool IsTabLijnTekst(std::u32string_view line);
 bool IsMarkeerLijnTekst(std::u32string_view line);
 
 void analyze(const EditorOps& editor, TabAnalyse& analyse);
+// The same of lines already read from the editor, all of them: a command that
+// needs the characters anyway need not have the editor read twice.
+void analyze(std::span<const std::u32string_view> regels, TabAnalyse& analyse);
 
 // The rule of the change notification: only a change in the line count marks
 // the analysis out of date. Constant time: it runs on every keystroke.

@@ -301,12 +301,22 @@ struct Punt {
 
 class BalkLezer {
 public:
-    BalkLezer(const Regelbron& bron, const TabAnalyse& analyse, const std::vector<std::u32string>& terugval,
+    BalkLezer(Regelbron& bron, const TabAnalyse& analyse, const std::vector<std::u32string>& terugval,
               Muziekstuk& uit)
         : m_bron(bron), m_analyse(analyse), m_terugval(terugval), m_uit(uit), m_werk(uit)
     {
     }
 
+    // Makes lines [van, tot) readable, as Regelbron::Bereid, and keeps them
+    // at hand for the staff that ends there.
+    void Bereid(int van, int tot);
+    // A line as the source gives it; those of the prepared stretch without
+    // asking it again.
+    Regel Lijn(int i) const
+    {
+        const auto k = static_cast<std::size_t>(i - m_van);
+        return k < m_lijnen.size() ? m_lijnen[k] : m_bron.Regel(i);
+    }
     void Lees(const TTabbalk& bron, int capo);
     void Bewaar(Werkbalk& b);
 
@@ -321,7 +331,9 @@ private:
     void Maatstrepen(Werkbalk& b);
     void Afronden(Werkbalk& b);
 
-    const Regelbron& m_bron;
+    Regelbron& m_bron;
+    int m_van = 0;
+    std::vector<Regel> m_lijnen;        // the prepared stretch, from m_van on
     const TabAnalyse& m_analyse;
     const std::vector<std::u32string>& m_terugval;
     Muziekstuk& m_uit;
@@ -344,6 +356,21 @@ private:
     std::vector<Noot> m_sorteer;
 };
 
+void BalkLezer::Bereid(int van, int tot)
+{
+    m_bron.Bereid(van, tot);
+    m_van = van;
+    m_lijnen.clear();
+    // Asked for all at once, the stretch's characters come from memory
+    // side by side, rather than one line's wait after another's.
+    for (int i = van; i < tot; ++i) {
+        const Regel s = m_bron.Regel(i);
+        m_lijnen.push_back(s);
+        for (std::size_t o = 0; o < s.size(); o += 16)
+            __builtin_prefetch(s.data() + o);
+    }
+}
+
 void BalkLezer::Lees(const TTabbalk& bron, int capo)
 {
     Werkbalk& b = m_werk;
@@ -352,14 +379,14 @@ void BalkLezer::Lees(const TTabbalk& bron, int capo)
     // A palm-mute line drawn with hyphens counts as a staff line to the
     // analysis; musically it belongs above the staff.
     while (eerste < bron.laatste) {
-        auto pm = LeesPmRegel(m_bron.Regel(eerste));
+        auto pm = LeesPmRegel(Lijn(eerste));
         if (pm.empty())
             break;
         b.palmMutes.insert(b.palmMutes.end(), pm.begin(), pm.end());
         ++eerste;
     }
     for (int r = eerste; r <= bron.laatste; ++r) {
-        Label l = LeesLabel(m_bron.Regel(r));
+        Label l = LeesLabel(Lijn(r));
         b.snaren.push_back({r, std::move(l.naam), l.naamKolom, l.begin, -1});
     }
     Stemming(b);
@@ -379,7 +406,7 @@ void BalkLezer::Lees(const TTabbalk& bron, int capo)
 
     const int onder = bron.laatste + 1;
     if (onder < m_bron.Aantal()) {
-        const int keer = LeesKeer(m_bron.Regel(onder));
+        const int keer = LeesKeer(Lijn(onder));
         if (keer > 0)
             b.keer = std::max(b.keer, keer);
     }
@@ -477,7 +504,7 @@ void BalkLezer::Omgeving(Werkbalk& b, int eersteSnaarRegel)
     for (int r = eersteSnaarRegel - 1; r >= 0 && r >= eersteSnaarRegel - 4; --r) {
         if (m_analyse.IsTabLijn(r) && r < b.bron.eerste)
             break;
-        const Regel s = m_bron.Regel(r);
+        const Regel s = Lijn(r);
         if (IsLeeg(s))
             break;
         if (r >= b.bron.eerste) // a palm-mute line the analysis counted in
@@ -504,7 +531,7 @@ void BalkLezer::Omgeving(Werkbalk& b, int eersteSnaarRegel)
 void BalkLezer::LeesSnaar(Werkbalk& b, int si)
 {
     const Snaar& snaar = b.snaren[si];
-    const Regel s = m_bron.Regel(snaar.regel);
+    const Regel s = Lijn(snaar.regel);
     const int open = snaar.open >= 0 ? snaar.open + b.capo : -1;
 
     // The body ends at its last '-' or '|'; text after a space there is a
@@ -701,14 +728,14 @@ void BalkLezer::Maatstrepen(Werkbalk& b)
         }
         if (!naast)
             Meld(p.regel, p.kolom, Invul(Vertaal("Melding", "Herhaalteken %1 staat niet naast een maatstreep"),
-                                       {Aangehaald(m_bron.Regel(p.regel).substr(p.kolom, 1))}));
+                                       {Aangehaald(Lijn(p.regel).substr(p.kolom, 1))}));
     }
 
     // Bars lie between bar lines; the stretches before the first and after
     // the last count only when something is written there.
     auto heeftInhoud = [&](int van, int tot) {
         for (int s = 0; s < n; ++s) {
-            const Regel r = m_bron.Regel(b.snaren[s].regel);
+            const Regel r = Lijn(b.snaren[s].regel);
             for (int c = std::max(van, b.snaren[s].begin); c < std::min(tot, m_eind[s]); ++c)
                 if (!IsSpatie(r[c]))
                     return true;
@@ -919,14 +946,14 @@ Muziekstuk LeesMuziek(Regelbron& regels, const TabAnalyse& analyse, const std::v
             break;
         // Everything one staff needs: the text since the previous staff (a
         // capo, the lines above) and the line below it.
-        regels.Bereid(r, std::min(n, bron.laatste + 2));
+        lezer.Bereid(r, std::min(n, bron.laatste + 2));
         for (; r < bron.eerste; ++r) {
-            const int c = LeesCapo(regels.Regel(r));
+            const int c = LeesCapo(lezer.Lijn(r));
             if (c >= 0)
                 capo = c;
             else if (c == -2)
                 uit.bevindingen.push_back(
-                    {r, 0, Invul(Vertaal("Melding", "Capo-aanduiding %1 niet begrepen"), {Aangehaald(Trim(regels.Regel(r)))})});
+                    {r, 0, Invul(Vertaal("Melding", "Capo-aanduiding %1 niet begrepen"), {Aangehaald(Trim(lezer.Lijn(r)))})});
         }
         lezer.Lees(bron, capo);
         r = bron.laatste + 1;

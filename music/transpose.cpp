@@ -605,10 +605,11 @@ Uitkomst Voer(TabContext& ctx, Bereikkeuze keuze, const Omzetting& om, int capo)
     Uitkomst u;
     EditorOps& ed = ctx.editor;
     // The model needs an analysis of this very text, not one that is only
-    // as fresh as the line count.
-    analyze(ed, ctx.state.analyse);
+    // as fresh as the line count; it is made from the characters read here,
+    // so that the editor is read once.
     Tekstregels tekst(ed);
     const auto regels = tekst.Regels();
+    analyze(regels, ctx.state.analyse);
     Stemming huidige;
     BerekenStemming(ctx.state.instellingen.stemming, huidige);
     const Muziekstuk stuk = LeesMuziek(regels, ctx.state.analyse, SnaarnamenVan(huidige));

@@ -74,6 +74,20 @@ TEST_P(Analyze, FindsStaffsAndCountLines)
     EXPECT_EQ(a.markeerlijnen.size(), a.tablijnen.size());
     EXPECT_FALSE(a.tablijnen.back() || a.markeerlijnen.back() || a.IsMarkeerLijn(-1) || a.IsTabLijn(-1));
     EXPECT_GT(a.tabbalken.size(), static_cast<std::size_t>(a.aantalbalken));
+
+    // Of lines already read, over what an earlier analysis left.
+    const std::vector<std::u32string_view> regels(ed.Lines().begin(), ed.Lines().begin() + ed.LineCount());
+    const std::vector<std::u32string_view> ander = {U"E|------|", U"B|------|", U"", U"E|------|", U"B|------|",
+                                                    U"", U"", U"", U"", U"", U"E|------|", U"B|------|"};
+    TabAnalyse b;
+    analyze(ander, b);
+    b.analyseNodig = true;
+    analyze(regels, b);
+    EXPECT_FALSE(b.analyseNodig);
+    EXPECT_EQ(Beschrijf(b, ed.LineCount()), GetParam().second);
+    EXPECT_EQ(b.tablijnen, a.tablijnen);
+    EXPECT_EQ(b.markeerlijnen, a.markeerlijnen);
+    EXPECT_EQ(b.aantalbalken, a.aantalbalken);
 }
 
 // The count line above a staff; lone staff-like lines dropped and adjacent
