@@ -45,12 +45,7 @@ std::string Document(int lines)
         "Over de heuvels gaat de weg, en ik zing een lied voor jou",
         "",
     };
-    std::string out;
-    for (int i = 0; i < lines; ++i) {
-        out += block[i % 10];
-        out += "\r\n";
-    }
-    return out;
+    return bench::Herhaal(block, lines);
 }
 
 } // namespace

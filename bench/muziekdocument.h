@@ -2,6 +2,8 @@
 // collections, in the editor's form.
 #pragma once
 
+#include "timing.h"
+
 #include <string>
 
 namespace korvane::bench {
@@ -23,12 +25,7 @@ inline std::string MuziekDocument(int lines)
         "Over de heuvels gaat de weg, en ik zing een lied voor jou",
         "",
     };
-    std::string out;
-    for (int i = 0; i < lines; ++i) {
-        out += block[i % 11];
-        out += "\r\n";
-    }
-    return out;
+    return Herhaal(block, lines);
 }
 
 } // namespace korvane::bench

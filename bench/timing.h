@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,17 @@ inline double MedianMs(int runs, const std::function<void()>& setup, const std::
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// `lines` lines of `block` over and over, each ending in CR LF.
+inline std::string Herhaal(std::span<const char* const> block, int lines)
+{
+    std::string out;
+    for (int i = 0; i < lines; ++i) {
+        out += block[static_cast<std::size_t>(i) % block.size()];
+        out += "\r\n";
+    }
+    return out;
 }
 
 // A document of staffs with count lines, lyrics and titles, `lines` long.
@@ -49,12 +61,7 @@ inline std::string TabDocument(int lines)
         "Over de heuvels gaat de weg, en ik zing een lied voor jou",
         "",
     };
-    std::string out;
-    for (int i = 0; i < lines; ++i) {
-        out += block[i % 10];
-        out += "\r\n";
-    }
-    return out;
+    return Herhaal(block, lines);
 }
 
 } // namespace korvane::bench
