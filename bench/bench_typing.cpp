@@ -70,7 +70,10 @@ int main(int argc, char** argv)
     kaal.setLineWrapMode(QPlainTextEdit::NoWrap);
     kaal.setPlainText(tekst);
     kaal.show();
-    QTest::qWaitForWindowExposed(&kaal);
+    if (!QTest::qWaitForWindowExposed(&kaal)) {
+        std::fprintf(stderr, "the plain editor was never shown\n");
+        return 1;
+    }
 
     // Alternate the two so that neither gets the warmer caches.
     const int ronden = 5;

@@ -12,6 +12,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <limits>
+#include <utility>
+#include <vector>
 
 namespace korvane {
 namespace {
@@ -23,13 +27,17 @@ constexpr int kDood = 64;       // x
 constexpr int kLegato = 64;     // a pull-off or hammer-on too far to glide
 
 struct Gebeurtenis {
-    // The tick times four plus the order at one tick: 0 note off, 1 wheel
-    // and controllers, 2 note on.
+    // The tick, the order at one tick (0 note off, 1 wheel and controllers,
+    // 2 note on) and the string it belongs to (the lower goes first), as one
+    // number to sort by.
     std::uint64_t sleutel = 0;
     std::uint8_t data[3] = {};
     std::uint8_t lengte = 0;
-    std::int64_t Tik() const { return static_cast<std::int64_t>(sleutel >> 2); }
+    std::int64_t Tik() const { return static_cast<std::int64_t>(sleutel >> 10); }
 };
+
+// Far beyond any tab, and low enough for the tick to fit in a key.
+constexpr std::int64_t kLaatsteTik = std::int64_t{1} << 53;
 
 void Be32(std::string& uit, std::uint32_t v)
 {
@@ -43,131 +51,87 @@ void Be16(std::string& uit, int v)
     uit += static_cast<char>(v & 0xFF);
 }
 
+// One track, written into the file as it is played. The strings' events
+// come a note at a time and a little out of order (a note's release lies
+// ahead of the next note's glide); they wait in a small buffer until the
+// player says no later event can come before a tick, and are written in
+// order up to it. A long tab thus never holds more than a few bars of
+// events, which keeps them in the cache.
 class Spoor {
 public:
-    // Events go into lists, one per channel, each written nearly in time
-    // order, so that writing them is a merge rather than a sort.
-    int NieuweLijst()
+    explicit Spoor(std::string& uit) : m_uit(uit), m_begin(uit.size())
     {
-        m_lijsten.emplace_back();
-        m_ongesorteerd.push_back(false);
-        return static_cast<int>(m_lijsten.size()) - 1;
+        m_uit.append(8, '\0');  // "MTrk" and the length, once it is known
+        m_wacht.reserve(256);
     }
+
     void Kort(int lijst, std::int64_t tik, int volgorde, int a, int b, int c = -1)
     {
-        auto& doel = m_lijsten[static_cast<std::size_t>(lijst)];
         Gebeurtenis g;
-        g.sleutel = static_cast<std::uint64_t>(std::max<std::int64_t>(tik, 0)) << 2 | static_cast<std::uint64_t>(volgorde);
+        g.sleutel = static_cast<std::uint64_t>(std::clamp<std::int64_t>(tik, 0, kLaatsteTik)) << 10 |
+                    static_cast<std::uint64_t>(volgorde) << 8 | static_cast<std::uint64_t>(lijst & 0xFF);
         g.data[0] = static_cast<std::uint8_t>(a);
         g.data[1] = static_cast<std::uint8_t>(b);
-        g.lengte = 2;
-        if (c >= 0) {
-            g.data[2] = static_cast<std::uint8_t>(c);
-            g.lengte = 3;
-        }
-        // Kept as the events come, so that writing need not look again.
-        if (!doel.empty() && g.sleutel < doel.back().sleutel)
-            m_ongesorteerd[static_cast<std::size_t>(lijst)] = true;
-        doel.push_back(g);
+        g.data[2] = static_cast<std::uint8_t>(c);
+        g.lengte = c >= 0 ? 3 : 2;
+        m_wacht.push_back(g);
     }
-    // Megabytes of events for a long tab.
-    void Ruimte(int lijst, std::size_t n) { RuimteInGrotePaginas(m_lijsten[static_cast<std::size_t>(lijst)], n); }
-    // A meta event: written at once, the meta events come first at a tick.
+    // A meta event; all of them are given before the first Schrijf. At one
+    // tick they come before the other events.
     void Meta(std::int64_t tik, int soort, std::string_view data) { m_meta.push_back({tik, soort, std::string(data)}); }
 
-    // Appends the track, "MTrk" and its length first, to `uit`.
-    void Schrijf(std::string& uit, std::int64_t eind)
+    // Writes every waiting event before tick `grens`.
+    void Schrijf(std::int64_t grens)
     {
-        const auto voor = [](const Gebeurtenis& x, const Gebeurtenis& y) { return x.sleutel < y.sleutel; };
-        // Where each list stands in the merge.
-        struct Kop {
-            const Gebeurtenis* nu;
-            const Gebeurtenis* eind;
-        };
-        std::vector<Kop> koppen;
-        std::size_t aantal = 0;
-        for (std::size_t l = 0; l < m_lijsten.size(); ++l) {
-            auto& lijst = m_lijsten[l];
-            if (m_ongesorteerd[l])
-                std::stable_sort(lijst.begin(), lijst.end(), voor);
-            if (!lijst.empty())
-                koppen.push_back({lijst.data(), lijst.data() + lijst.size()});
-            aantal += lijst.size();
+        if (!m_metaGesorteerd) {
+            std::stable_sort(m_meta.begin(), m_meta.end(), [](const MetaG& x, const MetaG& y) { return x.tik < y.tik; });
+            m_metaGesorteerd = true;
         }
-        std::stable_sort(m_meta.begin(), m_meta.end(), [](const MetaG& x, const MetaG& y) { return x.tik < y.tik; });
-        const std::size_t begin = uit.size();
-        RuimteInGrotePaginas(uit, begin + aantal * 5 + 64);
-        uit.append(8, '\0');
-        // The bytes gather in a small buffer that goes into the track a few
-        // thousand at a time, rather than being appended one by one.
-        char buf[4096];
-        char* p = buf;
-        const auto spoel = [&] {
-            uit.append(buf, static_cast<std::size_t>(p - buf));
-            p = buf;
-        };
-        const auto vlq = [&p](std::uint64_t v) {
-            if (v < 0x80) {
-                *p++ = static_cast<char>(v);
-                return;
+        // The buffer is sorted up to m_gesorteerd and what came after is
+        // nearly in order: an insertion sort, which keeps equal events in
+        // the order they came.
+        for (std::size_t i = m_gesorteerd; i < m_wacht.size(); ++i) {
+            const Gebeurtenis g = m_wacht[i];
+            std::size_t j = i;
+            while (j > 0 && g.sleutel < m_wacht[j - 1].sleutel) {
+                m_wacht[j] = m_wacht[j - 1];
+                --j;
             }
-            char cijfers[10];
-            int n = 0;
-            cijfers[n++] = static_cast<char>(v & 0x7F);
-            while (v >>= 7)
-                cijfers[n++] = static_cast<char>(0x80 | (v & 0x7F));
-            while (n > 0)
-                *p++ = cijfers[--n];
-        };
-        std::int64_t nu = 0;
-        std::size_t m = 0;
-        // The heads' keys side by side, a list that has run out at the
-        // highest key, so that finding the earliest is a plain scan.
-        constexpr std::uint64_t kOp = ~std::uint64_t{0};
-        std::vector<std::uint64_t> sleutels(koppen.size());
-        for (std::size_t l = 0; l < koppen.size(); ++l)
-            sleutels[l] = koppen[l].nu->sleutel;
-        for (;;) {
-            // The earliest head among the lists; the first list wins a tie.
-            std::size_t waar = 0;
-            std::uint64_t beste = kOp;
-            for (std::size_t l = 0; l < sleutels.size(); ++l) {
-                const bool eerder = sleutels[l] < beste;
-                beste = eerder ? sleutels[l] : beste;
-                waar = eerder ? l : waar;
-            }
-            if (p > buf + sizeof buf - 32)
-                spoel();
-            if (m < m_meta.size() && (beste == kOp || m_meta[m].tik <= static_cast<std::int64_t>(beste >> 2))) {
-                const MetaG& g = m_meta[m++];
-                vlq(static_cast<std::uint64_t>(g.tik - nu));
-                nu = g.tik;
-                *p++ = '\xFF';
-                *p++ = static_cast<char>(g.soort);
-                vlq(g.data.size());
-                spoel();
-                uit += g.data;
-                continue;
-            }
-            if (beste == kOp)
-                break;
-            Kop& kop = koppen[waar];
-            const Gebeurtenis& g = *kop.nu++;
-            sleutels[waar] = kop.nu == kop.eind ? kOp : kop.nu->sleutel;
-            vlq(static_cast<std::uint64_t>(g.Tik() - nu));
-            nu = g.Tik();
-            for (int k = 0; k < g.lengte; ++k)
-                *p++ = static_cast<char>(g.data[k]);
+            m_wacht[j] = g;
         }
-        vlq(static_cast<std::uint64_t>(std::max<std::int64_t>(0, eind - nu)));
-        *p++ = '\xFF';
-        *p++ = '\x2F';
-        *p++ = '\0';
-        spoel();
-        const std::size_t lengte = uit.size() - begin - 8;
+        const std::uint64_t tot = static_cast<std::uint64_t>(std::clamp<std::int64_t>(grens, 0, kLaatsteTik + 1)) << 10;
+        std::size_t n = 0;
+        for (; n < m_wacht.size() && m_wacht[n].sleutel < tot; ++n) {
+            const Gebeurtenis& g = m_wacht[n];
+            const std::int64_t tik = g.Tik();
+            if (m_m < m_meta.size() && m_meta[m_m].tik <= tik)
+                SchrijfMetaTot(tik);
+            Ruimte(16);
+            Vlq(static_cast<std::uint64_t>(tik - m_nu));
+            m_nu = tik;
+            std::memcpy(m_p, g.data, 3);
+            m_p += g.lengte;
+        }
+        m_wacht.erase(m_wacht.begin(), m_wacht.begin() + static_cast<std::ptrdiff_t>(n));
+        m_gesorteerd = m_wacht.size();
+    }
+
+    // Writes what is left and the end of the track at tick `eind`, and
+    // fills in the track's length.
+    void Sluit(std::int64_t eind)
+    {
+        Schrijf(kLaatsteTik + 1);
+        SchrijfMetaTot(std::numeric_limits<std::int64_t>::max());
+        Ruimte(16);
+        Vlq(static_cast<std::uint64_t>(std::max<std::int64_t>(0, eind - m_nu)));
+        *m_p++ = '\xFF';
+        *m_p++ = '\x2F';
+        *m_p++ = '\0';
+        Spoel();
+        const std::size_t lengte = m_uit.size() - m_begin - 8;
         std::string kop = "MTrk";
         Be32(kop, static_cast<std::uint32_t>(lengte));
-        std::copy(kop.begin(), kop.end(), uit.begin() + static_cast<std::ptrdiff_t>(begin));
+        std::copy(kop.begin(), kop.end(), m_uit.begin() + static_cast<std::ptrdiff_t>(m_begin));
     }
 
 private:
@@ -176,9 +140,59 @@ private:
         int soort;
         std::string data;
     };
-    std::vector<std::vector<Gebeurtenis>> m_lijsten;
-    std::vector<bool> m_ongesorteerd;   // per list: an event came before the one pushed ahead of it
+
+    void SchrijfMetaTot(std::int64_t tik)
+    {
+        for (; m_m < m_meta.size() && m_meta[m_m].tik <= tik; ++m_m) {
+            const MetaG& g = m_meta[m_m];
+            Ruimte(32);
+            Vlq(static_cast<std::uint64_t>(g.tik - m_nu));
+            m_nu = g.tik;
+            *m_p++ = '\xFF';
+            *m_p++ = static_cast<char>(g.soort);
+            Vlq(g.data.size());
+            Spoel();
+            m_uit += g.data;
+        }
+    }
+
+    // The bytes gather in a small buffer that goes into the file a few
+    // thousand at a time, rather than being appended one by one.
+    void Ruimte(std::size_t n)
+    {
+        if (m_p + n > m_buf + sizeof m_buf)
+            Spoel();
+    }
+    void Spoel()
+    {
+        m_uit.append(m_buf, static_cast<std::size_t>(m_p - m_buf));
+        m_p = m_buf;
+    }
+    void Vlq(std::uint64_t v)
+    {
+        if (v < 0x80) {
+            *m_p++ = static_cast<char>(v);
+            return;
+        }
+        char cijfers[10];
+        int n = 0;
+        cijfers[n++] = static_cast<char>(v & 0x7F);
+        while (v >>= 7)
+            cijfers[n++] = static_cast<char>(0x80 | (v & 0x7F));
+        while (n > 0)
+            *m_p++ = cijfers[--n];
+    }
+
+    std::string& m_uit;
+    std::size_t m_begin;
+    std::vector<Gebeurtenis> m_wacht;
+    std::size_t m_gesorteerd = 0;
     std::vector<MetaG> m_meta;
+    bool m_metaGesorteerd = false;
+    std::size_t m_m = 0;            // the next meta event to write
+    std::int64_t m_nu = 0;          // the tick of the last event written
+    char m_buf[4096];
+    char* m_p = m_buf;
 };
 
 bool Verbindt(Techniek t)
@@ -194,8 +208,7 @@ bool IsGlij(Techniek t)
 // One string's channel: its sounding note and where its wheel stands.
 class Snaarkanaal {
 public:
-    Snaarkanaal(Spoor& spoor, int kanaal) : m_spoor(spoor), m_kanaal(kanaal), m_lijst(spoor.NieuweLijst()) {}
-    int Lijst() const { return m_lijst; }
+    Snaarkanaal(Spoor& spoor, int kanaal, int lijst) : m_spoor(spoor), m_kanaal(kanaal), m_lijst(lijst) {}
 
     void Wiel(std::int64_t tik, double halveTonen)
     {
@@ -254,79 +267,116 @@ private:
     double m_buiging = 0;
 };
 
-void SpeelSnaar(const Muziekstuk& stuk, const std::vector<const Speelnoot*>& noten, Snaarkanaal& kanaal)
-{
+// A string as it is played, a note at a time: its channel, and the note
+// before on it.
+struct Snaarspel {
+    Snaarkanaal kanaal;
+    const Noot* vorige = nullptr;
+    std::int64_t vorigeBegin = 0;
     std::int64_t eind = 0;  // when the sounding note stops
-    for (std::size_t i = 0; i < noten.size(); ++i) {
-        const Speelnoot& sp = *noten[i];
-        const Noot& n = stuk.noten[static_cast<std::size_t>(sp.noot)];
-        const Muziekbalk& b = stuk.balken[static_cast<std::size_t>(sp.balk)];
-        int toon = n.toonhoogte;
-        if (n.aanslag == Aanslag::Gedempt) {
-            const Snaar& s = stuk.Snaren(b)[static_cast<std::size_t>(n.snaar)];
-            toon = s.open >= 0 ? s.open + b.capo : -1;
-        }
-        if (toon < 0)
-            continue;
-        const Speelnoot* vorige = i > 0 ? noten[i - 1] : nullptr;
-        const Noot* vn = vorige ? &stuk.noten[static_cast<std::size_t>(vorige->noot)] : nullptr;
-        // The sign joins this note to the one before it only where that one
-        // is its neighbour in the text too (not the end of a repeat).
-        const bool verbonden = vorige && kanaal.Toon() >= 0 && Verbindt(n.via) && vn->naar == n.via &&
-                               vn->regel == n.regel && vn->kolom < n.kolom && sp.begin <= eind &&
-                               n.aanslag != Aanslag::Gedempt;
-        const double doel = toon - kanaal.Toon();
-        std::int64_t lengte = sp.lengte;
-        if (verbonden && std::abs(doel) <= kBuigBereik) {
-            if (IsGlij(n.via) || n.via == Techniek::Buig || n.via == Techniek::Terug)
-                kanaal.Glij(std::max(vorige->begin, sp.begin - kTikkenPerKwart / 2), sp.begin, doel);
-            else
-                kanaal.Wiel(sp.begin, doel);
-        } else {
-            int snelheid = kSnelheid;
-            if (n.aanslag == Aanslag::Spook)
-                snelheid = kZacht;
-            if (n.palmMute) {
-                snelheid = std::min(snelheid, kGedempt);
-                lengte = std::clamp<std::int64_t>(lengte / 2, std::min<std::int64_t>(lengte, 60), kTikkenPerKwart / 2);
-            }
-            if (n.aanslag == Aanslag::Gedempt) {
-                snelheid = kDood;
-                lengte = std::min<std::int64_t>(lengte, 60);
-            }
-            if (verbonden) {
-                // Farther than the wheel reaches: glide as far as it goes,
-                // then land softly.
-                if (IsGlij(n.via))
-                    kanaal.Glij(std::max(vorige->begin, sp.begin - kTikkenPerKwart / 2), sp.begin - 1,
-                                doel > 0 ? kBuigBereik : -kBuigBereik);
-                snelheid = kLegato;
-            }
-            kanaal.Uit(std::min(eind, sp.begin));
-            kanaal.Aan(sp.begin, toon, snelheid);
-            // A slide into the note from nowhere starts a few frets off.
-            if (!verbonden && (n.via == Techniek::GlijOp || n.via == Techniek::GlijAf)) {
-                kanaal.Wiel(sp.begin, n.via == Techniek::GlijOp ? -3 : 3);
-                kanaal.Glij(sp.begin, sp.begin + std::min<std::int64_t>(kTikkenPerKwart / 4, lengte), 0);
-            }
-        }
-        eind = sp.begin + lengte;
+    // A note with a sign after it waits for the next note on the string:
+    // whether it is released depends on whether that one goes on from it.
+    bool wacht = false;
+    Speelnoot wachtend;
+};
 
-        const Speelnoot* volgende = i + 1 < noten.size() ? noten[i + 1] : nullptr;
-        const Noot* nn = volgende ? &stuk.noten[static_cast<std::size_t>(volgende->noot)] : nullptr;
-        const bool doorgaan = nn && Verbindt(n.naar) && nn->via == n.naar && nn->regel == n.regel &&
-                              nn->kolom > n.kolom;
-        if (n.vibrato)
-            kanaal.Vibrato(sp.begin + lengte / 4, eind);
-        if (!doorgaan) {
-            // A slide out or a bend with nothing written after it.
-            const std::int64_t helft = std::min<std::int64_t>(lengte / 2, kTikkenPerKwart / 2);
-            if (n.naar == Techniek::GlijAf || n.naar == Techniek::GlijOp)
-                kanaal.Glij(eind - helft, eind, kanaal.Buiging() + (n.naar == Techniek::GlijAf ? -5 : 5));
-            else if (n.naar == Techniek::Buig)
-                kanaal.Glij(sp.begin, sp.begin + helft, kanaal.Buiging() + 2);
-            kanaal.Uit(eind);
+// Lower than the first tick the string can still write for notes from
+// `begin` on, a waiting note included: a glide into a note starts up to
+// half a quarter before it, and a note still sounding stops at its end at
+// the earliest.
+std::int64_t VroegsteVoor(const Snaarspel& s, std::int64_t begin)
+{
+    const std::int64_t grens = (s.wacht ? std::min(begin, s.wachtend.begin) : begin) - kTikkenPerKwart / 2 - 1;
+    return s.kanaal.Toon() >= 0 ? std::min(grens, s.eind) : grens;
+}
+
+// `doorgaan`: the next note on the string goes on from this one (a hammer-on,
+// slide or bend written into it), so this one is not released.
+void Speel(const Muziekstuk& stuk, const Speelnoot& sp, bool doorgaan, Snaarspel& s)
+{
+    Snaarkanaal& kanaal = s.kanaal;
+    const Noot& n = stuk.noten[static_cast<std::size_t>(sp.noot)];
+    const Noot* vn = s.vorige;
+    const std::int64_t vorigeBegin = s.vorigeBegin;
+    s.vorige = &n;
+    s.vorigeBegin = sp.begin;
+    const Muziekbalk& b = stuk.balken[static_cast<std::size_t>(sp.balk)];
+    int toon = n.toonhoogte;
+    if (n.aanslag == Aanslag::Gedempt) {
+        const Snaar& snaar = stuk.Snaren(b)[static_cast<std::size_t>(n.snaar)];
+        toon = snaar.open >= 0 ? snaar.open + b.capo : -1;
+    }
+    if (toon < 0)
+        return;
+    // The sign joins this note to the one before it only where that one
+    // is its neighbour in the text too (not the end of a repeat).
+    const bool verbonden = vn && kanaal.Toon() >= 0 && Verbindt(n.via) && vn->naar == n.via &&
+                           vn->regel == n.regel && vn->kolom < n.kolom && sp.begin <= s.eind &&
+                           n.aanslag != Aanslag::Gedempt;
+    const double doel = toon - kanaal.Toon();
+    std::int64_t lengte = sp.lengte;
+    if (verbonden && std::abs(doel) <= kBuigBereik) {
+        if (IsGlij(n.via) || n.via == Techniek::Buig || n.via == Techniek::Terug)
+            kanaal.Glij(std::max(vorigeBegin, sp.begin - kTikkenPerKwart / 2), sp.begin, doel);
+        else
+            kanaal.Wiel(sp.begin, doel);
+    } else {
+        int snelheid = kSnelheid;
+        if (n.aanslag == Aanslag::Spook)
+            snelheid = kZacht;
+        if (n.palmMute) {
+            snelheid = std::min(snelheid, kGedempt);
+            lengte = std::clamp<std::int64_t>(lengte / 2, std::min<std::int64_t>(lengte, 60), kTikkenPerKwart / 2);
         }
+        if (n.aanslag == Aanslag::Gedempt) {
+            snelheid = kDood;
+            lengte = std::min<std::int64_t>(lengte, 60);
+        }
+        if (verbonden) {
+            // Farther than the wheel reaches: glide as far as it goes,
+            // then land softly.
+            if (IsGlij(n.via))
+                kanaal.Glij(std::max(vorigeBegin, sp.begin - kTikkenPerKwart / 2), sp.begin - 1,
+                            doel > 0 ? kBuigBereik : -kBuigBereik);
+            snelheid = kLegato;
+        }
+        kanaal.Uit(std::min(s.eind, sp.begin));
+        kanaal.Aan(sp.begin, toon, snelheid);
+        // A slide into the note from nowhere starts a few frets off.
+        if (!verbonden && (n.via == Techniek::GlijOp || n.via == Techniek::GlijAf)) {
+            kanaal.Wiel(sp.begin, n.via == Techniek::GlijOp ? -3 : 3);
+            kanaal.Glij(sp.begin, sp.begin + std::min<std::int64_t>(kTikkenPerKwart / 4, lengte), 0);
+        }
+    }
+    s.eind = sp.begin + lengte;
+
+    if (n.vibrato)
+        kanaal.Vibrato(sp.begin + lengte / 4, s.eind);
+    if (!doorgaan) {
+        // A slide out or a bend with nothing written after it.
+        const std::int64_t helft = std::min<std::int64_t>(lengte / 2, kTikkenPerKwart / 2);
+        if (n.naar == Techniek::GlijAf || n.naar == Techniek::GlijOp)
+            kanaal.Glij(s.eind - helft, s.eind, kanaal.Buiging() + (n.naar == Techniek::GlijAf ? -5 : 5));
+        else if (n.naar == Techniek::Buig)
+            kanaal.Glij(sp.begin, sp.begin + helft, kanaal.Buiging() + 2);
+        kanaal.Uit(s.eind);
+    }
+}
+
+// Plays the notes of a string as they come, each one that waits for the
+// next (see Snaarspel) once that one is known.
+void Volgende(const Muziekstuk& stuk, const Speelnoot& sp, const Noot& n, Snaarspel& s)
+{
+    if (s.wacht) {
+        const Noot& w = stuk.noten[static_cast<std::size_t>(s.wachtend.noot)];
+        s.wacht = false;
+        Speel(stuk, s.wachtend, n.via == w.naar && n.regel == w.regel && n.kolom > w.kolom, s);
+    }
+    if (Verbindt(n.naar)) {
+        s.wacht = true;
+        s.wachtend = sp;
+    } else {
+        Speel(stuk, sp, false, s);
     }
 }
 
@@ -339,8 +389,14 @@ std::string Tekst(std::string_view s)
 
 std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::string_view titel)
 {
-    // The tracks are written straight after the header, each as it is done.
+    // The tracks are written straight after the header, each as it is
+    // played; room for all of them at once, so that the file is not copied
+    // to a larger one halfway (room never written costs nothing).
     std::string uit;
+    std::size_t noten = 0;
+    for (std::size_t gi = 0; gi < tijden.groepen.size(); ++gi)
+        noten += AantalSpeelnoten(stuk, tijden, static_cast<int>(gi));
+    RuimteInGrotePaginas(uit, noten * 24 + 4096);
     uit += "MThd";
     Be32(uit, 6);
     Be16(uit, 1);
@@ -351,7 +407,7 @@ std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::str
     // The conductor: tempo from every group, time signatures as the first
     // group plays them.
     {
-        Spoor dirigent;
+        Spoor dirigent(uit);
         dirigent.Meta(0, 0x03, titel);
         for (const Tempowissel& t : Tempokaart(tijden)) {
             const auto us = static_cast<std::uint32_t>(std::lround(60'000'000.0 / t.bpm));
@@ -378,49 +434,52 @@ std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::str
                 d += static_cast<char>(8);
                 dirigent.Meta(m.begin, 0x58, d);
             }
-        dirigent.Schrijf(uit, langste);
+        dirigent.Sluit(langste);
     }
 
     int volgendKanaal = 0;
     for (std::size_t gi = 0; gi < tijden.groepen.size(); ++gi) {
         const Speelgroep& g = tijden.groepen[gi];
-        Spoor spoor;
+        Spoor spoor(uit);
         spoor.Meta(0, 0x03, Tekst(g.bas ? "Basgitaar" : "Gitaar"));
-        std::vector<Snaarkanaal> kanalen;
+        std::vector<Snaarspel> snaren;
+        snaren.reserve(static_cast<std::size_t>(g.snaren));
         for (int s = 0; s < g.snaren; ++s) {
             if (volgendKanaal == 9) // the percussion channel
                 ++volgendKanaal;
             const int k = volgendKanaal % 16;
             volgendKanaal = (volgendKanaal + 1) % 16;
-            kanalen.emplace_back(spoor, k);
-            const int l = kanalen.back().Lijst();
-            spoor.Kort(l, 0, 1, 0xC0 | k, g.programma);
+            snaren.push_back({Snaarkanaal(spoor, k, s), nullptr, 0, 0, false, {}});
+            spoor.Kort(s, 0, 1, 0xC0 | k, g.programma);
             // Pitch-bend range: registered parameter 0, then closed again.
-            spoor.Kort(l, 0, 1, 0xB0 | k, 101, 0);
-            spoor.Kort(l, 0, 1, 0xB0 | k, 100, 0);
-            spoor.Kort(l, 0, 1, 0xB0 | k, 6, kBuigBereik);
-            spoor.Kort(l, 0, 1, 0xB0 | k, 38, 0);
-            spoor.Kort(l, 0, 1, 0xB0 | k, 101, 127);
-            spoor.Kort(l, 0, 1, 0xB0 | k, 100, 127);
-            spoor.Kort(l, 0, 1, 0xE0 | k, 0, 64);
+            spoor.Kort(s, 0, 1, 0xB0 | k, 101, 0);
+            spoor.Kort(s, 0, 1, 0xB0 | k, 100, 0);
+            spoor.Kort(s, 0, 1, 0xB0 | k, 6, kBuigBereik);
+            spoor.Kort(s, 0, 1, 0xB0 | k, 38, 0);
+            spoor.Kort(s, 0, 1, 0xB0 | k, 101, 127);
+            spoor.Kort(s, 0, 1, 0xB0 | k, 100, 127);
+            spoor.Kort(s, 0, 1, 0xE0 | k, 0, 64);
         }
-        const std::vector<Speelnoot> noten = Speelnoten(stuk, tijden, static_cast<int>(gi));
-        std::vector<std::vector<const Speelnoot*>> perSnaar(static_cast<std::size_t>(g.snaren));
-        for (auto& lijst : perSnaar)
-            lijst.reserve(noten.size() / static_cast<std::size_t>(std::max(g.snaren, 1)) * 2);
-        for (const Speelnoot& sp : noten) {
-            const int s = stuk.noten[static_cast<std::size_t>(sp.noot)].snaar;
-            if (s >= 0 && s < g.snaren)
-                perSnaar[static_cast<std::size_t>(s)].push_back(&sp);
-        }
-        // A note gives its on and off and, gliding or bending, a row of
-        // wheel steps: room for eight events a note, so that a list is not
-        // copied to a larger one halfway (room never written costs nothing).
-        for (int s = 0; s < g.snaren; ++s)
-            spoor.Ruimte(kanalen[static_cast<std::size_t>(s)].Lijst(), perSnaar[static_cast<std::size_t>(s)].size() * 8 + 16);
-        for (int s = 0; s < g.snaren; ++s)
-            SpeelSnaar(stuk, perSnaar[static_cast<std::size_t>(s)], kanalen[static_cast<std::size_t>(s)]);
-        spoor.Schrijf(uit, g.lengte);
+        VoorElkeSpeelnoot(
+            stuk, tijden, static_cast<int>(gi),
+            [&](const Speelnoot& sp) {
+                const Noot& n = stuk.noten[static_cast<std::size_t>(sp.noot)];
+                if (n.snaar >= 0 && n.snaar < g.snaren)
+                    Volgende(stuk, sp, n, snaren[static_cast<std::size_t>(n.snaar)]);
+            },
+            [&](std::int64_t volgendeMaat) {
+                std::int64_t grens = volgendeMaat;
+                for (const Snaarspel& s : snaren)
+                    grens = std::min(grens, VroegsteVoor(s, volgendeMaat));
+                spoor.Schrijf(grens);
+            });
+        // The last note of a string has none to go on into.
+        for (Snaarspel& s : snaren)
+            if (s.wacht) {
+                s.wacht = false;
+                Speel(stuk, s.wachtend, false, s);
+            }
+        spoor.Sluit(g.lengte);
     }
     return uit;
 }

@@ -527,12 +527,10 @@ Tijdlijn BerekenTijden(const Muziekstuk& stuk, Regelbron& regels, const TijdOpti
     return uit;
 }
 
-std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep)
+std::size_t AantalSpeelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep)
 {
-    std::vector<Speelnoot> uit;
-    const Speelgroep& g = tijden.groepen[static_cast<std::size_t>(groep)];
     std::size_t aantal = 0;
-    for (const Speelmaat& m : g.volgorde) {
+    for (const Speelmaat& m : tijden.groepen[static_cast<std::size_t>(groep)].volgorde) {
         const Bereik r = tijden.maatKlanken[static_cast<std::size_t>(m.maat)];
         if (r.aantal > 0) {
             const Klank& eerste = stuk.klanken[static_cast<std::size_t>(r.begin)];
@@ -540,21 +538,15 @@ std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden
             aantal += static_cast<std::size_t>(laatste.eersteNoot + laatste.aantalNoten - eerste.eersteNoot);
         }
     }
+    return aantal;
+}
+
+std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep)
+{
+    std::vector<Speelnoot> uit;
     // Megabytes for a long tab with repeats.
-    RuimteInGrotePaginas(uit, aantal);
-    for (const Speelmaat& m : g.volgorde) {
-        const Bereik r = tijden.maatKlanken[static_cast<std::size_t>(m.maat)];
-        const Muziekbalk& b = stuk.balken[static_cast<std::size_t>(m.balk)];
-        for (int k = r.begin; k < r.begin + r.aantal; ++k) {
-            const Klank& klank = stuk.klanken[static_cast<std::size_t>(k)];
-            for (int n = klank.eersteNoot; n < klank.eersteNoot + klank.aantalNoten; ++n) {
-                const int gn = b.noten.begin + n;
-                const std::int32_t lengte = tijden.nootLengte[static_cast<std::size_t>(gn)];
-                if (lengte > 0)
-                    uit.push_back({m.begin + tijden.klankBegin[static_cast<std::size_t>(k)], lengte, m.balk, gn});
-            }
-        }
-    }
+    RuimteInGrotePaginas(uit, AantalSpeelnoten(stuk, tijden, groep));
+    VoorElkeSpeelnoot(stuk, tijden, groep, [&](const Speelnoot& sp) { uit.push_back(sp); }, [](std::int64_t) {});
     return uit;
 }
 

@@ -102,6 +102,34 @@ struct Speelnoot {
 // expanded; the list a player or a file writer walks through.
 std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep);
 
+// The same walk without the list: `noot` gets each Speelnoot in turn, and
+// `maatKlaar` the tick the next bar begins at (the group's length after the
+// last) once a bar's notes are all given. No later note begins before it.
+template <typename NootFn, typename MaatFn>
+void VoorElkeSpeelnoot(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep, NootFn&& noot, MaatFn&& maatKlaar)
+{
+    const Speelgroep& g = tijden.groepen[static_cast<std::size_t>(groep)];
+    for (std::size_t i = 0; i < g.volgorde.size(); ++i) {
+        const Speelmaat& m = g.volgorde[i];
+        const Bereik r = tijden.maatKlanken[static_cast<std::size_t>(m.maat)];
+        const Muziekbalk& b = stuk.balken[static_cast<std::size_t>(m.balk)];
+        for (int k = r.begin; k < r.begin + r.aantal; ++k) {
+            const Klank& klank = stuk.klanken[static_cast<std::size_t>(k)];
+            const std::int64_t begin = m.begin + tijden.klankBegin[static_cast<std::size_t>(k)];
+            for (int n = klank.eersteNoot; n < klank.eersteNoot + klank.aantalNoten; ++n) {
+                const int gn = b.noten.begin + n;
+                const std::int32_t lengte = tijden.nootLengte[static_cast<std::size_t>(gn)];
+                if (lengte > 0)
+                    noot(Speelnoot{begin, lengte, m.balk, gn});
+            }
+        }
+        maatKlaar(i + 1 < g.volgorde.size() ? g.volgorde[i + 1].begin : g.lengte);
+    }
+}
+
+// How many notes that walk gives.
+std::size_t AantalSpeelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep);
+
 // The tempo changes of all groups in tick order, as the file's conductor
 // holds them; at least one, at tick 0.
 std::vector<Tempowissel> Tempokaart(const Tijdlijn& tijden);

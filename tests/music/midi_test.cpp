@@ -187,6 +187,11 @@ INSTANTIATE_TEST_SUITE_P(
         Rij{"MutedGhostAndPalmMute", "   PM----\r\n" + Staf("e|-x--(5)--7-------|"),
             "c0:64@0-60/64 c0:69@480-720/48 c0:71@960-1920/96", {}},
         Rij{"NaturalHarmonicAtItsPitch", Staf("e|-<7>-----------|"), "c0:83@0-1920/96", {}},
+        // The slide out waits for a next note on its string that never
+        // comes, while the other strings play on.
+        Rij{"SlideOutReleasedAfterOtherStringsPlayedOn",
+            Staf("e|-----------|-0---------|-0---------|", "", "", "|-5/--------|-----------|-----------|"),
+            "c3:55@0-1920/96 c0:64@1920-3840/96 c0:64@3840-5760/96", {{3, 1680, 0}, {3, 1920, 5}}},
         Rij{"VibratoMovesTheWheel", Staf("e|-7~-------------|"), "c0:71@0-1920/96", {{0, 0, 0}, {0, 540, 0.3}}}),
     [](const testing::TestParamInfo<Rij>& info) { return std::string(info.param.naam); });
 
