@@ -52,18 +52,24 @@ void Be16(std::string& uit, int v)
 }
 
 // One track, written into the file as it is played. The strings' events
-// come a note at a time and a little out of order (a note's release lies
-// ahead of the next note's glide); they wait in a small buffer until the
-// player says no later event can come before a tick, and are written in
-// order up to it. A long tab thus never holds more than a few bars of
-// events, which keeps them in the cache.
+// come a note at a time and a little out of order: a note's release and
+// its vibrato lie ahead of the notes that follow it, a glide into a note
+// starts a little before it. They wait in two small buffers, each kept in
+// order as it grows: what lies ahead of the notes played so far, and the
+// rest, which mostly comes in order. Once the player says no later event
+// can come before a tick, the two are merged up to it. A long tab thus
+// never holds more than a few bars of events, which keeps them in the cache.
 class Spoor {
 public:
     explicit Spoor(std::string& uit) : m_uit(uit), m_begin(uit.size())
     {
         m_uit.append(8, '\0');  // "MTrk" and the length, once it is known
         m_wacht.reserve(256);
+        m_later.reserve(256);
     }
+
+    // The onset of the latest note played.
+    void Nu(std::int64_t tik) { m_tik = std::max(m_tik, tik); }
 
     void Kort(int lijst, std::int64_t tik, int volgorde, int a, int b, int c = -1)
     {
@@ -74,7 +80,7 @@ public:
         g.data[1] = static_cast<std::uint8_t>(b);
         g.data[2] = static_cast<std::uint8_t>(c);
         g.lengte = c >= 0 ? 3 : 2;
-        m_wacht.push_back(g);
+        Voeg(tik > m_tik ? m_later : m_wacht, g);
     }
     // A meta event; all of them are given before the first Schrijf. At one
     // tick they come before the other events.
@@ -87,33 +93,27 @@ public:
             std::stable_sort(m_meta.begin(), m_meta.end(), [](const MetaG& x, const MetaG& y) { return x.tik < y.tik; });
             m_metaGesorteerd = true;
         }
-        // The buffer is sorted up to m_gesorteerd and what came after is
-        // nearly in order: an insertion sort, which keeps equal events in
-        // the order they came.
-        for (std::size_t i = m_gesorteerd; i < m_wacht.size(); ++i) {
-            const Gebeurtenis g = m_wacht[i];
-            std::size_t j = i;
-            while (j > 0 && g.sleutel < m_wacht[j - 1].sleutel) {
-                m_wacht[j] = m_wacht[j - 1];
-                --j;
-            }
-            m_wacht[j] = g;
-        }
         const std::uint64_t tot = static_cast<std::uint64_t>(std::clamp<std::int64_t>(grens, 0, kLaatsteTik + 1)) << 10;
-        std::size_t n = 0;
-        for (; n < m_wacht.size() && m_wacht[n].sleutel < tot; ++n) {
-            const Gebeurtenis& g = m_wacht[n];
-            const std::int64_t tik = g.Tik();
+        std::size_t w = 0, l = 0;
+        for (;;) {
+            // At one key the event ahead came first: it was put in when
+            // the notes had not yet reached its tick.
+            const bool uitLater = l < m_later.size() && (w == m_wacht.size() || m_later[l].sleutel <= m_wacht[w].sleutel);
+            const Gebeurtenis* g = uitLater ? &m_later[l] : (w < m_wacht.size() ? &m_wacht[w] : nullptr);
+            if (!g || g->sleutel >= tot)
+                break;
+            (uitLater ? l : w)++;
+            const std::int64_t tik = g->Tik();
             if (m_m < m_meta.size() && m_meta[m_m].tik <= tik)
                 SchrijfMetaTot(tik);
             Ruimte(16);
             Vlq(static_cast<std::uint64_t>(tik - m_nu));
             m_nu = tik;
-            std::memcpy(m_p, g.data, 3);
-            m_p += g.lengte;
+            std::memcpy(m_p, g->data, 3);
+            m_p += g->lengte;
         }
-        m_wacht.erase(m_wacht.begin(), m_wacht.begin() + static_cast<std::ptrdiff_t>(n));
-        m_gesorteerd = m_wacht.size();
+        m_wacht.erase(m_wacht.begin(), m_wacht.begin() + static_cast<std::ptrdiff_t>(w));
+        m_later.erase(m_later.begin(), m_later.begin() + static_cast<std::ptrdiff_t>(l));
     }
 
     // Writes what is left and the end of the track at tick `eind`, and
@@ -156,6 +156,18 @@ private:
         }
     }
 
+    // Puts `g` in its place, after the equal ones that came before it.
+    static void Voeg(std::vector<Gebeurtenis>& rij, const Gebeurtenis& g)
+    {
+        rij.push_back(g);
+        std::size_t j = rij.size() - 1;
+        while (j > 0 && g.sleutel < rij[j - 1].sleutel) {
+            rij[j] = rij[j - 1];
+            --j;
+        }
+        rij[j] = g;
+    }
+
     // The bytes gather in a small buffer that goes into the file a few
     // thousand at a time, rather than being appended one by one.
     void Ruimte(std::size_t n)
@@ -185,8 +197,9 @@ private:
 
     std::string& m_uit;
     std::size_t m_begin;
-    std::vector<Gebeurtenis> m_wacht;
-    std::size_t m_gesorteerd = 0;
+    std::vector<Gebeurtenis> m_wacht;   // at or before m_tik when they came
+    std::vector<Gebeurtenis> m_later;   // after it
+    std::int64_t m_tik = -1;
     std::vector<MetaG> m_meta;
     bool m_metaGesorteerd = false;
     std::size_t m_m = 0;            // the next meta event to write
@@ -212,7 +225,7 @@ public:
 
     void Wiel(std::int64_t tik, double halveTonen)
     {
-        const int w = std::clamp(static_cast<int>(Afgerond(8192 + halveTonen * 8192.0 / kBuigBereik)), 0, 16383);
+        const int w = std::clamp(static_cast<int>(Afgerond(8192 + halveTonen * (8192.0 / kBuigBereik))), 0, 16383);
         if (w == m_wiel)
             return;
         m_wiel = w;
@@ -225,8 +238,9 @@ public:
     {
         const double begin = m_buiging;
         const std::int64_t stap = 30;
+        const double perTik = (naar - begin) / static_cast<double>(tot - van);
         for (std::int64_t t = van + stap; t < tot; t += stap)
-            Wiel(t, begin + (naar - begin) * static_cast<double>(t - van) / static_cast<double>(tot - van));
+            Wiel(t, begin + perTik * static_cast<double>(t - van));
         Wiel(tot, naar);
     }
 
@@ -464,6 +478,7 @@ std::string SchrijfMidi(const Muziekstuk& stuk, const Tijdlijn& tijden, std::str
             stuk, tijden, static_cast<int>(gi),
             [&](const Speelnoot& sp) {
                 const Noot& n = stuk.noten[static_cast<std::size_t>(sp.noot)];
+                spoor.Nu(sp.begin);
                 if (n.snaar >= 0 && n.snaar < g.snaren)
                     Volgende(stuk, sp, n, snaren[static_cast<std::size_t>(n.snaar)]);
             },
