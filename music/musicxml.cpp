@@ -287,6 +287,9 @@ private:
     std::vector<int> m_stemming;
     std::vector<int> m_volgende;    // per note of the staff: the next note on its string, or -1
     std::vector<bool> m_opgevouwen; // per klank of the staff: a bend's target only
+    // Room for one staff at a time, kept from staff to staff.
+    std::vector<int> m_laatste;
+    std::vector<int> m_balkStemming;
 };
 
 void Schrijver::Deel(const Speelgroep& g, std::string& uit)
@@ -310,7 +313,8 @@ void Schrijver::Balk(int bi, std::string& uit)
 
     m_volgende.assign(noten.size(), -1);
     {
-        std::vector<int> laatste(snaren.size(), -1);
+        std::vector<int>& laatste = m_laatste;
+        laatste.assign(snaren.size(), -1);
         for (std::size_t i = 0; i < noten.size(); ++i) {
             const auto s = static_cast<std::size_t>(noten[i].snaar);
             if (s >= laatste.size())
@@ -329,7 +333,8 @@ void Schrijver::Balk(int bi, std::string& uit)
         m_opgevouwen[k] = alle;
     }
 
-    std::vector<int> stemming;
+    std::vector<int>& stemming = m_balkStemming;
+    stemming.clear();
     for (auto it = snaren.rbegin(); it != snaren.rend(); ++it)
         stemming.push_back(it->open);
 

@@ -119,6 +119,9 @@ public:
 private:
     const Muziekstuk& m_stuk;
     Tijdlijn& m_uit;
+    // Room for one staff at a time, kept from staff to staff.
+    std::vector<Bereik> m_bereik;
+    std::vector<Maat> m_binnen;
 };
 
 void Rekenaar::Balk(int bi, Maatsoort soort)
@@ -130,20 +133,21 @@ void Rekenaar::Balk(int bi, Maatsoort soort)
     const auto strepen = m_stuk.Maatstrepen(b);
     const int D = soort.Tikken();
 
-    // Which bar each klank is in, as the bars' ranges of klanken.
-    std::vector<int> klankMaat(klanken.size(), -1);
-    for (std::size_t k = 0; k < klanken.size(); ++k)
-        klankMaat[k] = noten[static_cast<std::size_t>(klanken[k].eersteNoot)].maat;
+    // The bars' ranges of klanken: from the first klank in each bar, as
+    // many as are in it.
+    m_bereik.assign(maten.size(), Bereik{-1, 0});
+    for (std::size_t k = 0; k < klanken.size(); ++k) {
+        const int m = noten[static_cast<std::size_t>(klanken[k].eersteNoot)].maat;
+        if (m < 0 || m >= static_cast<int>(maten.size()))
+            continue;
+        Bereik& r = m_bereik[static_cast<std::size_t>(m)];
+        if (r.begin < 0)
+            r.begin = b.klanken.begin + static_cast<int>(k);
+        ++r.aantal;
+    }
     for (std::size_t m = 0; m < maten.size(); ++m) {
         const int gm = b.maten.begin + static_cast<int>(m);
-        Bereik r{-1, 0};
-        for (std::size_t k = 0; k < klanken.size(); ++k) {
-            if (klankMaat[k] != static_cast<int>(m))
-                continue;
-            if (r.begin < 0)
-                r.begin = b.klanken.begin + static_cast<int>(k);
-            ++r.aantal;
-        }
+        Bereik r = m_bereik[m];
         if (r.begin < 0)
             r.begin = b.klanken.begin;
         m_uit.maatKlanken[static_cast<std::size_t>(gm)] = r;
@@ -157,7 +161,8 @@ void Rekenaar::Balk(int bi, Maatsoort soort)
     const bool letters = b.tijdregel >= 0 && b.tijden.aantal > 0;
 
     // The dots of a repeat sign belong to its bar line, not to the bar.
-    std::vector<Maat> binnen(maten.begin(), maten.end());
+    std::vector<Maat>& binnen = m_binnen;
+    binnen.assign(maten.begin(), maten.end());
     for (Maat& m : binnen)
         for (const Maatstreep& s : strepen) {
             if (s.herhaalBegin && s.kolom + s.breedte == m.begin && m.begin + 1 < m.eind)
