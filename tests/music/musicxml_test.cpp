@@ -124,8 +124,9 @@ struct Rij {
     std::string document;
     std::string noten;                  // sorted "pitch string/fret"
     std::vector<std::string> bevat;     // pieces the file must hold
-    // Whether every note stands where MuseScore 3 would put it itself: its
-    // importer keeps the pitches but chooses strings and frets anew.
+    // Whether every note stands where MuseScore 3 would put it itself, so
+    // that strings and frets compare even with a MuseScore that places the
+    // notes anew.
     bool eigenGreep = false;
 };
 
@@ -151,13 +152,13 @@ TEST_P(MusicXml, IsValidAndHoldsTheTab)
     EXPECT_EQ(std::system(opdracht.c_str()), 0) << Lees(map.Pad() / "fouten");
 }
 
-TEST_P(MusicXml, MuseScoreReadsTheSameNotes)
+// `xml` as MuseScore 3 reads it and writes it out again, or "" with the
+// reason in `fout`.
+std::string DoorMuseScore(const std::string& xml, std::string& fout)
 {
-    if (!Heeft("mscore3"))
-        GTEST_SKIP() << "mscore3 (musescore3) is niet geinstalleerd: geen controle met MuseScore";
-    const std::string xml = Schrijf(GetParam().document);
     TijdelijkeMap map;
-    ASSERT_FALSE(map.Pad().empty());
+    if (map.Pad().empty())
+        return fout = "geen tijdelijke map", "";
     const fs::path in = map.Pad() / "in.musicxml", uit = map.Pad() / "uit.musicxml";
     std::ofstream(in, std::ios::binary) << xml;
     fs::create_directories(map.Pad() / "thuis");
@@ -168,8 +169,36 @@ TEST_P(MusicXml, MuseScoreReadsTheSameNotes)
                                  "/thuis' XDG_DATA_HOME='" + m + "/thuis' XDG_CACHE_HOME='" + m +
                                  "/thuis' XDG_RUNTIME_DIR='" + m + "/run' timeout 120 mscore3 -o '" + uit.string() +
                                  "' '" + in.string() + "' >'" + m + "/log' 2>&1";
-    ASSERT_EQ(std::system(opdracht.c_str()), 0) << Lees(map.Pad() / "log");
-    const std::vector<std::string> ons = Noten(xml), terug = Noten(Lees(uit));
+    if (std::system(opdracht.c_str()) != 0)
+        return fout = Lees(map.Pad() / "log"), "";
+    return Lees(uit);
+}
+
+// Whether the installed MuseScore keeps the strings and frets a MusicXML
+// file gives. The one in Debian 12 (3.2.3) does not: it places every note
+// anew, at the lowest fret, even the notes of a file it wrote itself.
+bool MuseScoreHoudtGrepen()
+{
+    static const bool houdt = [] {
+        // A3 on the D string at the 7th fret; MuseScore itself would take
+        // the G string.
+        const std::string xml = Schrijf(Staf("e|-----------|", "", "", "|-7---------|"));
+        std::string fout;
+        const std::vector<std::string> terug = Noten(DoorMuseScore(xml, fout));
+        return terug.size() == 1 && terug[0] == "A3 4/7";
+    }();
+    return houdt;
+}
+
+TEST_P(MusicXml, MuseScoreReadsTheSameNotes)
+{
+    if (!Heeft("mscore3"))
+        GTEST_SKIP() << "mscore3 (musescore3) is niet geinstalleerd: geen controle met MuseScore";
+    const std::string xml = Schrijf(GetParam().document);
+    std::string fout;
+    const std::string terugXml = DoorMuseScore(xml, fout);
+    ASSERT_FALSE(terugXml.empty()) << fout;
+    const std::vector<std::string> ons = Noten(xml), terug = Noten(terugXml);
     auto toonhoogtes = [](std::vector<std::string> v) {
         for (std::string& s : v)
             s.erase(s.find(' '));
@@ -177,8 +206,11 @@ TEST_P(MusicXml, MuseScoreReadsTheSameNotes)
         return Samen(v);
     };
     EXPECT_EQ(toonhoogtes(terug), toonhoogtes(ons));
-    if (GetParam().eigenGreep)
+    if (GetParam().eigenGreep || MuseScoreHoudtGrepen())
         EXPECT_EQ(Samen(terug), Samen(ons));
+    else
+        GTEST_SKIP() << "deze MuseScore legt snaar en fret bij het inlezen zelf opnieuw vast: alleen de "
+                        "toonhoogtes vergeleken";
 }
 
 INSTANTIATE_TEST_SUITE_P(
