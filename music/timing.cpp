@@ -122,6 +122,7 @@ private:
     // Room for one staff at a time, kept from staff to staff.
     std::vector<Bereik> m_bereik;
     std::vector<Maat> m_binnen;
+    std::vector<int> m_gewoon;      // per klank: its tick in the plain count of columns
 };
 
 void Rekenaar::Balk(int bi, Maatsoort soort)
@@ -189,6 +190,7 @@ void Rekenaar::Balk(int bi, Maatsoort soort)
     // bar's end. The count that puts the staff's notes nearest the grid wins,
     // the plain one on a tie.
     int correctie = 0;
+    m_gewoon.resize(klanken.size());
     if (!letters && !vast) {
         double minste = -1;
         for (int c : {0, -1, 1, -2, -3}) {
@@ -203,7 +205,12 @@ void Rekenaar::Balk(int bi, Maatsoort soort)
                 for (int k = r.begin; k < r.begin + r.aantal; ++k) {
                     const int x = std::max(0, m_stuk.klanken[static_cast<std::size_t>(k)].kolom - binnen[m].begin - voor);
                     const double tik = x * D / kolommen;
-                    fout += std::abs(Kwantiseer(tik) - tik);
+                    const int gekwantiseerd = Kwantiseer(tik);
+                    // The plain count is tried first and in full: most
+                    // staffs keep it, and then its ticks are the ones used.
+                    if (c == 0)
+                        m_gewoon[static_cast<std::size_t>(k - b.klanken.begin)] = gekwantiseerd;
+                    fout += std::abs(gekwantiseerd - tik);
                 }
             }
             if (minste < 0 || fout < minste - 1e-6) {
@@ -255,7 +262,8 @@ void Rekenaar::Balk(int bi, Maatsoort soort)
             lengte = std::max(D, plaats);
         } else {
             for (int k = r.begin; k < r.begin + r.aantal; ++k) {
-                int tik = tikVan(m_stuk.klanken[static_cast<std::size_t>(k)].kolom);
+                int tik = !vast && correctie == 0 ? m_gewoon[static_cast<std::size_t>(k - b.klanken.begin)]
+                                                  : tikVan(m_stuk.klanken[static_cast<std::size_t>(k)].kolom);
                 // Two columns that land on one tick still sound one after
                 // the other.
                 if (tik <= vorige)
