@@ -47,7 +47,7 @@ int main()
     // Taking turns, so that a busy machine slows all alike; each ratio is
     // the median of the ratios of neighbouring runs.
     std::vector<double> basis, midiTijden, xmlTijden, midiVerh, xmlVerh;
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < 21; ++i) {
         basis.push_back(MedianMs(1, nullptr, [&] {
             analyze(editor, analyse);
             stuk = LeesMuziek(editor, analyse, stemming);
