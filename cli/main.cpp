@@ -147,9 +147,12 @@ public:
 private:
     static void Toon(const std::string& text)
     {
-        std::string regel = text;
-        for (std::size_t p; (p = regel.find("\r\n")) != std::string::npos;)
-            regel.replace(p, 2, "\n");
+        // "\r\n" in the program's messages becomes the terminal's "\n".
+        std::string regel;
+        regel.reserve(text.size());
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n')
+                regel += text[i];
         std::cerr << "korvane: " << regel << '\n';
     }
 };

@@ -86,8 +86,14 @@ TEST_P(ConversionFlag, KeepsTheModifiedFlagItFound)
         doorlopendelijnenClick(f.ctx, true, omgezet);
     EXPECT_EQ(omgezet, !terug);
     EXPECT_EQ(f.ed.Modified(), veranderd);
-    if (terug)   // the staffs are found again at once
+    if (terug) { // the staffs are found again at once, as a fresh look at the text finds them
         EXPECT_EQ(f.state.analyse.aantalbalken, 2);
+        TabAnalyse vers;
+        analyze(f.ed, vers);
+        EXPECT_EQ(f.state.analyse.tablijnen, vers.tablijnen);
+        EXPECT_EQ(f.state.analyse.markeerlijnen, vers.markeerlijnen);
+        EXPECT_FALSE(f.state.analyse.analyseNodig);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Conversion, ConversionFlag, ::testing::Combine(::testing::Bool(), ::testing::Bool()),
