@@ -30,14 +30,19 @@ Telling Tel(std::u32string_view s)
 
 bool IsTabLijnTekst(std::u32string_view line)
 {
-    const int lengte = static_cast<int>(line.size());
-    return lengte > 5 && lengte / 3 < Tel(line).streepjes;
+    return SoortVan(line).tab;
 }
 
 bool IsMarkeerLijnTekst(std::u32string_view line)
 {
+    return SoortVan(line).markeer;
+}
+
+Regelsoort SoortVan(std::u32string_view line)
+{
     const Telling t = Tel(line);
-    return static_cast<int>(line.size()) / 2 < t.spaties && t.markeringen > 5;
+    const int lengte = static_cast<int>(line.size());
+    return {lengte > 5 && lengte / 3 < t.streepjes, lengte / 2 < t.spaties && t.markeringen > 5};
 }
 
 bool TabAnalyse::IsTabLijn(int line) const
@@ -71,12 +76,10 @@ void Begin(int n, TabAnalyse& a)
     a.markeerlijnen.assign(static_cast<std::size_t>(n) + 1, 0);
 }
 
-void EersteStap(int i, std::u32string_view s, TabAnalyse& a)
+void EersteStap(int i, Regelsoort soort, TabAnalyse& a)
 {
-    const Telling t = Tel(s);
-    const int lengte = static_cast<int>(s.size());
-    a.tablijnen[i] = lengte > 5 && lengte / 3 < t.streepjes;
-    a.markeerlijnen[i] = lengte / 2 < t.spaties && t.markeringen > 5;
+    a.tablijnen[i] = soort.tab;
+    a.markeerlijnen[i] = soort.markeer;
 }
 
 // From the first pass's marks to the staffs.
@@ -112,7 +115,7 @@ void analyze(const EditorOps& editor, TabAnalyse& a)
 {
     const int n = editor.LineCount();
     Begin(n, a);
-    editor.VisitLines(0, n, [&a](int i, std::u32string_view s) { EersteStap(i, s, a); });
+    editor.VisitLines(0, n, [&a](int i, std::u32string_view s) { EersteStap(i, SoortVan(s), a); });
     Afronden(n, a);
 }
 
@@ -121,7 +124,16 @@ void analyze(std::span<const std::u32string_view> regels, TabAnalyse& a)
     const int n = static_cast<int>(regels.size());
     Begin(n, a);
     for (int i = 0; i < n; ++i)
-        EersteStap(i, regels[static_cast<std::size_t>(i)], a);
+        EersteStap(i, SoortVan(regels[static_cast<std::size_t>(i)]), a);
+    Afronden(n, a);
+}
+
+void analyze(std::span<const Regelsoort> soorten, TabAnalyse& a)
+{
+    const int n = static_cast<int>(soorten.size());
+    Begin(n, a);
+    for (int i = 0; i < n; ++i)
+        EersteStap(i, soorten[static_cast<std::size_t>(i)], a);
     Afronden(n, a);
 }
 

@@ -44,11 +44,19 @@ struct TabAnalyse {
 // The first pass on one line.
 bool IsTabLijnTekst(std::u32string_view line);
 bool IsMarkeerLijnTekst(std::u32string_view line);
+struct Regelsoort {
+    bool tab = false;
+    bool markeer = false;
+};
+Regelsoort SoortVan(std::u32string_view line);
 
 void analyze(const EditorOps& editor, TabAnalyse& analyse);
 // The same of lines already read from the editor, all of them: a command that
 // needs the characters anyway need not have the editor read twice.
 void analyze(std::span<const std::u32string_view> regels, TabAnalyse& analyse);
+// The same from the first pass's marks of every line, for a command that has
+// just looked at each line itself.
+void analyze(std::span<const Regelsoort> soorten, TabAnalyse& analyse);
 
 // The rule of the change notification: only a change in the line count marks
 // the analysis out of date. Constant time: it runs on every keystroke.

@@ -52,18 +52,26 @@ std::u32string NaarLijnen(std::u32string_view s, Rij rij)
     return uit;
 }
 
+namespace {
+
+char32_t AsciiVan(char32_t c)
+{
+    if (c >= lijncode::eersteLinks && c <= lijncode::middenKruis)
+        return '|';
+    if (c == lijncode::snaar)
+        return '-';
+    if (c == lijncode::stip)
+        return '*';
+    return c;
+}
+
+} // namespace
+
 std::u32string NaarAscii(std::u32string_view s)
 {
     std::u32string uit(s);
-    for (char32_t& ch : uit) {
-        const char32_t c = ch;
-        if (c >= lijncode::eersteLinks && c <= lijncode::middenKruis)
-            ch = '|';
-        else if (c == lijncode::snaar)
-            ch = '-';
-        else if (c == lijncode::stip)
-            ch = '*';
-    }
+    for (char32_t& ch : uit)
+        ch = AsciiVan(ch);
     return uit;
 }
 
@@ -131,25 +139,47 @@ void KorvaneformaatnaarAscii1Click(TabContext& ctx, bool& tablijnenOmgezet)
 
     // Map every line, then keep only the mapped lines that the analysis would
     // count as staff lines: a ".kvn" staff has no hyphens until it is mapped,
-    // while a lyric line's "ü" or "ö" must not turn into a bar.
+    // while a lyric line's "ü" or "ö" must not turn into a bar. The mapped
+    // lines stand side by side in one buffer, not in a string each, and the
+    // marks the analysis needs are taken on the way, of the text each line
+    // ends up with.
     const int n = ed.LineCount();
-    std::vector<std::u32string> omgezet(static_cast<std::size_t>(n));
-    std::vector<char> veranderd(static_cast<std::size_t>(n), 0);
+    std::u32string omgezet;
+    omgezet.reserve(static_cast<std::size_t>(std::max(ed.TextLength(), 0)));
+    struct Plek {
+        std::size_t van = 0, lengte = 0;
+        bool veranderd = false;
+    };
+    std::vector<Plek> plek(static_cast<std::size_t>(n));
+    std::vector<Regelsoort> soort(static_cast<std::size_t>(n));
     std::vector<char> balk(static_cast<std::size_t>(n) + 1, 0);
     ed.VisitLines(0, n, [&](int i, std::u32string_view s) {
+        const auto k = static_cast<std::size_t>(i);
         // Most lines hold no line code at all: no copy for them.
-        veranderd[i] = std::any_of(s.begin(), s.end(), [](char32_t c) { return c >= lijncode::stip && c <= lijncode::snaar; });
-        if (veranderd[i])
-            omgezet[i] = NaarAscii(s);
-        balk[i] = IsTabLijnTekst(veranderd[i] ? std::u32string_view(omgezet[i]) : s);
+        if (std::any_of(s.begin(), s.end(), [](char32_t c) { return c >= lijncode::stip && c <= lijncode::snaar; })) {
+            plek[k] = {omgezet.size(), s.size(), true};
+            omgezet.append(s);
+            for (std::size_t j = plek[k].van; j < omgezet.size(); ++j)
+                omgezet[j] = AsciiVan(omgezet[j]);
+            soort[k] = SoortVan(std::u32string_view(omgezet).substr(plek[k].van, plek[k].lengte));
+        } else {
+            soort[k] = SoortVan(s);
+        }
+        balk[k] = soort[k].tab;
     });
     // The analysis drops a staff-like line that has no staff-like neighbour.
     for (int i = 0; i < n; ++i)
         if (balk[i])
             balk[i] = (i > 0 && balk[i - 1]) || balk[i + 1];
-    for (int i = 0; i < n; ++i)
-        if (veranderd[i] && balk[i])
-            ed.PutLine(i, omgezet[i]);
+    for (int i = 0; i < n; ++i) {
+        const Plek& p = plek[static_cast<std::size_t>(i)];
+        if (!p.veranderd)
+            continue;
+        if (balk[i])
+            ed.PutLine(i, std::u32string_view(omgezet).substr(p.van, p.lengte));
+        else // left as it was: its marks are those of its own text
+            soort[static_cast<std::size_t>(i)] = SoortVan(ed.GetLine(i));
+    }
 
     ed.UnlockPainting();
     ed.SetBusyCursor(false);
@@ -157,7 +187,7 @@ void KorvaneformaatnaarAscii1Click(TabContext& ctx, bool& tablijnenOmgezet)
     ed.SetCaret(0);
     // No change of its own; unsaved edits from before stay unsaved.
     ed.SetModified(bewerkt);
-    analyze(ed, ctx.state.analyse);
+    analyze(std::span<const Regelsoort>(soort), ctx.state.analyse);
 }
 
 } // namespace korvane
