@@ -102,6 +102,23 @@ INSTANTIATE_TEST_SUITE_P(Conversion, ConversionFlag, ::testing::Combine(::testin
                                  + (std::get<1>(info.param) ? "AfterEdits" : "Unchanged");
                          });
 
+// A line that only looks like a count line once mapped ("ö" stands for a
+// bar) is not a staff line: it stays as written, and the analysis describes
+// it as written.
+TEST(Conversion, BackLeavesALineOfUmlautsAndAnalysesItAsWritten)
+{
+    CommandFixture f;
+    const std::u32string umlauten = U"\xF6  \xF6  \xF6  \xF6  \xF6  \xF6";
+    f.Load(songKvn + umlauten + U"\n");
+    bool omgezet = true;
+    KorvaneformaatnaarAscii1Click(f.ctx, omgezet);
+    EXPECT_EQ(f.ed.Text(), Crlf(songAscii + umlauten + U"\n"));
+    TabAnalyse vers;
+    analyze(f.ed, vers);
+    EXPECT_EQ(f.state.analyse.markeerlijnen, vers.markeerlijnen);
+    EXPECT_EQ(f.state.analyse.tablijnen, vers.tablijnen);
+}
+
 // Refused for the font, with the line font at hand: the answer to the offer,
 // whether switching succeeded, and whether the staffs were converted.
 struct AanbodRij {
