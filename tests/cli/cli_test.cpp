@@ -216,9 +216,9 @@ const RunRow runRows[] = {
     {"ToUtf8WithBom", "ab", {"-", "--to", "utf-8-bom"}, "\xEF\xBB\xBF" "ab"},
     // Continuous lines and back: a UTF-8 song sheet comes out byte for byte.
     {"LinesAndBackKeepAUtf8SongSheet",
-     "Caf\xC3\xA9 \xE2\x80\x9Cwon\xE2\x80\x99t\xE2\x80\x9D \xE2\x9C\x93\ne|--0--|\nB|--1--|\nna\xC3\xAFef \xF0\x9F\x8E\xB8\n",
+     "Caf\xC3\xA9 \xE2\x80\x9Cwon\xE2\x80\x99t\xE2\x80\x9D \xE2\x9C\x93\ne|--0--|\nB|--1--|\nna\xC3\xAF" "ef \xF0\x9F\x8E\xB8\n",
      {"-", "lines", "ascii"},
-     "Caf\xC3\xA9 \xE2\x80\x9Cwon\xE2\x80\x99t\xE2\x80\x9D \xE2\x9C\x93\ne|--0--|\nB|--1--|\nna\xC3\xAFef \xF0\x9F\x8E\xB8\n"},
+     "Caf\xC3\xA9 \xE2\x80\x9Cwon\xE2\x80\x99t\xE2\x80\x9D \xE2\x9C\x93\ne|--0--|\nB|--1--|\nna\xC3\xAF" "ef \xF0\x9F\x8E\xB8\n"},
 };
 
 struct Runs : Cli, ::testing::WithParamInterface<RunRow> {};
