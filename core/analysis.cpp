@@ -33,11 +33,6 @@ bool IsTabLijnTekst(std::u32string_view line)
     return SoortVan(line).tab;
 }
 
-bool IsMarkeerLijnTekst(std::u32string_view line)
-{
-    return SoortVan(line).markeer;
-}
-
 Regelsoort SoortVan(std::u32string_view line)
 {
     const Telling t = Tel(line);

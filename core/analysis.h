@@ -43,7 +43,6 @@ struct TabAnalyse {
 
 // The first pass on one line.
 bool IsTabLijnTekst(std::u32string_view line);
-bool IsMarkeerLijnTekst(std::u32string_view line);
 struct Regelsoort {
     bool tab = false;
     bool markeer = false;

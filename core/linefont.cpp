@@ -52,8 +52,6 @@ std::u32string NaarLijnen(std::u32string_view s, Rij rij)
     return uit;
 }
 
-namespace {
-
 char32_t AsciiVan(char32_t c)
 {
     if (c >= lijncode::eersteLinks && c <= lijncode::middenKruis)
@@ -63,16 +61,6 @@ char32_t AsciiVan(char32_t c)
     if (c == lijncode::stip)
         return '*';
     return c;
-}
-
-} // namespace
-
-std::u32string NaarAscii(std::u32string_view s)
-{
-    std::u32string uit(s);
-    for (char32_t& ch : uit)
-        ch = AsciiVan(ch);
-    return uit;
 }
 
 void doorlopendelijnenClick(TabContext& ctx, bool korvaneFont, bool& tablijnenOmgezet,

@@ -29,8 +29,9 @@ enum class Rij { Eerste, Midden, Laatste };
 
 // One staff line in the line-font codes; the length never changes.
 std::u32string NaarLijnen(std::u32string_view regel, Rij rij);
-// Every line code mapped back: junctions to "|", string to "-", dot to "*".
-std::u32string NaarAscii(std::u32string_view regel);
+// A line code mapped back: junctions to "|", string to "-", dot to "*";
+// any other character as it is.
+char32_t AsciiVan(char32_t c);
 
 // "Doorlopende tablijnen". The window tells whether its editor draws the
 // font "Korvane"; with another font the command refuses with the exclamation

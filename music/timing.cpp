@@ -554,15 +554,6 @@ std::size_t AantalSpeelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden, int
     return aantal;
 }
 
-std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep)
-{
-    std::vector<Speelnoot> uit;
-    // Megabytes for a long tab with repeats.
-    RuimteInGrotePaginas(uit, AantalSpeelnoten(stuk, tijden, groep));
-    VoorElkeSpeelnoot(stuk, tijden, groep, [&](const Speelnoot& sp) { uit.push_back(sp); }, [](std::int64_t) {});
-    return uit;
-}
-
 std::vector<Tempowissel> Tempokaart(const Tijdlijn& tijden)
 {
     std::vector<Tempowissel> tempi;

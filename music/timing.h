@@ -99,12 +99,10 @@ struct Speelnoot {
 };
 
 // The notes of one group in playing order (by onset, then string), repeats
-// expanded; the list a player or a file writer walks through.
-std::vector<Speelnoot> Speelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep);
-
-// The same walk without the list: `noot` gets each Speelnoot in turn, and
-// `maatKlaar` the tick the next bar begins at (the group's length after the
-// last) once a bar's notes are all given. No later note begins before it.
+// expanded, as a player or a file writer walks through them: `noot` gets
+// each Speelnoot in turn, and `maatKlaar` the tick the next bar begins at
+// (the group's length after the last) once a bar's notes are all given. No
+// later note begins before it.
 template <typename NootFn, typename MaatFn>
 void VoorElkeSpeelnoot(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep, NootFn&& noot, MaatFn&& maatKlaar)
 {
@@ -127,7 +125,7 @@ void VoorElkeSpeelnoot(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep
     }
 }
 
-// How many notes that walk gives.
+// At least as many as the notes that walk gives: the room a writer reserves.
 std::size_t AantalSpeelnoten(const Muziekstuk& stuk, const Tijdlijn& tijden, int groep);
 
 // The tempo changes of all groups in tick order, as the file's conductor

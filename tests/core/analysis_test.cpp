@@ -18,8 +18,10 @@ class LineClassification : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(LineClassification, CountsCharactersWithTheirPrecedence)
 {
+    const Regelsoort soort = SoortVan(GetParam().line);
+    EXPECT_EQ(soort.tab, GetParam().staff);
+    EXPECT_EQ(soort.markeer, GetParam().count);
     EXPECT_EQ(IsTabLijnTekst(GetParam().line), GetParam().staff);
-    EXPECT_EQ(IsMarkeerLijnTekst(GetParam().line), GetParam().count);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -39,12 +39,14 @@ TEST_P(LineTest, MapsEachCharacterByRowAndNeighbours)
 INSTANTIATE_TEST_SUITE_P(Characters, LineTest, ::testing::ValuesIn(lineRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(NaarAscii, MapsTheElevenCodesAndNothingElse)
+TEST(AsciiVan, MapsTheElevenCodesAndNothingElse)
 {
-    std::u32string all;
+    std::u32string all, terug;
     for (int c = 1; c <= 255; ++c)
         all += static_cast<char32_t>(c);
-    EXPECT_EQ(NaarAscii(all), all.substr(0, 244) + U"*|||||||||-");
+    for (const char32_t c : all)
+        terug += AsciiVan(c);
+    EXPECT_EQ(terug, all.substr(0, 244) + U"*|||||||||-");
 }
 
 INSTANTIATE_TEST_SUITE_P(Conversion, CommandRows, ::testing::ValuesIn(conversionRows), RowName);

@@ -34,11 +34,14 @@ Gelezen Lees(const std::string& document)
 std::string Gespeeld(const Gelezen& g, int groep = 0)
 {
     std::string s;
-    for (const Speelnoot& sp : Speelnoten(g.stuk, g.tijden, groep)) {
-        const Noot& n = g.stuk.noten[static_cast<std::size_t>(sp.noot)];
-        s += (s.empty() ? "" : " ") + (n.fret < 0 ? std::string("x") : std::to_string(n.fret)) + "@" +
-             std::to_string(sp.begin) + "+" + std::to_string(sp.lengte);
-    }
+    VoorElkeSpeelnoot(
+        g.stuk, g.tijden, groep,
+        [&](const Speelnoot& sp) {
+            const Noot& n = g.stuk.noten[static_cast<std::size_t>(sp.noot)];
+            s += (s.empty() ? "" : " ") + (n.fret < 0 ? std::string("x") : std::to_string(n.fret)) + "@" +
+                 std::to_string(sp.begin) + "+" + std::to_string(sp.lengte);
+        },
+        [](std::int64_t) {});
     return s;
 }
 
