@@ -1,8 +1,6 @@
 // Onsets and lengths of the notes of a tab, and the order bars are played in.
 #include "music/timing.h"
 
-#include "music/grotepaginas.h"
-
 #include <algorithm>
 #include <cmath>
 #include <map>
